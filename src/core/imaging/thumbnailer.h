@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "imaging/imagesettings.h"
+
+#include <QImage>
+#include <QString>
+
+namespace quorvel {
+
+/// A decoded picture, or why it could not be decoded.
+struct DecodedPicture {
+    QImage image; ///< upright (EXIF orientation applied), sRGB, RGB888 or Grayscale8
+    QSize fullSize; ///< the picture's upright size before any decode-time scaling
+    QString error; ///< empty on success; a sentence for the user otherwise
+
+    bool ok() const
+    {
+        return error.isEmpty();
+    }
+};
+
+/// Turns a picture file into an image or a thumbnail file. Pure and thread-safe:
+/// every call owns all of its state, so creation runs call it from many threads.
+///
+/// Formats are recognised by their content, not by the file name: JPEG (baseline,
+/// progressive, grayscale, CMYK), GIF (first frame; transparent pixels on white) and
+/// whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a crash.
+class Thumbnailer {
+public:
+    /// Largest number of pixels a decode may produce (8192 x 8192). A JPEG whose full
+    /// size is larger can still make a thumbnail when decode-time scaling brings the
+    /// decoded pixels under the limit; other formats above it are refused before any
+    /// pixel memory is allocated.
+    static constexpr qint64 kMaxDecodedPixels = qint64(8192) * 8192;
+
+    /// Decodes the file upright and in sRGB. When minLongSide > 0 the decoder may
+    /// scale down while decoding as long as the longer side stays >= minLongSide
+    /// (or the picture's own size when that is smaller); 0 decodes at full size.
+    static DecodedPicture decode(const QString &path, const ImageSettings &settings, int minLongSide = 0);
+
+    /// The same, from bytes already in memory.
+    static DecodedPicture decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide = 0);
+
+    /// Scales an upright picture to fit settings.boxSize (never enlarging) and draws
+    /// the frame when settings.frame is set.
+    static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
+
+    /// Encodes an image as JPEG with the settings' quality, smoothing, optimised
+    /// coding and DCT method. Returns empty bytes and sets *error on failure.
+    static QByteArray encodeJpeg(const QImage &image, const ImageSettings &settings, QString *error = nullptr);
+
+    /// Writes bytes to path through a temporary file in the same folder renamed into
+    /// place, so a failure never leaves a truncated file. Refuses (error, nothing
+    /// written) when path is the file named by protectedSource, under any spelling.
+    static QString writeFileAtomically(const QString &path, const QByteArray &bytes, const QString &protectedSource);
+
+    /// The whole job: decode sourcePath, make the thumbnail, encode it and write it
+    /// to destPath. Returns an empty string on success, else the error. Never writes
+    /// over sourcePath.
+    static QString writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings);
+};
+
+} // namespace quorvel

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "platform/prompts.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Quorvel"));
+
+    quorvel::Application app(quorvel::ProgramFolder::forRunningProgram(), std::make_unique<quorvel::QtPrompts>());
+    app.mainWindow()->show();
+    return QApplication::exec();
+}

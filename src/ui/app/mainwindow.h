@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/proportionallayout.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QToolBar;
+
+namespace quorvel {
+
+class Application;
+class DriveList;
+class FileList;
+class FolderList;
+class ImageBox;
+class UpDownButtons;
+
+/// The main window, captioned "Quorvel": the source lists ("Create From:"), the
+/// destination lists with the "Create in:" frame, the thumbnail options and the
+/// preview of the clicked picture. It lives from start-up to Exit.
+///
+/// Its controls keep their proportions to the window: each is placed at a designed
+/// rectangle and scaled with the client area (ProportionalLayout); the preview's
+/// imaging control inside its scrolling viewport keeps the size of its picture.
+class frmForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmForm(Application &app, QWidget *parent = nullptr);
+    ~frmForm() override;
+
+    /// Start-up, in order, every step's errors ignored: copy the logo pictures, load
+    /// the settings, move the destination folder list to the stored default folder.
+    void load();
+
+    /// The full path of a file of the source folder: the folder and the name joined
+    /// (a folder that ends in a separator, such as the root, gets the name directly).
+    QString sourcePathOf(const QString &fileName) const;
+
+    /// The "Thumb Size:" rule: both imaging controls, Gvbox1 then Gvbox2, get the
+    /// number in the box, or 0 while "No border" is ticked.
+    void applyThumbSize();
+
+    /// Proportional layout of the controls; called on every resize of the client area
+    /// unless the window is minimized.
+    void scaleControls();
+
+    /// Exit: close this window, then end the program with every window.
+    void exitProgram();
+
+    ImageBox *previewBox() const
+    {
+        return m_preview;
+    }
+    ImageBox *workingBox() const
+    {
+        return m_worker;
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenusAndToolbar();
+    /// Places a control at its designed rectangle (twips) and scales it from then on.
+    void place(QWidget *control, double left, double top, double width, double height);
+
+    void onThumbSizeEdited();
+    void onStepThumbSize(int step);
+    void onBorderClicked();
+    void onFileClicked();
+    void onMakeDir();
+    void onToolbarCreate();
+
+    Application &m_app;
+
+    QWidget *m_client = nullptr;
+    ProportionalLayout m_layout;
+    QList<QPointer<QWidget>> m_placed;
+
+    DriveList *m_sourceDrive = nullptr; // Drive1
+    FolderList *m_sourceFolders = nullptr; // Dir1
+    FileList *m_sourceFiles = nullptr; // File1
+    DriveList *m_destDrive = nullptr; // Drive2
+    FolderList *m_destFolders = nullptr; // Dir2
+    QLineEdit *m_newFolderName = nullptr; // Text3
+    QPushButton *m_makeDir = nullptr; // Command2
+    QCheckBox *m_htmlCode = nullptr; // chkCode
+    QLineEdit *m_thumbSize = nullptr; // Text2
+    UpDownButtons *m_thumbSizeUpDown = nullptr; // UpDown1
+    QLineEdit *m_prefix = nullptr; // Text1
+    QCheckBox *m_rename = nullptr; // chkRename
+    QCheckBox *m_noBorder = nullptr; // chkBorder
+    QRadioButton *m_overwrite = nullptr; // SSOption1
+    QRadioButton *m_askOverwrite = nullptr; // SSOption2
+    QScrollArea *m_previewViewport = nullptr; // vsViewPort1
+    ImageBox *m_preview = nullptr; // Gvbox1
+    ImageBox *m_worker = nullptr; // Gvbox2
+    QToolBar *m_toolbar = nullptr; // Toolbar1
+};
+
+} // namespace quorvel

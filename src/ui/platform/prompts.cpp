@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/prompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace quorvel {
+
+QString Prompts::programTitle()
+{
+    return QStringLiteral("Quorvel");
+}
+
+Prompts::Answer QtPrompts::message(QWidget *parent,
+                                   const QString &text,
+                                   Icon icon,
+                                   Buttons buttons,
+                                   const QString &caption)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+}
+
+std::optional<QString> QtPrompts::input(QWidget *parent,
+                                        const QString &prompt,
+                                        const QString &caption,
+                                        const QString &defaultText)
+{
+    bool ok = false;
+    QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString QtPrompts::openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString QtPrompts::saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+}
+
+QString QtPrompts::folder(QWidget *parent, const QString &caption, const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}
+
+std::optional<QColor> QtPrompts::color(QWidget *parent, const QColor &initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+QString ScriptedPrompts::lastMessage() const
+{
+    for (auto it = records.crbegin(); it != records.crend(); ++it) {
+        if (it->kind == QLatin1String("message"))
+            return it->text;
+    }
+    return {};
+}
+
+Prompts::Answer ScriptedPrompts::message(QWidget *, const QString &text, Icon icon, Buttons buttons, const QString &caption)
+{
+    records.append({QStringLiteral("message"), text, caption, icon, buttons});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+}
+
+QString ScriptedPrompts::nextText()
+{
+    return texts.isEmpty() ? QString() : texts.takeFirst();
+}
+
+std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt, const QString &caption, const QString &)
+{
+    records.append({QStringLiteral("input"), prompt, caption});
+    if (texts.isEmpty())
+        return std::nullopt;
+    return texts.takeFirst();
+}
+
+QString ScriptedPrompts::openFile(QWidget *, const QString &caption, const QString &, const QString &)
+{
+    records.append({QStringLiteral("openFile"), caption, caption});
+    return nextText();
+}
+
+QString ScriptedPrompts::saveFile(QWidget *, const QString &caption, const QString &, const QString &)
+{
+    records.append({QStringLiteral("saveFile"), caption, caption});
+    return nextText();
+}
+
+QString ScriptedPrompts::folder(QWidget *, const QString &caption, const QString &)
+{
+    records.append({QStringLiteral("folder"), caption, caption});
+    return nextText();
+}
+
+std::optional<QColor> ScriptedPrompts::color(QWidget *, const QColor &)
+{
+    records.append({QStringLiteral("color"), QString(), QString()});
+    if (colors.isEmpty())
+        return std::nullopt;
+    return colors.takeFirst();
+}
+
+} // namespace quorvel

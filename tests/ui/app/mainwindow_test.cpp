@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "app/settingsstore.h"
+#include "imaging/imagebox.h"
+#include "platform/filelist.h"
+#include "platform/folderlist.h"
+#include "platform/helpwindow.h"
+#include "platform/prompts.h"
+#include "platform/updownbuttons.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_programDir.isValid());
+        ASSERT_TRUE(m_userData.isValid());
+    }
+
+    void TearDown() override
+    {
+        m_app.reset();
+    }
+
+    /// Starts the program's main window over a temporary program folder holding
+    /// the given settings file (none when empty).
+    frmForm *start(const QByteArray &settings = {})
+    {
+        if (!settings.isEmpty()) {
+            QFile file(m_programDir.filePath(QStringLiteral("quorvel.ins")));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(settings);
+        }
+        auto prompts = std::make_unique<ScriptedPrompts>();
+        m_prompts = prompts.get();
+        m_app = std::make_unique<Application>(
+            ProgramFolder(m_programDir.path(), m_programDir.path(), m_userData.path()), std::move(prompts));
+        frmForm *window = m_app->mainWindow();
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return window;
+    }
+
+    template<typename T>
+    T *control(const char *name)
+    {
+        T *found = m_app->mainWindow()->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void showSourceFolder(const QString &folder)
+    {
+        ASSERT_TRUE(control<FolderList>("Dir1")->setPath(folder));
+    }
+
+    void clickFile(const QString &name)
+    {
+        auto *files = control<FileList>("File1");
+        const auto items = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        files->setCurrentItem(items.first());
+    }
+
+    QTemporaryDir m_programDir;
+    QTemporaryDir m_userData;
+    std::unique_ptr<Application> m_app;
+    ScriptedPrompts *m_prompts = nullptr;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithItsCaptionsAndTheStoredDefaultFolder)
+{
+    QTemporaryDir thumbs;
+    frmForm *window = start(thumbs.path().toLocal8Bit() + "\r\n 1 \r\n45\r\n45\r\n 1 \r\n");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvel"));
+    EXPECT_EQ(control<FolderList>("Dir2")->path(), QFileInfo(thumbs.path()).canonicalFilePath());
+    EXPECT_EQ(m_app->state().tableBorder, 1);
+    EXPECT_TRUE(control<QRadioButton>("SSOption1")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), QStringLiteral("90"));
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), QStringLiteral("t_"));
+    EXPECT_EQ(control<QCheckBox>("chkRename")->text(), QStringLiteral("Rename: "));
+    EXPECT_EQ(control<QCheckBox>("chkBorder")->text(), QStringLiteral("No border"));
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), QStringLiteral("Make Dir."));
+    EXPECT_EQ(control<FileList>("File1")->pattern(), QStringLiteral("*.jpg;*.gif"));
+    // Boxes are named by their labels for screen readers.
+    EXPECT_EQ(control<QLabel>("Label1")->buddy(), control<QLineEdit>("Text2"));
+    EXPECT_EQ(control<QLabel>("Label2")->buddy(), control<QLineEdit>("Text1"));
+    EXPECT_FALSE(control<QLineEdit>("Text3")->accessibleName().isEmpty());
+    // The logo pictures were copied for the built-in page header.
+    EXPECT_TRUE(QFile::exists(m_userData.filePath(QStringLiteral("vellodeflogo.jpg")))
+                || !QFile::exists(m_programDir.filePath(QStringLiteral("vellodeflogo.jpg"))));
+}
+
+TEST_F(MainWindowTest, MissingSettingsAndMissingDefaultFolderAreIgnored)
+{
+    frmForm *window = start("/no/such/folder\r\n 0 \r\n45\r\n45\r\n 0 \r\n");
+    EXPECT_EQ(m_app->state().defPathToThumb, QStringLiteral("/no/such/folder"));
+    EXPECT_FALSE(control<FolderList>("Dir2")->path().isEmpty()); // kept its initial folder
+    EXPECT_TRUE(control<QRadioButton>("SSOption2")->isChecked());
+    EXPECT_TRUE(m_prompts->records.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ThumbSizeAndNoBorderSequencesReachBothControlsInTurn)
+{
+    start();
+    auto *size = control<QLineEdit>("Text2");
+    auto *noBorder = control<QCheckBox>("chkBorder");
+    ImageBox *preview = control<ImageBox>("Gvbox1");
+    ImageBox *worker = control<ImageBox>("Gvbox2");
+
+    size->setText(QStringLiteral("120"));
+    EXPECT_EQ(preview->thumbSize(), 120);
+    EXPECT_EQ(worker->thumbSize(), 120);
+
+    // Ticking "No border" after typing a size leaves both at 0, keeping 120 as the size.
+    noBorder->click();
+    EXPECT_EQ(preview->thumbSize(), 0);
+    EXPECT_EQ(worker->thumbSize(), 0);
+    EXPECT_EQ(worker->lastPositiveSize(), 120);
+    EXPECT_FALSE(worker->settings().frame);
+
+    // Typing while "No border" is ticked keeps 0 but takes the new size.
+    size->setText(QStringLiteral("64"));
+    EXPECT_EQ(worker->thumbSize(), 0);
+    EXPECT_EQ(worker->settings().boxSize, 64);
+
+    // Clearing it restores the typed size.
+    noBorder->click();
+    EXPECT_EQ(preview->thumbSize(), 64);
+    EXPECT_EQ(worker->thumbSize(), 64);
+    EXPECT_TRUE(worker->settings().frame);
+}
+
+TEST_F(MainWindowTest, UpDownStepsThePlainNumberWithoutBounds)
+{
+    start();
+    auto *size = control<QLineEdit>("Text2");
+    auto *updown = control<UpDownButtons>("UpDown1");
+    ImageBox *worker = control<ImageBox>("Gvbox2");
+
+    updown->upButton()->click();
+    EXPECT_EQ(size->text(), QStringLiteral("91"));
+    EXPECT_EQ(worker->thumbSize(), 91);
+
+    size->setText(QStringLiteral("0"));
+    EXPECT_EQ(worker->thumbSize(), 0);
+    updown->downButton()->click();
+    EXPECT_EQ(size->text(), QStringLiteral("-1")); // not clamped
+    // A negative size is refused by the controls: they keep the size they had.
+    EXPECT_EQ(worker->thumbSize(), 0);
+    EXPECT_EQ(control<ImageBox>("Gvbox1")->thumbSize(), 0);
+    EXPECT_FALSE(worker->lastError().isEmpty());
+
+    size->setText(QStringLiteral("abc"));
+    updown->upButton()->click();
+    EXPECT_EQ(size->text(), QStringLiteral("1")); // a non-number counts as 0
+}
+
+TEST_F(MainWindowTest, PreviewShowsTheClickedPictureUprightAsItsThumbnail)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    start();
+    showSourceFolder(test::testPicture(QStringLiteral("orientation")));
+    clickFile(QStringLiteral("portrait_6.jpg"));
+    ImageBox *preview = control<ImageBox>("Gvbox1");
+    ImageBox *worker = control<ImageBox>("Gvbox2");
+    EXPECT_EQ(preview->pictureFile(), test::testPicture(QStringLiteral("orientation/portrait_6.jpg")));
+    EXPECT_EQ(worker->pictureFile(), preview->pictureFile());
+    const QImage shown = preview->previewImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.size(), QSize(60, 90)); // upright: portrait
+    // Framed: the corner is dark. Without border: the picture's own pixel.
+    EXPECT_LT(qGray(shown.pixel(0, 0)), 40);
+    control<QCheckBox>("chkBorder")->click();
+    const QImage unframed = preview->previewImage();
+    EXPECT_EQ(unframed.size(), QSize(60, 90));
+    EXPECT_GT(qGray(unframed.pixel(0, 0)), 40);
+}
+
+TEST_F(MainWindowTest, UnreadablePicturesArePassedOverWithoutAMessage)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    start();
+    showSourceFolder(test::testPicture(QStringLiteral("broken")));
+    clickFile(QStringLiteral("text.jpg"));
+    EXPECT_TRUE(control<ImageBox>("Gvbox1")->previewImage().isNull());
+    EXPECT_FALSE(control<ImageBox>("Gvbox2")->hasPicture());
+    EXPECT_TRUE(m_prompts->records.isEmpty());
+}
+
+TEST_F(MainWindowTest, SourcePathAtTheRootGetsTheNameDirectly)
+{
+    frmForm *window = start();
+    showSourceFolder(QStringLiteral("/"));
+    EXPECT_EQ(window->sourcePathOf(QStringLiteral("a.jpg")), QStringLiteral("/a.jpg"));
+    showSourceFolder(m_programDir.path());
+    EXPECT_EQ(window->sourcePathOf(QStringLiteral("a.jpg")),
+              QFileInfo(m_programDir.path()).canonicalFilePath() + QStringLiteral("/a.jpg"));
+}
+
+TEST_F(MainWindowTest, MakeDirCreatesOnceThenSaysTheFolderExists)
+{
+    frmForm *window = start();
+    ASSERT_TRUE(control<FolderList>("Dir2")->setPath(m_programDir.path()));
+    control<QLineEdit>("Text3")->setText(QStringLiteral("images"));
+    control<QPushButton>("Command2")->click();
+    EXPECT_TRUE(QDir(m_programDir.filePath(QStringLiteral("images"))).exists());
+    EXPECT_TRUE(m_prompts->records.isEmpty());
+    control<QPushButton>("Command2")->click();
+    ASSERT_EQ(m_prompts->records.size(), 1);
+    EXPECT_TRUE(m_prompts->lastMessage().contains(QStringLiteral("already exists")));
+    EXPECT_EQ(m_prompts->records.last().icon, Prompts::Icon::Exclamation);
+    // The folder list stays usable and where it was.
+    EXPECT_EQ(control<FolderList>("Dir2")->path(), QFileInfo(m_programDir.path()).canonicalFilePath());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ToolbarCreateOnlyShowsItsMessage)
+{
+    frmForm *window = start();
+    window->findChild<QAction *>(QStringLiteral("Create"))->trigger();
+    ASSERT_EQ(m_prompts->records.size(), 1);
+    EXPECT_EQ(m_prompts->lastMessage(), QStringLiteral("Drag your selected file(s) to the Selected Thumbnail Folder!"));
+    EXPECT_EQ(m_prompts->records.last().caption, QStringLiteral("Quorvel"));
+}
+
+TEST_F(MainWindowTest, ResizeScalesControlsAndMinimizeLeavesThemAlone)
+{
+    frmForm *window = start();
+    QWidget *client = window->centralWidget();
+    auto *frame = control<QWidget>("Frame3");
+    const QRect before = frame->geometry();
+    const QSize base = client->size();
+
+    window->resize(window->width() + base.width(), window->height() + base.height());
+    QTRY_COMPARE(client->size(), base * 2);
+    EXPECT_NEAR(frame->x(), before.x() * 2, 1);
+    EXPECT_NEAR(frame->width(), before.width() * 2, 1);
+    EXPECT_NEAR(frame->y(), before.y() * 2, 1);
+    EXPECT_NEAR(frame->height(), before.height() * 2, 1);
+
+    // While minimized, resizes change nothing; the restore scales from the size
+    // recorded before the minimize.
+    const QRect doubled = frame->geometry();
+    window->setWindowState(Qt::WindowMinimized);
+    window->scaleControls();
+    EXPECT_EQ(frame->geometry(), doubled);
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(window->width() - base.width(), window->height() - base.height());
+    QTRY_COMPARE(client->size(), base);
+    EXPECT_NEAR(frame->x(), before.x(), 1);
+    EXPECT_NEAR(frame->width(), before.width(), 1);
+}
+
+TEST_F(MainWindowTest, HelpShowsTheMainWindowPageAndClosesWithTheWindow)
+{
+    frmForm *window = start();
+    window->findChild<QAction *>(QStringLiteral("mnuHelp"))->trigger();
+    HelpWindow *help = m_app->helpWindowIfOpen();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentTopic(), QStringLiteral("main-window"));
+    EXPECT_EQ(window->findChild<QAction *>(QStringLiteral("mnuHelp"))->shortcut(), QKeySequence(Qt::Key_F1));
+    window->close();
+    QTRY_VERIFY(m_app->helpWindowIfOpen() == nullptr);
+}
+
+TEST_F(MainWindowTest, HiddenSwitchesOfTheImageOptionsExist)
+{
+    frmForm *window = start();
+    for (const char *name : {"mnu_trans", "mnu_opt", "mnu_Fancy", "Mnu_TwoPass"}) {
+        auto *entry = window->findChild<QAction *>(QLatin1String(name));
+        ASSERT_NE(entry, nullptr) << name;
+        EXPECT_FALSE(entry->isVisible());
+        EXPECT_TRUE(entry->isCheckable());
+        EXPECT_FALSE(entry->isChecked());
+    }
+}
