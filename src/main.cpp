@@ -10,7 +10,6 @@ int main(int argc, char **argv)
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Quorvel"));
 
     quorvel::Application app(quorvel::ProgramFolder::forRunningProgram(), std::make_unique<quorvel::QtPrompts>());
     app.mainWindow()->show();

@@ -25,6 +25,12 @@ FolderList::FolderList(QWidget *parent)
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         onCurrentChanged(current);
     });
+    // The model reads folders in the background: keep the current folder in view
+    // as the folders above it fill in.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (currentIndex().isValid())
+            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     setPath(QDir::rootPath());
 }
 
@@ -58,9 +64,11 @@ bool FolderList::setPath(const QString &folder)
             selectionModel()->clearSelection();
             selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         } else {
+            for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+                expand(parent);
             setCurrentIndex(index);
             expand(index);
-            scrollTo(index);
+            scrollTo(index, QAbstractItemView::PositionAtCenter);
         }
     }
     if (m_path != canonical) {
