@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The holtavi command: registers and unregisters the component library it runs
+// with, and answers folder paths for users and scripts.
+
+#include "holtavi/holtavi.h"
+#include "holtavi/holtavi_client.h"
+#include "registry.h"
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace
+{
+
+constexpr const char *kUsage = "usage: holtavi register | unregister | folder NUMBER|NAME | list\n"
+                               "  register    enter this Holtavi library in the per-user component registry\n"
+                               "  unregister  remove it from the component registry\n"
+                               "  folder      print the path of a special folder (an empty line when there is none)\n"
+                               "  list        print number, name and path of every published folder, tab-separated\n";
+
+int usage()
+{
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+std::optional<std::int32_t> parseFolder(std::string_view text)
+{
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (!text.empty() && error == std::errc() && end == text.data() + text.size())
+        return number;
+    for (const auto &entry : kSystemFolderNames) {
+        if (holtavi::sameIdentifier(text, entry.name))
+            return static_cast<std::int32_t>(entry.folder);
+    }
+    return std::nullopt;
+}
+
+void reportError(const SystemFolderError &error)
+{
+    std::fprintf(stderr,
+        "holtavi: %s: %s (error %d)\n",
+        error.source().c_str(),
+        error.description().c_str(),
+        static_cast<int>(error.number()));
+}
+
+int registerLibrary()
+{
+    const std::string file = holtavi::registryFile();
+    const HoltaviStatus status = DllRegisterServer();
+    if (status != HOLTAVI_S_OK) {
+        std::fprintf(stderr, "holtavi: cannot register: %s (%s)\n", HoltaviStatusText(status), file.c_str());
+        return 1;
+    }
+    const auto entry = holtavi::findRegistryEntry(file, HOLTAVI_PROGID_SYSTEMFOLDER);
+    std::printf("registered %s: %s in %s\n",
+        HOLTAVI_PROGID_SYSTEMFOLDER,
+        entry ? entry->libraryPath.c_str() : "?",
+        file.c_str());
+    return 0;
+}
+
+int unregisterLibrary()
+{
+    const std::string file = holtavi::registryFile();
+    const HoltaviStatus status = DllUnregisterServer();
+    if (!HOLTAVI_SUCCEEDED(status)) {
+        std::fprintf(stderr, "holtavi: cannot unregister: %s (%s)\n", HoltaviStatusText(status), file.c_str());
+        return 1;
+    }
+    std::printf(status == HOLTAVI_S_OK ? "unregistered %s from %s\n" : "%s was not registered in %s\n",
+        HOLTAVI_PROGID_SYSTEMFOLDER,
+        file.c_str());
+    return 0;
+}
+
+int printFolder(std::int32_t number)
+{
+    try {
+        std::printf("%s\n", cSystemFolder().FindSystemFolder(number).c_str());
+        return 0;
+    } catch (const SystemFolderError &error) {
+        reportError(error);
+        return 1;
+    }
+}
+
+int listFolders()
+{
+    int result = 0;
+    for (const auto &entry : kSystemFolderNames) {
+        const auto number = static_cast<std::int32_t>(entry.folder);
+        std::string path;
+        try {
+            path = cSystemFolder().FindSystemFolder(number);
+        } catch (const SystemFolderError &error) {
+            reportError(error);
+            result = 1;
+        }
+        std::printf("%d\t%s\t%s\n", static_cast<int>(number), entry.name, path.c_str());
+    }
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string_view command = argc > 1 ? argv[1] : "";
+    try {
+        if (command == "-h" || command == "--help" || command == "help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (command == "register" && argc == 2)
+            return registerLibrary();
+        if (command == "unregister" && argc == 2)
+            return unregisterLibrary();
+        if (command == "list" && argc == 2)
+            return listFolders();
+        if (command == "folder" && argc == 3) {
+            const auto number = parseFolder(argv[2]);
+            return number ? printFolder(*number) : usage();
+        }
+        return usage();
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "holtavi: %s\n", error.what());
+        return 1;
+    }
+}
