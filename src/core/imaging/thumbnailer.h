@@ -25,39 +25,51 @@ struct DecodedPicture {
 ///
 /// Formats are recognised by their content, not by the file name: JPEG (baseline,
 /// progressive, grayscale, CMYK), GIF (first frame; transparent pixels on white) and
-/// whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a crash.
+/// whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a crash:
+/// truncated or corrupt JPEG data is an error (a JPEG whose picture data is complete but
+/// lacks its end marker is not), and a GIF needs only its first frame to be complete.
 class Thumbnailer {
 public:
     /// Largest number of pixels a decode may produce (8192 x 8192). A JPEG whose full
     /// size is larger can still make a thumbnail when decode-time scaling brings the
     /// decoded pixels under the limit; other formats above it are refused before any
-    /// pixel memory is allocated.
+    /// pixel memory is allocated. So is a JPEG whose file is far too short for the size
+    /// its header claims.
     static constexpr qint64 kMaxDecodedPixels = qint64(8192) * 8192;
 
     /// Decodes the file upright and in sRGB. When minLongSide > 0 the decoder may
     /// scale down while decoding as long as the longer side stays >= minLongSide
-    /// (or the picture's own size when that is smaller); 0 decodes at full size.
+    /// (or the picture's own size when that is smaller); 0 decodes at full size. JPEGs
+    /// scale by M/8 in the DCT domain, other formats are always decoded at full size.
+    /// settings give the JPEG decoding options (dctMethod, fancyUpsampling, dithering).
     static DecodedPicture decode(const QString &path, const ImageSettings &settings, int minLongSide = 0);
 
     /// The same, from bytes already in memory.
     static DecodedPicture decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide = 0);
 
-    /// Scales an upright picture to fit settings.boxSize (never enlarging) and draws
-    /// the frame when settings.frame is set.
+    /// Scales an upright picture to fit settings.boxSize (never enlarging; smooth,
+    /// area-averaging filter) and draws the 1-pixel black frame over its outermost
+    /// pixels when settings.frame is set. Returns RGB888, or Grayscale8 for a grayscale
+    /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
 
-    /// Encodes an image as JPEG with the settings' quality, smoothing, optimised
-    /// coding and DCT method. Returns empty bytes and sets *error on failure.
+    /// Encodes an image as JPEG with the settings' quality (0 is taken as 1), smoothing,
+    /// optimised coding and DCT method; a grayscale image gives a one-component JPEG.
+    /// Returns empty bytes and sets *error on failure.
     static QByteArray encodeJpeg(const QImage &image, const ImageSettings &settings, QString *error = nullptr);
 
     /// Writes bytes to path through a temporary file in the same folder renamed into
     /// place, so a failure never leaves a truncated file. Refuses (error, nothing
-    /// written) when path is the file named by protectedSource, under any spelling.
+    /// written) when path is the file named by protectedSource, under any spelling: the
+    /// canonical paths are compared, and on Unix the device and inode, so "dir/../name",
+    /// a symbolic link and a hard link are all caught. Returns empty on success, else the
+    /// error; an existing file at path stays as it was when writing fails.
     static QString writeFileAtomically(const QString &path, const QByteArray &bytes, const QString &protectedSource);
 
     /// The whole job: decode sourcePath, make the thumbnail, encode it and write it
-    /// to destPath. Returns an empty string on success, else the error. Never writes
-    /// over sourcePath.
+    /// to destPath. Returns an empty string on success, else the error, which names the
+    /// source file. Never writes over sourcePath; writes nothing when anything fails.
+    /// A JPEG is decoded DCT-scaled to no less than settings.boxSize on its longer side.
     static QString writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings);
 };
 

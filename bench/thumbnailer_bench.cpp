@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Per-picture cost of each stage of thumbnail making, on the largest test photographs.
+// Run: build/bin/quorvel_bench [--benchmark_filter=...]
+#include "imaging/thumbnailer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+using namespace quorvel;
+
+namespace
+{
+
+// The largest photographs (about 3 megapixels each), baseline and progressive.
+const char *const kPictures[] = {
+    "cameras/casio-ex-z3.jpg",
+    "cameras/kodak-dx4330.jpg",
+    "cameras/canon-powershot-sx60hs-orientation-6.jpg",
+    "formats/progressive.jpg",
+};
+
+constexpr int kBox = 90;
+
+ImageSettings thumbnailSettings()
+{
+    ImageSettings settings; // the program's defaults: 90-pixel box, frame, quality 85
+    settings.boxSize = kBox;
+    return settings;
+}
+
+void decodeFull(benchmark::State &state, const QByteArray &data)
+{
+    const ImageSettings settings = thumbnailSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Thumbnailer::decodeData(data, settings, 0));
+}
+
+void decodeScaled(benchmark::State &state, const QByteArray &data)
+{
+    const ImageSettings settings = thumbnailSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Thumbnailer::decodeData(data, settings, kBox));
+}
+
+void makeThumbnail(benchmark::State &state, const QByteArray &data)
+{
+    const ImageSettings settings = thumbnailSettings();
+    const QImage decoded = Thumbnailer::decodeData(data, settings, kBox).image;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Thumbnailer::makeThumbnail(decoded, settings));
+}
+
+void encode(benchmark::State &state, const QByteArray &data)
+{
+    const ImageSettings settings = thumbnailSettings();
+    const QImage thumbnail = Thumbnailer::makeThumbnail(Thumbnailer::decodeData(data, settings, kBox).image, settings);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Thumbnailer::encodeJpeg(thumbnail, settings));
+}
+
+void writeThumbnail(benchmark::State &state, const QString &source)
+{
+    QTemporaryDir dir;
+    const QString dest = dir.filePath(QStringLiteral("t_bench.jpg"));
+    const ImageSettings settings = thumbnailSettings();
+    for (auto _ : state) {
+        const QString error = Thumbnailer::writeThumbnail(source, dest, settings);
+        if (!error.isEmpty()) {
+            state.SkipWithError(qPrintable(error));
+            break;
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    const QDir testdata(QStringLiteral(QUORVEL_TESTDATA_DIR));
+    if (!testdata.exists()) {
+        std::printf(
+            "quorvel_bench: the shared test pictures are not at %s; nothing to measure.\n", QUORVEL_TESTDATA_DIR);
+        return 0;
+    }
+    for (const char *picture : kPictures) {
+        const QString path = testdata.filePath(QString::fromLatin1(picture));
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::printf("quorvel_bench: %s is missing; skipped.\n", picture);
+            continue;
+        }
+        const QByteArray data = file.readAll();
+        const std::string name = QFileInfo(path).completeBaseName().toStdString();
+        benchmark::RegisterBenchmark(("decode_full/" + name).c_str(), decodeFull, data)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("decode_scaled/" + name).c_str(), decodeScaled, data)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("make_thumbnail/" + name).c_str(), makeThumbnail, data)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("encode/" + name).c_str(), encode, data)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("write_thumbnail/" + name).c_str(), writeThumbnail, path)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

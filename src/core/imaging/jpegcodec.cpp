@@ -1,0 +1,486 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The only file that knows libjpeg. libjpeg reports errors by calling error_exit, which
+// must not return; we longjmp back into guarded(), a function that holds nothing but
+// plain pointers. Every step that calls libjpeg runs inside guarded() and keeps only
+// trivially destructible locals, so a longjmp never skips a destructor. Objects with
+// destructors (QImage, QByteArray) are created in the caller between the steps.
+#include "imaging/jpegcodec.h"
+
+#include "imaging/colorprofile.h"
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <jpeglib.h>
+#include <memory>
+#include <new>
+// jerror.h needs jpeglib.h, which needs <cstdio>, before it
+#include <jerror.h>
+
+namespace quorvel::jpeg
+{
+namespace
+{
+
+constexpr int kScaleDenominator = 8;
+constexpr int kExifMarker = JPEG_APP0 + 1;
+constexpr int kIccMarker = JPEG_APP0 + 2;
+constexpr int kMaxSegmentLength = 0xFFFF;
+constexpr char kExifSignature[] = "Exif\0\0"; // 6 bytes with the terminating NUL
+
+struct ErrorManager {
+    jpeg_error_mgr pub; // first, so that a j_common_ptr's err can be cast to ErrorManager
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+    int code;
+    int unreadMarker; // the marker a decompressor's entropy decoder ran into, if any
+};
+
+// Warnings that mean the picture data is missing or garbage: the decode fails instead
+// of returning a picture that is grey or scrambled from some row on. The other warnings
+// (extraneous bytes before a marker, unknown JFIF revision or Adobe transform, an
+// irregular progression or scan header, a bad ICC segment) leave a usable picture.
+bool isFatalWarning(int code)
+{
+    switch (code) {
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+[[noreturn]] void jumpBack(j_common_ptr cinfo)
+{
+    auto *err = reinterpret_cast<ErrorManager *>(cinfo->err);
+    err->code = cinfo->err->msg_code;
+    const auto *dinfo = cinfo->is_decompressor ? reinterpret_cast<j_decompress_ptr>(cinfo) : nullptr;
+    err->unreadMarker = dinfo ? dinfo->unread_marker : 0;
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+void onErrorExit(j_common_ptr cinfo)
+{
+    jumpBack(cinfo);
+}
+
+// Replaces libjpeg's default, which prints to stderr.
+void onEmitMessage(j_common_ptr cinfo, int msgLevel)
+{
+    if (msgLevel >= 0)
+        return; // trace messages
+    ++cinfo->err->num_warnings;
+    if (isFatalWarning(cinfo->err->msg_code))
+        jumpBack(cinfo);
+}
+
+void onOutputMessage(j_common_ptr) { }
+
+void initErrorManager(ErrorManager *err)
+{
+    jpeg_std_error(&err->pub);
+    err->pub.error_exit = onErrorExit;
+    err->pub.emit_message = onEmitMessage;
+    err->pub.output_message = onOutputMessage;
+    err->code = 0;
+    err->unreadMarker = 0;
+    err->message[0] = '\0';
+}
+
+using Step = void (*)(void *context);
+
+// Runs step; returns false when libjpeg reported an error through err.
+bool guarded(ErrorManager *err, Step step, void *context)
+{
+    if (setjmp(err->jump) != 0)
+        return false;
+    step(context);
+    return true;
+}
+
+QString describeError(const ErrorManager &err)
+{
+    const QString detail = QString::fromLocal8Bit(err.message);
+    // Picture data that runs into the end marker (ours, see decode()) stops early.
+    const bool ranOut = err.code == JWRN_HIT_MARKER && err.unreadMarker == JPEG_EOI;
+    switch (ranOut ? int(JWRN_JPEG_EOF) : err.code) {
+    case JWRN_JPEG_EOF:
+    case JERR_INPUT_EOF:
+    case JERR_INPUT_EMPTY:
+        return QStringLiteral("The JPEG file is truncated: its data ends before the picture is complete.");
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+        return QStringLiteral("The JPEG file is damaged: its picture data is corrupt (%1).").arg(detail);
+    case JERR_IMAGE_TOO_BIG:
+        return QStringLiteral("The picture is too large for JPEG (%1).").arg(detail);
+    case JERR_NO_BACKING_STORE:
+    case JERR_OUT_OF_MEMORY:
+        return QStringLiteral("The JPEG picture needs more memory to decode than the %1 MB allowed.")
+            .arg(kMaxWorkingMemory / (1024 * 1024));
+    default:
+        return QStringLiteral("The JPEG file cannot be read: %1.").arg(detail);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Decoding
+
+enum class OutputKind { Unsupported, Rgb, Gray, Cmyk };
+
+struct Decoder {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    const unsigned char *data = nullptr;
+    unsigned long size = 0;
+    DecodeOptions options;
+    OutputKind kind = OutputKind::Unsupported;
+    int scaleNumerator = kScaleDenominator;
+    JOCTET *icc = nullptr;
+    unsigned int iccLength = 0;
+    unsigned char *pixels = nullptr;
+    size_t bytesPerLine = 0;
+
+    Decoder()
+    {
+        std::memset(&cinfo, 0, sizeof cinfo);
+        initErrorManager(&err);
+        cinfo.err = &err.pub;
+    }
+    ~Decoder()
+    {
+        jpeg_destroy_decompress(&cinfo); // safe on a partly created struct (checks cinfo.mem)
+        std::free(icc);
+    }
+    Decoder(const Decoder &) = delete;
+    Decoder &operator=(const Decoder &) = delete;
+};
+
+void setScale(jpeg_decompress_struct *cinfo, int numerator)
+{
+    cinfo->scale_num = static_cast<unsigned int>(numerator);
+    cinfo->scale_denom = kScaleDenominator;
+    jpeg_calc_output_dimensions(cinfo);
+}
+
+void stepReadHeader(void *context)
+{
+    auto *d = static_cast<Decoder *>(context);
+    jpeg_decompress_struct *cinfo = &d->cinfo;
+    jpeg_create_decompress(cinfo);
+    cinfo->mem->max_memory_to_use = kMaxWorkingMemory;
+    jpeg_mem_src(cinfo, d->data, d->size);
+    jpeg_save_markers(cinfo, kExifMarker, kMaxSegmentLength);
+    jpeg_save_markers(cinfo, kIccMarker, kMaxSegmentLength);
+    jpeg_read_header(cinfo, TRUE);
+
+    switch (cinfo->jpeg_color_space) {
+    case JCS_GRAYSCALE:
+        d->kind = OutputKind::Gray;
+        cinfo->out_color_space = JCS_GRAYSCALE;
+        break;
+    case JCS_YCbCr:
+    case JCS_RGB:
+        d->kind = OutputKind::Rgb;
+        cinfo->out_color_space = JCS_RGB;
+        break;
+    case JCS_CMYK:
+    case JCS_YCCK: // libjpeg turns YCCK into CMYK
+        d->kind = OutputKind::Cmyk;
+        cinfo->out_color_space = JCS_CMYK;
+        break;
+    default:
+        d->kind = OutputKind::Unsupported;
+        return;
+    }
+
+    const DecodeOptions &o = d->options;
+    cinfo->dct_method = static_cast<J_DCT_METHOD>(std::clamp(o.dctMethod, int(JDCT_ISLOW), int(JDCT_FLOAT)));
+    cinfo->do_fancy_upsampling = o.fancyUpsampling ? TRUE : FALSE;
+    cinfo->dither_mode = o.ditherPolicy == 1
+        ? JDITHER_NONE
+        : static_cast<J_DITHER_MODE>(std::clamp(o.ditherMethod, int(JDITHER_NONE), int(JDITHER_FS)));
+    cinfo->two_pass_quantize = o.twoPassQuantize ? TRUE : FALSE;
+    cinfo->quantize_colors = FALSE;
+
+    // The stored size is known now; scaleNumeratorFor() uses the same rounding.
+    int numerator = kScaleDenominator;
+    if (o.minLongSide > 0) {
+        for (numerator = 1; numerator < kScaleDenominator; ++numerator) {
+            setScale(cinfo, numerator);
+            if (std::max(cinfo->output_width, cinfo->output_height) >= JDIMENSION(o.minLongSide))
+                break;
+        }
+    }
+    d->scaleNumerator = numerator;
+    setScale(cinfo, numerator);
+
+    if (!jpeg_read_icc_profile(cinfo, &d->icc, &d->iccLength)) {
+        d->icc = nullptr;
+        d->iccLength = 0;
+    }
+}
+
+void stepStart(void *context)
+{
+    auto *d = static_cast<Decoder *>(context);
+    jpeg_start_decompress(&d->cinfo);
+}
+
+void stepReadLines(void *context)
+{
+    auto *d = static_cast<Decoder *>(context);
+    jpeg_decompress_struct *cinfo = &d->cinfo;
+    constexpr int kBatch = 16;
+    JSAMPROW rows[kBatch];
+    while (cinfo->output_scanline < cinfo->output_height) {
+        const JDIMENSION first = cinfo->output_scanline;
+        const JDIMENSION count = std::min<JDIMENSION>(kBatch, cinfo->output_height - first);
+        for (JDIMENSION i = 0; i < count; ++i)
+            rows[i] = d->pixels + size_t(first + i) * d->bytesPerLine;
+        jpeg_read_scanlines(cinfo, rows, count);
+    }
+    // jpeg_finish_decompress is not called: every pixel is in, and a missing EOI
+    // after complete picture data is no reason to throw the picture away.
+}
+
+// A Huffman-coded scan spends at least one bit on the DC coefficient of every block of a
+// component, so the file must hold at least that many bits for the largest component.
+// Arithmetic coding can go below a bit per block, so it is not checked.
+bool isPlausiblyLong(const jpeg_decompress_struct &cinfo, unsigned long fileSize)
+{
+    if (cinfo.arith_code)
+        return true;
+    quint64 maxBlocks = 0;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        const jpeg_component_info &comp = cinfo.comp_info[c];
+        maxBlocks = std::max<quint64>(maxBlocks, quint64(comp.width_in_blocks) * comp.height_in_blocks);
+    }
+    return quint64(fileSize) * 8 >= maxBlocks;
+}
+
+QByteArray exifSegment(const jpeg_decompress_struct &cinfo)
+{
+    for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next) {
+        if (m->marker == kExifMarker && m->data_length >= sizeof kExifSignature - 1
+            && std::memcmp(m->data, kExifSignature, sizeof kExifSignature - 1) == 0)
+            return QByteArray(reinterpret_cast<const char *>(m->data), qsizetype(m->data_length));
+    }
+    return {};
+}
+
+} // namespace
+
+int scaleNumeratorFor(QSize fullSize, int minLongSide)
+{
+    const qint64 longSide = std::max(fullSize.width(), fullSize.height());
+    if (minLongSide <= 0 || longSide <= 0)
+        return kScaleDenominator;
+    for (int m = 1; m < kScaleDenominator; ++m) {
+        if ((longSide * m + kScaleDenominator - 1) / kScaleDenominator >= minLongSide)
+            return m;
+    }
+    return kScaleDenominator;
+}
+
+DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
+{
+    DecodedJpeg result;
+    if (data.isEmpty()) {
+        result.error = QStringLiteral("The file is empty.");
+        return result;
+    }
+    // libjpeg's memory source warns of a premature end as soon as the entropy decoder
+    // reads ahead past the last byte, even when every bit it needs is there. Ending the
+    // data with an EOI marker makes it stop at the marker instead, and warn only when
+    // bits are really missing; so a complete picture without its EOI still decodes.
+    static constexpr char kEoi[] = "\xFF\xD9";
+    QByteArray input = data;
+    const bool appendEnd = !data.endsWith(QByteArrayView(kEoi, 2));
+    if (appendEnd)
+        input.append(kEoi, 2);
+
+    auto d = std::make_unique<Decoder>();
+    d->data = reinterpret_cast<const unsigned char *>(input.constData());
+    d->size = static_cast<unsigned long>(input.size());
+    d->options = options;
+
+    if (!guarded(&d->err, stepReadHeader, d.get())) {
+        result.error = describeError(d->err);
+        return result;
+    }
+    const jpeg_decompress_struct &cinfo = d->cinfo;
+    result.fullSize = QSize(int(cinfo.image_width), int(cinfo.image_height));
+    result.scaleNumerator = d->scaleNumerator;
+    if (d->kind == OutputKind::Unsupported) {
+        result.error = QStringLiteral("The JPEG file uses a colour layout this program cannot show (%1 components).")
+                           .arg(cinfo.num_components);
+        return result;
+    }
+    const qint64 pixels = qint64(cinfo.output_width) * cinfo.output_height;
+    if (options.maxPixels > 0 && pixels > options.maxPixels) {
+        result.error = QStringLiteral("The picture is too large: %1 x %2 pixels is more than this program decodes.")
+                           .arg(cinfo.output_width)
+                           .arg(cinfo.output_height);
+        return result;
+    }
+    if (!isPlausiblyLong(cinfo, d->size)) {
+        result.error = QStringLiteral("The JPEG file is truncated or damaged: it is far too short for the %1 x %2 "
+                                      "pixels its header claims.")
+                           .arg(cinfo.image_width)
+                           .arg(cinfo.image_height);
+        return result;
+    }
+
+    if (!guarded(&d->err, stepStart, d.get())) {
+        result.error = describeError(d->err);
+        return result;
+    }
+    const int width = int(cinfo.output_width);
+    const int height = int(cinfo.output_height);
+    const int components = cinfo.output_components;
+
+    const int expectedComponents = d->kind == OutputKind::Gray ? 1 : d->kind == OutputKind::Rgb ? 3 : 4;
+    if (components != expectedComponents) {
+        result.error = QStringLiteral("The JPEG file cannot be read: unexpected number of colour components.");
+        return result;
+    }
+
+    QImage image;
+    std::unique_ptr<unsigned char[]> cmyk;
+    if (d->kind == OutputKind::Cmyk) {
+        d->bytesPerLine = size_t(width) * 4;
+        cmyk.reset(new (std::nothrow) unsigned char[d->bytesPerLine * size_t(height)]);
+        d->pixels = cmyk.get();
+    } else {
+        image = QImage(width, height, d->kind == OutputKind::Gray ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        d->pixels = image.isNull() ? nullptr : image.bits();
+        d->bytesPerLine = size_t(image.bytesPerLine());
+    }
+    if (!d->pixels) {
+        result.error =
+            QStringLiteral("There is not enough memory to decode the picture (%1 x %2 pixels).").arg(width).arg(height);
+        return result;
+    }
+
+    if (!guarded(&d->err, stepReadLines, d.get())) {
+        result.error = describeError(d->err);
+        return result;
+    }
+
+    const QByteArray icc =
+        d->icc ? QByteArray(reinterpret_cast<const char *>(d->icc), qsizetype(d->iccLength)) : QByteArray();
+    if (d->kind == OutputKind::Cmyk) {
+        // Adobe's encoders, which write the APP14 marker, store CMYK inverted (0 = full ink).
+        const bool inverted = cinfo.saw_Adobe_marker;
+        image = colorprofile::cmykToSrgb(cmyk.get(), width, height, qsizetype(d->bytesPerLine), inverted, icc);
+        if (image.isNull()) {
+            result.error = QStringLiteral("There is not enough memory to decode the picture (%1 x %2 pixels).")
+                               .arg(width)
+                               .arg(height);
+            return result;
+        }
+    } else {
+        result.iccProfile = icc;
+    }
+    result.exif = exifSegment(cinfo);
+    result.image = std::move(image);
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------
+// Encoding
+
+namespace
+{
+
+struct Encoder {
+    jpeg_compress_struct cinfo;
+    ErrorManager err;
+    const unsigned char *pixels = nullptr;
+    size_t bytesPerLine = 0;
+    int width = 0;
+    int height = 0;
+    bool gray = false;
+    EncodeOptions options;
+    unsigned char *out = nullptr;
+    unsigned long outSize = 0;
+
+    Encoder()
+    {
+        std::memset(&cinfo, 0, sizeof cinfo);
+        initErrorManager(&err);
+        cinfo.err = &err.pub;
+    }
+    ~Encoder()
+    {
+        jpeg_destroy_compress(&cinfo);
+        std::free(out); // allocated by jpeg_mem_dest, ours even after an error
+    }
+    Encoder(const Encoder &) = delete;
+    Encoder &operator=(const Encoder &) = delete;
+};
+
+void stepEncode(void *context)
+{
+    auto *e = static_cast<Encoder *>(context);
+    jpeg_compress_struct *cinfo = &e->cinfo;
+    jpeg_create_compress(cinfo);
+    jpeg_mem_dest(cinfo, &e->out, &e->outSize);
+    cinfo->image_width = JDIMENSION(e->width);
+    cinfo->image_height = JDIMENSION(e->height);
+    cinfo->input_components = e->gray ? 1 : 3;
+    cinfo->in_color_space = e->gray ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(cinfo);
+    const EncodeOptions &o = e->options;
+    jpeg_set_quality(cinfo, std::clamp(o.quality, 0, 100), TRUE);
+    cinfo->smoothing_factor = std::clamp(o.smoothing, 0, 100);
+    cinfo->optimize_coding = o.optimizeCoding ? TRUE : FALSE;
+    cinfo->dct_method = static_cast<J_DCT_METHOD>(std::clamp(o.dctMethod, int(JDCT_ISLOW), int(JDCT_FLOAT)));
+    jpeg_start_compress(cinfo, TRUE);
+    while (cinfo->next_scanline < cinfo->image_height) {
+        // libjpeg's API takes non-const rows but only reads them
+        JSAMPROW row = const_cast<unsigned char *>(e->pixels + size_t(cinfo->next_scanline) * e->bytesPerLine);
+        jpeg_write_scanlines(cinfo, &row, 1);
+    }
+    jpeg_finish_compress(cinfo);
+}
+
+} // namespace
+
+QByteArray encode(const QImage &image, const EncodeOptions &options, QString *error)
+{
+    auto fail = [error](const QString &message) {
+        if (error)
+            *error = message;
+        return QByteArray();
+    };
+    if (image.isNull())
+        return fail(QStringLiteral("There is no picture to encode."));
+    if (image.format() != QImage::Format_RGB888 && image.format() != QImage::Format_Grayscale8)
+        return fail(QStringLiteral("The JPEG encoder takes RGB888 or Grayscale8 pictures only."));
+
+    auto e = std::make_unique<Encoder>();
+    e->pixels = image.constBits();
+    e->bytesPerLine = size_t(image.bytesPerLine());
+    e->width = image.width();
+    e->height = image.height();
+    e->gray = image.format() == QImage::Format_Grayscale8;
+    e->options = options;
+    if (!guarded(&e->err, stepEncode, e.get()))
+        return fail(
+            QStringLiteral("The JPEG picture cannot be written: %1.").arg(QString::fromLocal8Bit(e->err.message)));
+    if (error)
+        error->clear();
+    return QByteArray(reinterpret_cast<const char *>(e->out), qsizetype(e->outSize));
+}
+
+} // namespace quorvel::jpeg

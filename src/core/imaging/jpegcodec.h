@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace quorvel::jpeg
+{
+
+/// How a JPEG is decoded. The integer codes are libjpeg's own (J_DCT_METHOD, J_DITHER_MODE).
+struct DecodeOptions {
+    /// When > 0 the decoder scales down in the DCT domain by the smallest factor M/8
+    /// (M = 1..8) whose decoded longer side is still >= minLongSide; 0 decodes at full size.
+    int minLongSide = 0;
+    int dctMethod = 1; ///< 0 slow integer, 1 fast integer, 2 floating point
+    bool fancyUpsampling = false; ///< smooth chroma upsampling
+    /// Colour-reduction parameters of the decompressor (dither_mode, two_pass_quantize).
+    /// libjpeg applies them only when it is asked to reduce colours to a palette
+    /// (quantize_colors), which this decoder never asks for, so they change no output.
+    /// ditherPolicy 1 ("no dithering") selects JDITHER_NONE whatever ditherMethod says.
+    int ditherMethod = 1;
+    int ditherPolicy = 0;
+    bool twoPassQuantize = false;
+    /// Largest number of output pixels; a larger decode is refused before any pixel
+    /// memory is allocated.
+    qint64 maxPixels = 0;
+};
+
+/// A decoded JPEG as stored (no EXIF orientation applied).
+struct DecodedJpeg {
+    /// RGB888 for colour pictures (CMYK and YCCK are converted to sRGB here),
+    /// Grayscale8 for one-component pictures.
+    QImage image;
+    QSize fullSize; ///< stored size before decode-time scaling
+    int scaleNumerator = 8; ///< the M of the M/8 scale used
+    /// The APP1 "Exif" segment's payload (starting with "Exif\0\0"), if any.
+    QByteArray exif;
+    /// The embedded ICC profile still to be applied to image (RGB and grayscale
+    /// pictures); empty when there is none or when the decoder already applied it.
+    QByteArray iccProfile;
+    QString error; ///< empty on success; a sentence for the user otherwise
+};
+
+/// Options of the JPEG encoder; the IJG parameters of the same names.
+struct EncodeOptions {
+    int quality = 85; ///< 0..100; libjpeg takes 0 as 1
+    int smoothing = 0; ///< smoothing_factor, 0..100
+    bool optimizeCoding = true; ///< optimize_coding (optimised Huffman tables)
+    int dctMethod = 1; ///< dct_method: 0 slow integer, 1 fast integer, 2 floating point
+};
+
+/// Working memory libjpeg may use besides the output image. A progressive JPEG keeps
+/// every DCT coefficient of the whole picture in memory (about 2 bytes per pixel and
+/// component, whatever the output scale), so this caps what a hostile progressive header
+/// can make the decoder allocate. 512 MiB holds a 8192 x 8192 4:4:4 progressive picture.
+inline constexpr long kMaxWorkingMemory = 512L * 1024 * 1024;
+
+/// Decodes a whole JPEG file held in memory. Never crashes on damaged data: premature
+/// end of data and corrupt entropy-coded data are errors, while harmless irregularities
+/// (extraneous bytes before a marker, an unknown JFIF revision, a bad ICC segment)
+/// are tolerated. A file far too short for the size its header claims is refused
+/// before decoding, so a tiny hostile header cannot make it allocate the claimed size.
+DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options);
+
+/// The M of the DCT scale M/8 the decoder picks for a picture of the given stored size:
+/// the smallest M whose decoded longer side (rounded up, as libjpeg does) is still
+/// >= minLongSide, or 8 when minLongSide <= 0 or the picture is not larger than that.
+int scaleNumeratorFor(QSize fullSize, int minLongSide);
+
+/// Encodes an RGB888 or Grayscale8 image as a baseline (or optimised) JFIF file.
+/// Returns empty bytes and sets *error (when given) on failure or another format.
+QByteArray encode(const QImage &image, const EncodeOptions &options, QString *error = nullptr);
+
+} // namespace quorvel::jpeg

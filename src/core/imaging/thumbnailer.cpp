@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/thumbnailer.h"
+
+#include "imaging/colorprofile.h"
+#include "imaging/exiforientation.h"
+#include "imaging/gifcodec.h"
+#include "imaging/jpegcodec.h"
+#include "imaging/qtimagecodec.h"
+#include "platform/atomicfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace quorvel
+{
+namespace
+{
+
+// A picture file larger than this is refused rather than read into memory in one go;
+// it is far beyond any photograph a gallery thumbnail is made of.
+constexpr qint64 kMaxFileBytes = qint64(1) << 30;
+
+enum class Format { Jpeg, Gif, Other };
+
+Format sniff(const QByteArray &data)
+{
+    if (data.size() >= 3 && uchar(data[0]) == 0xFF && uchar(data[1]) == 0xD8 && uchar(data[2]) == 0xFF)
+        return Format::Jpeg;
+    if (data.startsWith("GIF87a") || data.startsWith("GIF89a"))
+        return Format::Gif;
+    return Format::Other;
+}
+
+jpeg::DecodeOptions jpegDecodeOptions(const ImageSettings &settings, int minLongSide)
+{
+    jpeg::DecodeOptions options;
+    options.minLongSide = std::max(0, minLongSide);
+    options.dctMethod = settings.dctMethod;
+    options.fancyUpsampling = settings.fancyUpsampling;
+    options.ditherMethod = settings.ditherMethod;
+    options.ditherPolicy = settings.ditherPolicy;
+    options.twoPassQuantize = settings.twoPassQuantize;
+    options.maxPixels = Thumbnailer::kMaxDecodedPixels;
+    return options;
+}
+
+DecodedPicture decodeJpeg(const QByteArray &data, const ImageSettings &settings, int minLongSide)
+{
+    DecodedPicture picture;
+    jpeg::DecodedJpeg decoded = jpeg::decode(data, jpegDecodeOptions(settings, minLongSide));
+    if (!decoded.error.isEmpty()) {
+        picture.error = decoded.error;
+        return picture;
+    }
+    const int orientation = exif::orientationFromApp1(decoded.exif);
+    const QImage srgb = colorprofile::toSrgb(decoded.image, decoded.iccProfile);
+    picture.image = exif::applyOrientation(srgb, orientation);
+    picture.fullSize = exif::swapsAxes(orientation) ? decoded.fullSize.transposed() : decoded.fullSize;
+    return picture;
+}
+
+// The same file under two names: another spelling, a symbolic link or a hard link.
+bool isSameFile(const QString &a, const QString &b)
+{
+    const QFileInfo infoA(a);
+    const QFileInfo infoB(b);
+    if (!infoA.exists() || !infoB.exists())
+        return QDir::cleanPath(infoA.absoluteFilePath()) == QDir::cleanPath(infoB.absoluteFilePath());
+    if (infoA.canonicalFilePath() == infoB.canonicalFilePath())
+        return true;
+#ifdef Q_OS_UNIX
+    struct stat statA;
+    struct stat statB;
+    if (::stat(QFile::encodeName(a).constData(), &statA) == 0 && ::stat(QFile::encodeName(b).constData(), &statB) == 0)
+        return statA.st_dev == statB.st_dev && statA.st_ino == statB.st_ino;
+#endif
+    return false;
+}
+
+QSize fitInBox(QSize size, int box)
+{
+    if (box <= 0 || (size.width() <= box && size.height() <= box))
+        return size;
+    // The longer side becomes exactly the box; the shorter keeps the aspect, at least 1.
+    const auto shorter = [box](int shortSide, int longSide) {
+        return std::max(1, int(std::lround(double(shortSide) * box / longSide)));
+    };
+    if (size.width() >= size.height())
+        return QSize(box, shorter(size.height(), size.width()));
+    return QSize(shorter(size.width(), size.height()), box);
+}
+
+// Black over the outermost pixels; works on RGB888 and Grayscale8 alike.
+void drawFrame(QImage *image)
+{
+    const int width = image->width();
+    const int height = image->height();
+    const int bytesPerPixel = image->depth() / 8;
+    const size_t rowBytes = size_t(width) * bytesPerPixel;
+    std::memset(image->scanLine(0), 0, rowBytes);
+    std::memset(image->scanLine(height - 1), 0, rowBytes);
+    for (int y = 1; y < height - 1; ++y) {
+        uchar *row = image->scanLine(y);
+        std::memset(row, 0, bytesPerPixel);
+        std::memset(row + size_t(width - 1) * bytesPerPixel, 0, bytesPerPixel);
+    }
+}
+
+} // namespace
+
+DecodedPicture Thumbnailer::decode(const QString &path, const ImageSettings &settings, int minLongSide)
+{
+    DecodedPicture picture;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        picture.error = QStringLiteral("The file does not exist.");
+        return picture;
+    }
+    if (!info.isFile()) {
+        picture.error = QStringLiteral("This is not a picture file but a folder or a device.");
+        return picture;
+    }
+    if (info.size() > kMaxFileBytes) {
+        picture.error =
+            QStringLiteral("The file is too large (%1 MB) to be a picture this program reads.").arg(info.size() >> 20);
+        return picture;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        picture.error = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+        return picture;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        picture.error = QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+        return picture;
+    }
+    return decodeData(data, settings, minLongSide);
+}
+
+DecodedPicture Thumbnailer::decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide)
+{
+    DecodedPicture picture;
+    if (data.isEmpty()) {
+        picture.error = QStringLiteral("The file is empty.");
+        return picture;
+    }
+    switch (sniff(data)) {
+    case Format::Jpeg:
+        picture = decodeJpeg(data, settings, minLongSide);
+        break;
+    case Format::Gif: {
+        gif::DecodedGif decoded = gif::decodeFirstFrame(data, kMaxDecodedPixels);
+        picture.image = std::move(decoded.image);
+        picture.error = decoded.error;
+        break;
+    }
+    case Format::Other: {
+        qtimage::DecodedQtImage decoded = qtimage::decode(data, kMaxDecodedPixels);
+        picture.image = std::move(decoded.image);
+        picture.error = decoded.error;
+        break;
+    }
+    }
+    if (picture.ok() && picture.image.isNull())
+        picture.error = QStringLiteral("There is not enough memory to decode the picture.");
+    if (!picture.ok()) {
+        picture.image = QImage();
+        picture.fullSize = QSize();
+    } else if (!picture.fullSize.isValid()) {
+        picture.fullSize = picture.image.size();
+    }
+    return picture;
+}
+
+QImage Thumbnailer::makeThumbnail(const QImage &upright, const ImageSettings &settings)
+{
+    QImage image = qtimage::flattened(upright);
+    if (image.isNull())
+        return image;
+    const QSize target = fitInBox(image.size(), settings.boxSize);
+    if (target != image.size()) {
+        const QImage::Format format = image.format();
+        // Smooth scaling works in 32-bit pixels; come back to the picture's own format.
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(format);
+        if (image.isNull())
+            return image;
+    }
+    if (settings.frame)
+        drawFrame(&image); // scanLine() detaches: the caller's picture is never drawn on
+    return image;
+}
+
+QByteArray Thumbnailer::encodeJpeg(const QImage &image, const ImageSettings &settings, QString *error)
+{
+    jpeg::EncodeOptions options;
+    options.quality = settings.quality;
+    options.smoothing = settings.smoothing;
+    options.optimizeCoding = settings.optimizeCoding;
+    options.dctMethod = settings.dctMethod;
+    return jpeg::encode(qtimage::flattened(image), options, error);
+}
+
+QString Thumbnailer::writeFileAtomically(const QString &path, const QByteArray &bytes, const QString &protectedSource)
+{
+    if (!protectedSource.isEmpty() && isSameFile(path, protectedSource))
+        return QStringLiteral("\"%1\" is the picture the thumbnail is made from; it was not overwritten.")
+            .arg(QDir::toNativeSeparators(path));
+    return ::quorvel::writeFileAtomically(path, bytes);
+}
+
+QString Thumbnailer::writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings)
+{
+    if (isSameFile(destPath, sourcePath))
+        return writeFileAtomically(destPath, {}, sourcePath); // the refusal, with its message
+    const DecodedPicture picture = decode(sourcePath, settings, std::max(0, settings.boxSize));
+    if (!picture.ok())
+        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), picture.error);
+    const QImage thumbnail = makeThumbnail(picture.image, settings);
+    if (thumbnail.isNull())
+        return QStringLiteral("\"%1\": There is not enough memory to make the thumbnail.")
+            .arg(QDir::toNativeSeparators(sourcePath));
+    QString error;
+    const QByteArray bytes = encodeJpeg(thumbnail, settings, &error);
+    if (bytes.isEmpty())
+        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);
+    return writeFileAtomically(destPath, bytes, sourcePath);
+}
+
+} // namespace quorvel
