@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace quorvel::test {
 
 QString testdataDir()
@@ -15,6 +19,28 @@ QString testdataDir()
 QString testPicture(const QString &relativePath)
 {
     return QDir(testdataDir()).filePath(relativePath);
+}
+
+FileSizeLimit::FileSizeLimit(long long bytes)
+{
+    rlimit limit;
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return;
+    m_savedCurrent = limit.rlim_cur;
+    // Without this the process would be killed by the signal instead of seeing the error.
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit;
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0) {
+        limit.rlim_cur = static_cast<rlim_t>(m_savedCurrent);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, m_savedHandler);
 }
 
 } // namespace quorvel::test

@@ -14,6 +14,27 @@ QString testdataDir();
 /// Full path of a file below the shared test pictures.
 QString testPicture(const QString &relativePath);
 
+/// While alive, every write that would make a file larger than `bytes` fails with
+/// "file too large", for root too: a disk that fills up in the middle of a write.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    /// Whether the limit could be set on this system.
+    bool active() const
+    {
+        return m_active;
+    }
+
+private:
+    bool m_active = false;
+    unsigned long long m_savedCurrent = 0;
+    void (*m_savedHandler)(int) = nullptr;
+};
+
 } // namespace quorvel::test
 
 /// Skips the current test with a message when the shared test pictures are absent.

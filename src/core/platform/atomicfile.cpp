@@ -17,7 +17,9 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
         return QCoreApplication::translate("quorvel", "Could not write \"%1\": %2.")
             .arg(QDir::toNativeSeparators(path), file.errorString());
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk) is seen here; through Qt's buffer a
+    // partly failed flush can go unnoticed and a truncated file be committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure();
     if (file.write(bytes) != bytes.size()) {
         const QString error = failure();
