@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
 #include "imaging/imagebox.h"
+#include "platform/drivelist.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "platform/helpwindow.h"
@@ -106,9 +107,24 @@ TEST_F(MainWindowTest, StartsWithItsCaptionsAndTheStoredDefaultFolder)
     EXPECT_EQ(control<QLabel>("Label1")->buddy(), control<QLineEdit>("Text2"));
     EXPECT_EQ(control<QLabel>("Label2")->buddy(), control<QLineEdit>("Text1"));
     EXPECT_FALSE(control<QLineEdit>("Text3")->accessibleName().isEmpty());
-    // The logo pictures were copied for the built-in page header.
-    EXPECT_TRUE(QFile::exists(m_userData.filePath(QStringLiteral("vellodeflogo.jpg")))
-                || !QFile::exists(m_programDir.filePath(QStringLiteral("vellodeflogo.jpg"))));
+}
+
+TEST_F(MainWindowTest, StartUpCopiesTheLogoPicturesOverEarlierCopiesAndSkipsMissingOnes)
+{
+    {
+        QFile logo(m_programDir.filePath(QStringLiteral("vellodeflogo.jpg")));
+        ASSERT_TRUE(logo.open(QIODevice::WriteOnly));
+        logo.write("new logo");
+        QFile stale(m_userData.filePath(QStringLiteral("vellodeflogo.jpg")));
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("an older copy");
+    }
+    start();
+    QFile copy(m_userData.filePath(QStringLiteral("vellodeflogo.jpg")));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("new logo"));
+    EXPECT_FALSE(QFile::exists(m_userData.filePath(QStringLiteral("line.jpg")))); // no source: skipped
+    EXPECT_TRUE(m_prompts->records.isEmpty());
 }
 
 TEST_F(MainWindowTest, MissingSettingsAndMissingDefaultFolderAreIgnored)
@@ -295,4 +311,20 @@ TEST_F(MainWindowTest, HiddenSwitchesOfTheImageOptionsExist)
         EXPECT_TRUE(entry->isCheckable());
         EXPECT_FALSE(entry->isChecked());
     }
+}
+
+TEST_F(MainWindowTest, ChoosingADriveMovesItsFolderListAndTheSourceFolderFillsTheFileList)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    start();
+    auto *drive = control<DriveList>("Drive1");
+    showSourceFolder(test::testPicture(QStringLiteral("formats")));
+    EXPECT_EQ(control<FileList>("File1")->fileNames(),
+              QStringList({QStringLiteral("animated.gif"), QStringLiteral("cmyk-real-multiple-icc-segments.jpg"),
+                           QStringLiteral("cmyk.jpg"), QStringLiteral("grayscale.jpg"), QStringLiteral("interlaced.gif"),
+                           QStringLiteral("progressive-real.jpg"), QStringLiteral("progressive.jpg"),
+                           QStringLiteral("static.gif"), QStringLiteral("transparent.gif")}));
+    Q_EMIT drive->activated(drive->currentIndex());
+    EXPECT_EQ(control<FolderList>("Dir1")->path(), drive->rootPath());
+    EXPECT_EQ(control<FileList>("File1")->path(), drive->rootPath());
 }
