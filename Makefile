@@ -2,7 +2,7 @@
 # missing first (scripts/install-deps), then configure and build with CMake.
 PRESET ?= $(if $(CI),ci,default)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test format clean
 
 all: build
 
@@ -18,6 +18,9 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build

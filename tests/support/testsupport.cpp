@@ -5,10 +5,10 @@
 #include <QFileInfo>
 
 #include <csignal>
-
 #include <sys/resource.h>
 
-namespace quorvel::test {
+namespace quorvel::test
+{
 
 QString testdataDir()
 {

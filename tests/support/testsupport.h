@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-namespace quorvel::test {
+namespace quorvel::test
+{
 
 /// The shared test pictures (../shared/testdata beside the project), or an empty
 /// string when that folder is absent.
@@ -16,7 +17,8 @@ QString testPicture(const QString &relativePath);
 
 /// While alive, every write that would make a file larger than `bytes` fails with
 /// "file too large", for root too: a disk that fills up in the middle of a write.
-class FileSizeLimit {
+class FileSizeLimit
+{
 public:
     explicit FileSizeLimit(long long bytes);
     ~FileSizeLimit();

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// The program-wide variables every window exchanges its working values through,
 /// under their binding names. Everything starts empty (strings empty, integers 0);

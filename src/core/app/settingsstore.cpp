@@ -10,8 +10,10 @@
 #include <limits>
 #include <optional>
 
-namespace quorvel {
-namespace {
+namespace quorvel
+{
+namespace
+{
 
 bool isLineEnd(char c)
 {
@@ -53,8 +55,7 @@ std::optional<QByteArray> readField(const QByteArray &bytes, qsizetype &pos)
     if (pos >= bytes.size())
         return std::nullopt;
     const qsizetype start = pos;
-    while (pos < bytes.size() && bytes[pos] != ' ' && bytes[pos] != '\t' && bytes[pos] != ','
-           && !isLineEnd(bytes[pos]))
+    while (pos < bytes.size() && bytes[pos] != ' ' && bytes[pos] != '\t' && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
         ++pos;
     QByteArray field = bytes.mid(start, pos - start);
     skipBlanks();
@@ -102,8 +103,7 @@ void SettingsStore::loadFromBytes(const QByteArray &bytes, AppState &state)
     qsizetype pos = 0;
     if (const auto line = readLine(bytes, pos))
         state.defPathToThumb = QString::fromLocal8Bit(*line);
-    for (std::int16_t *target :
-         {&state.overwrite, &state.defThumbHeight, &state.defThumbWidth, &state.tableBorder}) {
+    for (std::int16_t *target : { &state.overwrite, &state.defThumbHeight, &state.defThumbWidth, &state.tableBorder }) {
         const auto field = readField(bytes, pos);
         if (!field)
             break; // the end of the file: every later field is missing too

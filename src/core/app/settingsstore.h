@@ -6,7 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// The five values saved in quorvel.ins, as the Defaults dialog hands them over:
 /// the two size lines are the texts of its boxes, written verbatim.
@@ -26,7 +27,8 @@ struct SettingsRecord {
 ///   5. the border flag in number format.
 /// Number format: the decimal integer with a sign place (a space when not negative,
 /// "-" otherwise) and one trailing space, so 1 is the bytes " 1 " CR LF.
-class SettingsStore {
+class SettingsStore
+{
 public:
     static constexpr auto kFileName = "quorvel.ins";
 

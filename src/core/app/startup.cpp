@@ -8,7 +8,8 @@
 #include <QDir>
 #include <QFile>
 
-namespace quorvel {
+namespace quorvel
+{
 
 int copyLogoPictures(const ProgramFolder &folders)
 {

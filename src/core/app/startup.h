@@ -3,13 +3,14 @@
 
 #include <QStringList>
 
-namespace quorvel {
+namespace quorvel
+{
 
 class ProgramFolder;
 
 /// The pictures the built-in page header refers to: the program's logo (204 x 47)
 /// and a divider line (621 x 13).
-inline const QStringList kLogoPictures = {QStringLiteral("vellodeflogo.jpg"), QStringLiteral("line.jpg")};
+inline const QStringList kLogoPictures = { QStringLiteral("vellodeflogo.jpg"), QStringLiteral("line.jpg") };
 
 /// Copies the logo pictures from the program folder into the per-user data folder,
 /// replacing earlier copies, so pages whose header refers to them there show them.

@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
-namespace quorvel {
+namespace quorvel
+{
 
 MakeFolderResult makeFolder(const QString &parent, const QString &name, QString *reason)
 {

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// Why a new folder could not be made.
 enum class MakeFolderResult { Created, EmptyName, AlreadyExists, Failed };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// How a picture is decoded and how its thumbnail is sized, framed and encoded.
 /// The integer codes of the JPEG settings are the JPEG library's own (J_DCT_METHOD,

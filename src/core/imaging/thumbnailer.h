@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QString>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// A decoded picture, or why it could not be decoded.
 struct DecodedPicture {
@@ -28,7 +29,8 @@ struct DecodedPicture {
 /// whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a crash:
 /// truncated or corrupt JPEG data is an error (a JPEG whose picture data is complete but
 /// lacks its end marker is not), and a GIF needs only its first frame to be complete.
-class Thumbnailer {
+class Thumbnailer
+{
 public:
     /// Largest number of pixels a decode may produce (8192 x 8192). A JPEG whose full
     /// size is larger can still make a thumbnail when decode-time scaling brings the

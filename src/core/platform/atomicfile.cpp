@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QSaveFile>
 
-namespace quorvel {
+namespace quorvel
+{
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {

@@ -4,7 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// Writes bytes to path through a temporary file in the same folder that is renamed
 /// into place once complete, so an unwritable folder, a full disk or a crash never

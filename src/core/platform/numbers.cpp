@@ -5,7 +5,8 @@
 
 #include <cmath>
 
-namespace quorvel {
+namespace quorvel
+{
 
 double leadingNumber(const QString &text)
 {

@@ -5,7 +5,8 @@
 
 #include <optional>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// The number a text begins with: leading blanks skipped, an optional sign, digits
 /// with an optional decimal point; reading stops at the first other character. A

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
-namespace quorvel {
-namespace {
+namespace quorvel
+{
+namespace
+{
 
 bool isSeparator(QChar c)
 {

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// Joins a folder and a file name. A folder that already ends in a separator (the
 /// root "/", or a drive root such as "C:\" on Windows) gets the name appended

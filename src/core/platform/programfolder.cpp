@@ -8,7 +8,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace quorvel {
+namespace quorvel
+{
 
 ProgramFolder::ProgramFolder(QString writableDir, QString dataDir, QString userDataDir)
     : m_writableDir(std::move(writableDir))

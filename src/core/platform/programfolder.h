@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// Where the program keeps its own files (quorvel.ins, options.dat, the logo
 /// pictures, ...). In a build tree or a portable install the executable's folder is
@@ -11,7 +12,8 @@ namespace quorvel {
 /// program writes go to the per-user config folder, and the files it only reads come
 /// from the install's data folder (share/quorvel beside bin/). The pictures the
 /// built-in page header refers to are copied to the per-user data folder.
-class ProgramFolder {
+class ProgramFolder
+{
 public:
     /// Folders given explicitly (tests inject temporary folders this way).
     ProgramFolder(QString writableDir, QString dataDir, QString userDataDir);

@@ -3,7 +3,8 @@
 
 #include <cmath>
 
-namespace quorvel {
+namespace quorvel
+{
 
 int ProportionalLayout::add(const QRectF &rect)
 {

@@ -5,7 +5,8 @@
 #include <QRectF>
 #include <QSizeF>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// Keeps controls where they were designed relative to the window's size: every
 /// resize scales each control's left and width by new width / base width and its
@@ -13,7 +14,8 @@ namespace quorvel {
 /// The first resize only records the base. Resizes while the window is minimized
 /// change nothing, so a restore scales from the size recorded before the minimize.
 /// Geometry is kept in floating point, so many resizes do not drift by rounding.
-class ProportionalLayout {
+class ProportionalLayout
+{
 public:
     /// Adds a control's rectangle; returns its index.
     int add(const QRectF &rect);

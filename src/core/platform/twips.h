@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// Twips (1/1440 inch) are the unit window layouts are designed in. They are turned
 /// into pixels at the screen's logical DPI (96 on most desktops: 15 twips a pixel).

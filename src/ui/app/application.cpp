@@ -5,7 +5,8 @@
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
 
-namespace quorvel {
+namespace quorvel
+{
 
 Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts, QObject *parent)
     : QObject(parent)

@@ -11,7 +11,8 @@
 
 #include <memory>
 
-namespace quorvel {
+namespace quorvel
+{
 
 class Prompts;
 
@@ -19,7 +20,8 @@ class Prompts;
 /// demand, hands out the live instance, and forgets it when it closes, so a window
 /// opened again starts from its design values. Windows reach each other only
 /// through here.
-class Application : public QObject {
+class Application : public QObject
+{
     Q_OBJECT
 public:
     Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts, QObject *parent = nullptr);

@@ -31,8 +31,10 @@
 #include <QStyle>
 #include <QToolBar>
 
-namespace quorvel {
-namespace {
+namespace quorvel
+{
+namespace
+{
 
 // The designed client area, in twips.
 constexpr double kClientWidth = 11400;
@@ -66,10 +68,8 @@ frmForm::~frmForm() = default;
 void frmForm::place(QWidget *control, double left, double top, double width, double height)
 {
     const double dpi = logicalDpiX();
-    const int index = m_layout.add(QRectF(twipsToPixels(left, dpi),
-                                          twipsToPixels(top, dpi),
-                                          twipsToPixels(width, dpi),
-                                          twipsToPixels(height, dpi)));
+    const int index = m_layout.add(QRectF(
+        twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi)));
     Q_ASSERT(index == m_placed.size());
     m_placed.append(control);
     control->setGeometry(m_layout.pixelRect(index));
@@ -246,10 +246,10 @@ void frmForm::buildMenusAndToolbar()
 
     // Check-state switches of the advanced image options; never shown.
     const std::pair<const char *, QString> switches[] = {
-        {"mnu_trans", tr("Transparent")},
-        {"mnu_opt", tr("Optimized")},
-        {"mnu_Fancy", tr("Fancy")},
-        {"Mnu_TwoPass", tr("TwoPass")},
+        { "mnu_trans", tr("Transparent") },
+        { "mnu_opt", tr("Optimized") },
+        { "mnu_Fancy", tr("Fancy") },
+        { "Mnu_TwoPass", tr("TwoPass") },
     };
     for (const auto &[name, caption] : switches) {
         QAction *entry = menuBar()->addAction(caption);
@@ -358,17 +358,15 @@ void frmForm::onMakeDir()
     case MakeFolderResult::Created:
         break;
     case MakeFolderResult::EmptyName:
-        m_app.prompts().message(this,
-                                tr("Type the name of the new folder in the box first."),
-                                Prompts::Icon::Exclamation);
+        m_app.prompts().message(
+            this, tr("Type the name of the new folder in the box first."), Prompts::Icon::Exclamation);
         break;
     case MakeFolderResult::AlreadyExists:
         m_app.prompts().message(this, tr("The folder '%1' already exists.").arg(path), Prompts::Icon::Exclamation);
         break;
     case MakeFolderResult::Failed:
-        m_app.prompts().message(this,
-                                tr("The folder '%1' could not be created: %2.").arg(path, reason),
-                                Prompts::Icon::Critical);
+        m_app.prompts().message(
+            this, tr("The folder '%1' could not be created: %2.").arg(path, reason), Prompts::Icon::Critical);
         break;
     }
     // The folder list stays where it was and shows the new folder.

@@ -16,7 +16,8 @@ class QRadioButton;
 class QScrollArea;
 class QToolBar;
 
-namespace quorvel {
+namespace quorvel
+{
 
 class Application;
 class DriveList;
@@ -32,7 +33,8 @@ class UpDownButtons;
 /// Its controls keep their proportions to the window: each is placed at a designed
 /// rectangle and scaled with the client area (ProportionalLayout); the preview's
 /// imaging control inside its scrolling viewport keeps the size of its picture.
-class frmForm : public QMainWindow {
+class frmForm : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit frmForm(Application &app, QWidget *parent = nullptr);

@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quorvel {
+namespace quorvel
+{
 
 ImageBox::ImageBox(QWidget *parent)
     : QWidget(parent)
@@ -216,7 +217,7 @@ QSize ImageBox::sizeHint() const
 {
     const QImage &shown = const_cast<ImageBox *>(this)->previewImage();
     if (shown.isNull())
-        return {m_lastPositive, m_lastPositive};
+        return { m_lastPositive, m_lastPositive };
     return shown.size() * m_zoom;
 }
 

@@ -8,7 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// The imaging control: loads a picture, shows it, and writes it as a JPEG
 /// thumbnail through Thumbnailer. Its properties carry the names other windows set
@@ -30,7 +31,8 @@ namespace quorvel {
 /// DitherMethod, DitherPolicy and TwoPassQuantize are handed to the JPEG decoder;
 /// they act only when the decoder reduces colours to a palette, which thumbnails
 /// never need, so they do not change the pictures written.
-class ImageBox : public QWidget {
+class ImageBox : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(QString PictureFile READ pictureFile WRITE setPictureFile)
     Q_PROPERTY(double ThumbSize READ thumbSize WRITE setThumbSize)

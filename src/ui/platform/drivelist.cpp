@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-namespace quorvel {
+namespace quorvel
+{
 
 DriveList::DriveList(QWidget *parent)
     : QComboBox(parent)
@@ -35,8 +36,9 @@ void DriveList::refresh()
     for (const QStorageInfo &volume : volumes) {
         const QString root = volume.rootPath();
         const QString name = volume.displayName();
-        const QString text = name.isEmpty() || name == root ? QDir::toNativeSeparators(root)
-                                                            : QStringLiteral("%1  [%2]").arg(QDir::toNativeSeparators(root), name);
+        const QString text = name.isEmpty() || name == root
+            ? QDir::toNativeSeparators(root)
+            : QStringLiteral("%1  [%2]").arg(QDir::toNativeSeparators(root), name);
         addItem(text, root);
     }
     if (count() == 0)

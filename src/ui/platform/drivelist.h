@@ -3,11 +3,13 @@
 
 #include <QComboBox>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// The drive list: the mounted volumes, each shown by its root path and name. The
 /// root file system comes first, then the others in path order.
-class DriveList : public QComboBox {
+class DriveList : public QComboBox
+{
     Q_OBJECT
 public:
     explicit DriveList(QWidget *parent = nullptr);

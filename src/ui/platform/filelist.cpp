@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-namespace quorvel {
+namespace quorvel
+{
 
 FileList::FileList(QWidget *parent)
     : QListWidget(parent)
@@ -83,7 +84,7 @@ QStringList FileList::fileNames() const
 
 QStringList FileList::mimeTypes() const
 {
-    return {QStringLiteral("text/uri-list")};
+    return { QStringLiteral("text/uri-list") };
 }
 
 QMimeData *FileList::mimeData(const QList<QListWidgetItem *> &items) const

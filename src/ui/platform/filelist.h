@@ -4,13 +4,15 @@
 #include <QFileSystemWatcher>
 #include <QListWidget>
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// A file list: the files of one folder that match a pattern ("*.jpg;*.gif", letter
 /// case ignored), in natural, case-insensitive name order. Several entries can be
 /// selected, and the selected files can be dragged out as file URLs. The list
 /// follows changes to the folder and keeps the selection across them.
-class FileList : public QListWidget {
+class FileList : public QListWidget
+{
     Q_OBJECT
 public:
     explicit FileList(QWidget *parent = nullptr);

@@ -7,7 +7,8 @@
 #include <QHeaderView>
 #include <QStorageInfo>
 
-namespace quorvel {
+namespace quorvel
+{
 
 FolderList::FolderList(QWidget *parent)
     : QTreeView(parent)

@@ -5,11 +5,13 @@
 
 class QFileSystemModel;
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// A folder list: the folder tree of one volume with the current folder selected.
 /// Choosing a folder makes it the current one (pathChanged).
-class FolderList : public QTreeView {
+class FolderList : public QTreeView
+{
     Q_OBJECT
 public:
     explicit FolderList(QWidget *parent = nullptr);

@@ -14,8 +14,10 @@ static void initHelpResources()
     Q_INIT_RESOURCE(resources);
 }
 
-namespace quorvel {
-namespace {
+namespace quorvel
+{
+namespace
+{
 
 QString topicUrl(const QString &topic)
 {

@@ -5,11 +5,13 @@
 
 class QTextBrowser;
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// The help window, captioned "Quorvel Help": shows the user manual, which ships
 /// with the program as HTML pages, one per window, with a contents page.
-class HelpWindow : public QWidget {
+class HelpWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget *parent = nullptr);

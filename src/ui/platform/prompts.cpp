@@ -6,18 +6,16 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-namespace quorvel {
+namespace quorvel
+{
 
 QString Prompts::programTitle()
 {
     return QStringLiteral("Quorvel");
 }
 
-Prompts::Answer QtPrompts::message(QWidget *parent,
-                                   const QString &text,
-                                   Icon icon,
-                                   Buttons buttons,
-                                   const QString &caption)
+Prompts::Answer QtPrompts::message(
+    QWidget *parent, const QString &text, Icon icon, Buttons buttons, const QString &caption)
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
@@ -66,10 +64,8 @@ Prompts::Answer QtPrompts::message(QWidget *parent,
     }
 }
 
-std::optional<QString> QtPrompts::input(QWidget *parent,
-                                        const QString &prompt,
-                                        const QString &caption,
-                                        const QString &defaultText)
+std::optional<QString> QtPrompts::input(
+    QWidget *parent, const QString &prompt, const QString &caption, const QString &defaultText)
 {
     bool ok = false;
     QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, defaultText, &ok);
@@ -110,9 +106,10 @@ QString ScriptedPrompts::lastMessage() const
     return {};
 }
 
-Prompts::Answer ScriptedPrompts::message(QWidget *, const QString &text, Icon icon, Buttons buttons, const QString &caption)
+Prompts::Answer ScriptedPrompts::message(
+    QWidget *, const QString &text, Icon icon, Buttons buttons, const QString &caption)
 {
-    records.append({QStringLiteral("message"), text, caption, icon, buttons});
+    records.append({ QStringLiteral("message"), text, caption, icon, buttons });
     if (!answers.isEmpty())
         return answers.takeFirst();
     return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
@@ -125,7 +122,7 @@ QString ScriptedPrompts::nextText()
 
 std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt, const QString &caption, const QString &)
 {
-    records.append({QStringLiteral("input"), prompt, caption});
+    records.append({ QStringLiteral("input"), prompt, caption });
     if (texts.isEmpty())
         return std::nullopt;
     return texts.takeFirst();
@@ -133,25 +130,25 @@ std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt, 
 
 QString ScriptedPrompts::openFile(QWidget *, const QString &caption, const QString &, const QString &)
 {
-    records.append({QStringLiteral("openFile"), caption, caption});
+    records.append({ QStringLiteral("openFile"), caption, caption });
     return nextText();
 }
 
 QString ScriptedPrompts::saveFile(QWidget *, const QString &caption, const QString &, const QString &)
 {
-    records.append({QStringLiteral("saveFile"), caption, caption});
+    records.append({ QStringLiteral("saveFile"), caption, caption });
     return nextText();
 }
 
 QString ScriptedPrompts::folder(QWidget *, const QString &caption, const QString &)
 {
-    records.append({QStringLiteral("folder"), caption, caption});
+    records.append({ QStringLiteral("folder"), caption, caption });
     return nextText();
 }
 
 std::optional<QColor> ScriptedPrompts::color(QWidget *, const QColor &)
 {
-    records.append({QStringLiteral("color"), QString(), QString()});
+    records.append({ QStringLiteral("color"), QString(), QString() });
     if (colors.isEmpty())
         return std::nullopt;
     return colors.takeFirst();

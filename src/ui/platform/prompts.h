@@ -9,12 +9,14 @@
 
 class QWidget;
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// Every message box, question, input box and file, folder and colour dialog of the
 /// program goes through this interface. The program uses QtPrompts; tests install
 /// ScriptedPrompts, which records what was asked and returns canned answers.
-class Prompts {
+class Prompts
+{
 public:
     enum class Icon { None, Information, Exclamation, Critical, Question };
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -28,17 +30,15 @@ public:
     /// A modal message box; returns the button pressed (closing the box counts as
     /// Cancel where there is one, else as the first button).
     virtual Answer message(QWidget *parent,
-                           const QString &text,
-                           Icon icon = Icon::None,
-                           Buttons buttons = Buttons::Ok,
-                           const QString &caption = programTitle())
-        = 0;
+        const QString &text,
+        Icon icon = Icon::None,
+        Buttons buttons = Buttons::Ok,
+        const QString &caption = programTitle()) = 0;
     /// An input box; nullopt when cancelled.
     virtual std::optional<QString> input(QWidget *parent,
-                                         const QString &prompt,
-                                         const QString &caption = programTitle(),
-                                         const QString &defaultText = {})
-        = 0;
+        const QString &prompt,
+        const QString &caption = programTitle(),
+        const QString &defaultText = {}) = 0;
     /// A file open dialog; filter in Qt's form ("Pictures (*.jpg *.gif)"); empty when cancelled.
     virtual QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) = 0;
     /// A file save dialog; empty when cancelled.
@@ -50,13 +50,12 @@ public:
 };
 
 /// The real dialogs, from Qt.
-class QtPrompts : public Prompts {
+class QtPrompts : public Prompts
+{
 public:
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons, const QString &caption) override;
-    std::optional<QString> input(QWidget *parent,
-                                 const QString &prompt,
-                                 const QString &caption,
-                                 const QString &defaultText) override;
+    std::optional<QString> input(
+        QWidget *parent, const QString &prompt, const QString &caption, const QString &defaultText) override;
     QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString folder(QWidget *parent, const QString &caption, const QString &startFolder) override;
@@ -66,7 +65,8 @@ public:
 /// Prompts for tests and scripted runs: every prompt is recorded, and answers are
 /// taken from queues filled beforehand (a message with no queued answer gets Ok or
 /// Yes; a dialog with none is cancelled).
-class ScriptedPrompts : public Prompts {
+class ScriptedPrompts : public Prompts
+{
 public:
     struct Record {
         QString kind; ///< "message", "input", "openFile", "saveFile", "folder", "color"
@@ -85,10 +85,8 @@ public:
     QString lastMessage() const;
 
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons, const QString &caption) override;
-    std::optional<QString> input(QWidget *parent,
-                                 const QString &prompt,
-                                 const QString &caption,
-                                 const QString &defaultText) override;
+    std::optional<QString> input(
+        QWidget *parent, const QString &prompt, const QString &caption, const QString &defaultText) override;
     QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString folder(QWidget *parent, const QString &caption, const QString &startFolder) override;

@@ -8,7 +8,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace quorvel {
+namespace quorvel
+{
 
 QUrl shellTargetUrl(const QString &target)
 {
@@ -36,8 +37,8 @@ bool openWithShell(QWidget *parent, const QString &target, Prompts &prompts, con
     if (errorNumber == 0)
         return true;
     prompts.message(parent,
-                    QStringLiteral("Unable to load '%1' : %2 (Error %3)").arg(target, description).arg(errorNumber),
-                    Prompts::Icon::Exclamation);
+        QStringLiteral("Unable to load '%1' : %2 (Error %3)").arg(target, description).arg(errorNumber),
+        Prompts::Icon::Exclamation);
     return false;
 }
 

@@ -8,7 +8,8 @@
 
 class QWidget;
 
-namespace quorvel {
+namespace quorvel
+{
 
 class Prompts;
 

@@ -3,7 +3,8 @@
 
 #include <QToolButton>
 
-namespace quorvel {
+namespace quorvel
+{
 
 UpDownButtons::UpDownButtons(QWidget *parent)
     : QWidget(parent)

@@ -5,10 +5,12 @@
 
 class QToolButton;
 
-namespace quorvel {
+namespace quorvel
+{
 
 /// A pair of up and down arrow buttons beside a box (the box itself is separate).
-class UpDownButtons : public QWidget {
+class UpDownButtons : public QWidget
+{
     Q_OBJECT
 public:
     explicit UpDownButtons(QWidget *parent = nullptr);

@@ -10,7 +10,8 @@
 
 using namespace quorvel;
 
-namespace {
+namespace
+{
 
 QByteArray readAll(const QString &path)
 {
@@ -33,7 +34,7 @@ AppState stateWith(int overwrite, int height, int width, int border, const QStri
 
 TEST(SettingsStore, WritesTheDocumentedBytes)
 {
-    const SettingsRecord record{QStringLiteral("C:\\Thumbs"), 1, QStringLiteral("45"), QStringLiteral("45"), 1};
+    const SettingsRecord record { QStringLiteral("C:\\Thumbs"), 1, QStringLiteral("45"), QStringLiteral("45"), 1 };
     EXPECT_EQ(SettingsStore::toBytes(record), QByteArray("C:\\Thumbs\r\n 1 \r\n45\r\n45\r\n 1 \r\n"));
 }
 
@@ -49,8 +50,9 @@ TEST(SettingsStore, SavedFileReadsBackWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("quorvel.ins"));
-    const SettingsRecord record{QStringLiteral("/home/ann/web, pictures/ thumbs"), 0, QStringLiteral("45"),
-                                QStringLiteral("60"), 1};
+    const SettingsRecord record {
+        QStringLiteral("/home/ann/web, pictures/ thumbs"), 0, QStringLiteral("45"), QStringLiteral("60"), 1
+    };
     ASSERT_EQ(SettingsStore::save(path, record), QString());
     AppState state;
     ASSERT_TRUE(SettingsStore::load(path, state));
@@ -63,7 +65,7 @@ TEST(SettingsStore, SavedFileReadsBackWhole)
 
 TEST(SettingsStore, EmptyPathWritesEmptyFirstLineAndReadsBackEmpty)
 {
-    const QByteArray bytes = SettingsStore::toBytes({QString(), 1, QStringLiteral("45"), QStringLiteral("45"), 0});
+    const QByteArray bytes = SettingsStore::toBytes({ QString(), 1, QStringLiteral("45"), QStringLiteral("45"), 0 });
     EXPECT_TRUE(bytes.startsWith("\r\n 1 \r\n"));
     AppState state = stateWith(0, 0, 0, 1);
     SettingsStore::loadFromBytes(bytes, state);
@@ -85,7 +87,9 @@ void PrintTo(const LoadCase &c, std::ostream *out)
     *out << c.name;
 }
 
-class SettingsLoad : public ::testing::TestWithParam<LoadCase> {};
+class SettingsLoad : public ::testing::TestWithParam<LoadCase>
+{
+};
 
 // Every step of loading is on its own: what fails keeps the earlier value (here
 // "/old", 7, 8, 9, 1) and the later steps still run.
@@ -101,23 +105,21 @@ TEST_P(SettingsLoad, KeepsEarlierValuesStepByStep)
     EXPECT_EQ(state.tableBorder, c.border);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases,
+INSTANTIATE_TEST_SUITE_P(Cases,
     SettingsLoad,
-    ::testing::Values(
-        LoadCase{"documented", "C:\\Thumbs\r\n 1 \r\n45\r\n45\r\n 1 \r\n", "C:\\Thumbs", 1, 45, 45, 1},
-        LoadCase{"empty_file", "", "/old", 7, 8, 9, 1},
-        LoadCase{"path_only", "/pics\r\n", "/pics", 7, 8, 9, 1},
-        LoadCase{"short_file", "/pics\r\n 0 \r\n50\r\n", "/pics", 0, 50, 9, 1},
-        LoadCase{"line3_not_numeric", "/p\r\n 1 \r\nabc\r\n60\r\n 0 \r\n", "/p", 1, 8, 60, 0},
-        LoadCase{"spaces_around_numbers", "/p\r\n   1   \r\n  45\r\n45  \r\n 0 \r\n", "/p", 1, 45, 45, 0},
-        LoadCase{"commas_in_path", "a, b ,c\r\n 1 \r\n1\r\n2\r\n 1 \r\n", "a, b ,c", 1, 1, 2, 1},
-        LoadCase{"bare_line_feeds", "/p\n 1 \n45\n46\n 0 \n", "/p", 1, 45, 46, 0},
-        LoadCase{"no_final_line_end", "/p\r\n 1 \r\n45\r\n46\r\n 0", "/p", 1, 45, 46, 0},
-        LoadCase{"out_of_16_bit_range", "/p\r\n 1 \r\n40000\r\n-40000\r\n 1 \r\n", "/p", 1, 8, 9, 1},
-        LoadCase{"negative_and_decimal", "/p\r\n-1 \r\n44.5\r\n45.5\r\n 1 \r\n", "/p", -1, 44, 46, 1},
-        LoadCase{"blank_line_reads_zero", "/p\r\n 1 \r\n\r\n45\r\n 1 \r\n", "/p", 1, 0, 45, 1},
-        LoadCase{"two_numbers_on_a_line", "/p\r\n 1, 50\r\n60\r\n 0 \r\n", "/p", 1, 50, 60, 0}),
+    ::testing::Values(LoadCase { "documented", "C:\\Thumbs\r\n 1 \r\n45\r\n45\r\n 1 \r\n", "C:\\Thumbs", 1, 45, 45, 1 },
+        LoadCase { "empty_file", "", "/old", 7, 8, 9, 1 },
+        LoadCase { "path_only", "/pics\r\n", "/pics", 7, 8, 9, 1 },
+        LoadCase { "short_file", "/pics\r\n 0 \r\n50\r\n", "/pics", 0, 50, 9, 1 },
+        LoadCase { "line3_not_numeric", "/p\r\n 1 \r\nabc\r\n60\r\n 0 \r\n", "/p", 1, 8, 60, 0 },
+        LoadCase { "spaces_around_numbers", "/p\r\n   1   \r\n  45\r\n45  \r\n 0 \r\n", "/p", 1, 45, 45, 0 },
+        LoadCase { "commas_in_path", "a, b ,c\r\n 1 \r\n1\r\n2\r\n 1 \r\n", "a, b ,c", 1, 1, 2, 1 },
+        LoadCase { "bare_line_feeds", "/p\n 1 \n45\n46\n 0 \n", "/p", 1, 45, 46, 0 },
+        LoadCase { "no_final_line_end", "/p\r\n 1 \r\n45\r\n46\r\n 0", "/p", 1, 45, 46, 0 },
+        LoadCase { "out_of_16_bit_range", "/p\r\n 1 \r\n40000\r\n-40000\r\n 1 \r\n", "/p", 1, 8, 9, 1 },
+        LoadCase { "negative_and_decimal", "/p\r\n-1 \r\n44.5\r\n45.5\r\n 1 \r\n", "/p", -1, 44, 46, 1 },
+        LoadCase { "blank_line_reads_zero", "/p\r\n 1 \r\n\r\n45\r\n 1 \r\n", "/p", 1, 0, 45, 1 },
+        LoadCase { "two_numbers_on_a_line", "/p\r\n 1, 50\r\n60\r\n 0 \r\n", "/p", 1, 50, 60, 0 }),
     [](const ::testing::TestParamInfo<LoadCase> &info) {
         return std::string(info.param.name);
     });
@@ -135,25 +137,27 @@ TEST(SettingsStore, FailedSaveLeavesThePreviousFileWholeAndSaysWhy)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("quorvel.ins"));
-    const SettingsRecord old{QStringLiteral("/old"), 1, QStringLiteral("45"), QStringLiteral("45"), 1};
+    const SettingsRecord old { QStringLiteral("/old"), 1, QStringLiteral("45"), QStringLiteral("45"), 1 };
     ASSERT_EQ(SettingsStore::save(path, old), QString());
     QString error;
     {
         // The disk fills up halfway through the new file.
         test::FileSizeLimit full(8);
         ASSERT_TRUE(full.active());
-        error = SettingsStore::save(path, {QStringLiteral("/a/much/longer/path"), 0, QStringLiteral("1"), QStringLiteral("1"), 0});
+        error = SettingsStore::save(
+            path, { QStringLiteral("/a/much/longer/path"), 0, QStringLiteral("1"), QStringLiteral("1"), 0 });
     }
     EXPECT_TRUE(error.contains(QStringLiteral("quorvel.ins"))) << error.toStdString();
     EXPECT_EQ(readAll(path), SettingsStore::toBytes(old));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("quorvel.ins")})); // no leftovers
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({ QStringLiteral("quorvel.ins") })); // no leftovers
 }
 
 TEST(SettingsStore, SaveIntoAMissingFolderFailsWithoutCreatingIt)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("gone/quorvel.ins"));
-    const QString error = SettingsStore::save(path, {QStringLiteral("/x"), 1, QStringLiteral("45"), QStringLiteral("45"), 1});
+    const QString error =
+        SettingsStore::save(path, { QStringLiteral("/x"), 1, QStringLiteral("45"), QStringLiteral("45"), 1 });
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(path));
 }
@@ -164,7 +168,8 @@ TEST(SettingsStore, SaveWhereAFolderStandsFailsAndKeepsTheFolder)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("quorvel.ins"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("quorvel.ins")));
-    const QString error = SettingsStore::save(path, {QStringLiteral("/x"), 1, QStringLiteral("45"), QStringLiteral("45"), 1});
+    const QString error =
+        SettingsStore::save(path, { QStringLiteral("/x"), 1, QStringLiteral("45"), QStringLiteral("45"), 1 });
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(path).isDir());
 }

@@ -16,7 +16,7 @@ TEST(MakeFolder, CreatesOnceThenReportsWhatIsWrong)
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("images"))).exists());
     EXPECT_EQ(makeFolder(dir.path(), QStringLiteral("images"), &reason), MakeFolderResult::AlreadyExists);
     EXPECT_EQ(makeFolder(dir.path(), QStringLiteral("  "), &reason), MakeFolderResult::EmptyName);
-    EXPECT_EQ(makeFolder(dir.filePath(QStringLiteral("missing")), QStringLiteral("x"), &reason),
-              MakeFolderResult::Failed);
+    EXPECT_EQ(
+        makeFolder(dir.filePath(QStringLiteral("missing")), QStringLiteral("x"), &reason), MakeFolderResult::Failed);
     EXPECT_FALSE(reason.isEmpty());
 }

@@ -7,9 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace quorvel;
 
@@ -27,31 +26,40 @@ TEST(Paths, JoinAddsOneSeparatorExceptAfterARoot)
 
 TEST(Paths, NaturalOrderIsByNumberAndIgnoresCase)
 {
-    QStringList names = {QStringLiteral("pic10.jpg"), QStringLiteral("Pic2.jpg"), QStringLiteral("pic1.jpg"),
-                         QStringLiteral("b.jpg"), QStringLiteral("A.jpg"), QStringLiteral("pic02.jpg"),
-                         QStringLiteral("img_99999999999999999999.jpg"), QStringLiteral("img_100000000000000000000.jpg")};
+    QStringList names = { QStringLiteral("pic10.jpg"),
+        QStringLiteral("Pic2.jpg"),
+        QStringLiteral("pic1.jpg"),
+        QStringLiteral("b.jpg"),
+        QStringLiteral("A.jpg"),
+        QStringLiteral("pic02.jpg"),
+        QStringLiteral("img_99999999999999999999.jpg"),
+        QStringLiteral("img_100000000000000000000.jpg") };
     std::sort(names.begin(), names.end(), naturalLess);
     EXPECT_EQ(names,
-              QStringList({QStringLiteral("A.jpg"), QStringLiteral("b.jpg"),
-                           QStringLiteral("img_99999999999999999999.jpg"), QStringLiteral("img_100000000000000000000.jpg"),
-                           QStringLiteral("pic1.jpg"), QStringLiteral("Pic2.jpg"), QStringLiteral("pic02.jpg"),
-                           QStringLiteral("pic10.jpg")}));
+        QStringList({ QStringLiteral("A.jpg"),
+            QStringLiteral("b.jpg"),
+            QStringLiteral("img_99999999999999999999.jpg"),
+            QStringLiteral("img_100000000000000000000.jpg"),
+            QStringLiteral("pic1.jpg"),
+            QStringLiteral("Pic2.jpg"),
+            QStringLiteral("pic02.jpg"),
+            QStringLiteral("pic10.jpg") }));
     // A total order: names equal but for case or leading zeros are still ordered one way.
     EXPECT_NE(naturalLess(QStringLiteral("a.jpg"), QStringLiteral("A.jpg")),
-              naturalLess(QStringLiteral("A.jpg"), QStringLiteral("a.jpg")));
+        naturalLess(QStringLiteral("A.jpg"), QStringLiteral("a.jpg")));
     EXPECT_FALSE(naturalLess(QStringLiteral("x"), QStringLiteral("x")));
 }
 
 TEST(Paths, ListsMatchingFilesWhateverTheirCaseInNaturalOrder)
 {
     QTemporaryDir dir;
-    for (const char *name : {"p10.jpg", "p9.JPG", "anim.Gif", "notes.txt", "p1.jpeg", "sub.jpg.bak"}) {
+    for (const char *name : { "p10.jpg", "p9.JPG", "anim.Gif", "notes.txt", "p1.jpeg", "sub.jpg.bak" }) {
         QFile file(dir.filePath(QLatin1String(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
     EXPECT_EQ(listMatchingFiles(dir.path(), QStringLiteral("*.jpg;*.gif")),
-              QStringList({QStringLiteral("anim.Gif"), QStringLiteral("p9.JPG"), QStringLiteral("p10.jpg")}));
+        QStringList({ QStringLiteral("anim.Gif"), QStringLiteral("p9.JPG"), QStringLiteral("p10.jpg") }));
     EXPECT_TRUE(listMatchingFiles(QString(), QStringLiteral("*.jpg")).isEmpty());
 }
 

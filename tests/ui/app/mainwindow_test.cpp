@@ -26,9 +26,11 @@
 
 using namespace quorvel;
 
-namespace {
+namespace
+{
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -60,8 +62,7 @@ protected:
         return window;
     }
 
-    template<typename T>
-    T *control(const char *name)
+    template <typename T> T *control(const char *name)
     {
         T *found = m_app->mainWindow()->findChild<T *>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
@@ -232,7 +233,7 @@ TEST_F(MainWindowTest, SourcePathAtTheRootGetsTheNameDirectly)
     EXPECT_EQ(window->sourcePathOf(QStringLiteral("a.jpg")), QStringLiteral("/a.jpg"));
     showSourceFolder(m_programDir.path());
     EXPECT_EQ(window->sourcePathOf(QStringLiteral("a.jpg")),
-              QFileInfo(m_programDir.path()).canonicalFilePath() + QStringLiteral("/a.jpg"));
+        QFileInfo(m_programDir.path()).canonicalFilePath() + QStringLiteral("/a.jpg"));
 }
 
 TEST_F(MainWindowTest, MakeDirCreatesOnceThenSaysTheFolderExists)
@@ -304,7 +305,7 @@ TEST_F(MainWindowTest, HelpShowsTheMainWindowPageAndClosesWithTheWindow)
 TEST_F(MainWindowTest, HiddenSwitchesOfTheImageOptionsExist)
 {
     frmForm *window = start();
-    for (const char *name : {"mnu_trans", "mnu_opt", "mnu_Fancy", "Mnu_TwoPass"}) {
+    for (const char *name : { "mnu_trans", "mnu_opt", "mnu_Fancy", "Mnu_TwoPass" }) {
         auto *entry = window->findChild<QAction *>(QLatin1String(name));
         ASSERT_NE(entry, nullptr) << name;
         EXPECT_FALSE(entry->isVisible());
@@ -320,10 +321,15 @@ TEST_F(MainWindowTest, ChoosingADriveMovesItsFolderListAndTheSourceFolderFillsTh
     auto *drive = control<DriveList>("Drive1");
     showSourceFolder(test::testPicture(QStringLiteral("formats")));
     EXPECT_EQ(control<FileList>("File1")->fileNames(),
-              QStringList({QStringLiteral("animated.gif"), QStringLiteral("cmyk-real-multiple-icc-segments.jpg"),
-                           QStringLiteral("cmyk.jpg"), QStringLiteral("grayscale.jpg"), QStringLiteral("interlaced.gif"),
-                           QStringLiteral("progressive-real.jpg"), QStringLiteral("progressive.jpg"),
-                           QStringLiteral("static.gif"), QStringLiteral("transparent.gif")}));
+        QStringList({ QStringLiteral("animated.gif"),
+            QStringLiteral("cmyk-real-multiple-icc-segments.jpg"),
+            QStringLiteral("cmyk.jpg"),
+            QStringLiteral("grayscale.jpg"),
+            QStringLiteral("interlaced.gif"),
+            QStringLiteral("progressive-real.jpg"),
+            QStringLiteral("progressive.jpg"),
+            QStringLiteral("static.gif"),
+            QStringLiteral("transparent.gif") }));
     Q_EMIT drive->activated(drive->currentIndex());
     EXPECT_EQ(control<FolderList>("Dir1")->path(), drive->rootPath());
     EXPECT_EQ(control<FileList>("File1")->path(), drive->rootPath());

@@ -12,7 +12,8 @@
 
 using namespace quorvel;
 
-namespace {
+namespace
+{
 
 QByteArray readAll(const QString &path)
 {

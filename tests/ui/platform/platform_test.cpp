@@ -16,7 +16,8 @@
 
 using namespace quorvel;
 
-namespace {
+namespace
+{
 
 void touch(const QString &path)
 {
@@ -29,22 +30,23 @@ void touch(const QString &path)
 TEST(FileList, ListsPicturesInNaturalOrderAndDragsSelectedFilesInListOrder)
 {
     QTemporaryDir dir;
-    for (const char *name : {"b10.jpg", "b9.JPG", "a.gif", "c.txt"})
+    for (const char *name : { "b10.jpg", "b9.JPG", "a.gif", "c.txt" })
         touch(dir.filePath(QLatin1String(name)));
     FileList list;
     list.setPattern(QStringLiteral("*.jpg;*.gif"));
     list.setPath(dir.path());
-    ASSERT_EQ(list.fileNames(), QStringList({QStringLiteral("a.gif"), QStringLiteral("b9.JPG"), QStringLiteral("b10.jpg")}));
+    ASSERT_EQ(list.fileNames(),
+        QStringList({ QStringLiteral("a.gif"), QStringLiteral("b9.JPG"), QStringLiteral("b10.jpg") }));
 
     list.item(2)->setSelected(true);
     list.item(0)->setSelected(true);
-    EXPECT_EQ(list.selectedFileNames(), QStringList({QStringLiteral("a.gif"), QStringLiteral("b10.jpg")}));
+    EXPECT_EQ(list.selectedFileNames(), QStringList({ QStringLiteral("a.gif"), QStringLiteral("b10.jpg") }));
     std::unique_ptr<QMimeData> data(list.model()->mimeData(list.selectionModel()->selectedIndexes()));
     ASSERT_NE(data, nullptr);
     ASSERT_TRUE(data->hasUrls());
     EXPECT_EQ(data->urls(),
-              QList<QUrl>({QUrl::fromLocalFile(dir.filePath(QStringLiteral("a.gif"))),
-                           QUrl::fromLocalFile(dir.filePath(QStringLiteral("b10.jpg")))}));
+        QList<QUrl>({ QUrl::fromLocalFile(dir.filePath(QStringLiteral("a.gif"))),
+            QUrl::fromLocalFile(dir.filePath(QStringLiteral("b10.jpg"))) }));
 }
 
 TEST(FileList, FollowsTheFolderAndKeepsTheSelection)
@@ -57,7 +59,7 @@ TEST(FileList, FollowsTheFolderAndKeepsTheSelection)
     list.item(0)->setSelected(true);
     touch(dir.filePath(QStringLiteral("another.jpg")));
     QTRY_COMPARE(list.count(), 2);
-    EXPECT_EQ(list.selectedFileNames(), QStringList({QStringLiteral("one.jpg")}));
+    EXPECT_EQ(list.selectedFileNames(), QStringList({ QStringLiteral("one.jpg") }));
 }
 
 TEST(FolderList, RefusesMissingFoldersAndSignalsRealChanges)
@@ -87,7 +89,7 @@ TEST(ShellOpen, ReportsAMissingFileAndAFailedLaunchInTheProgramsWords)
     EXPECT_FALSE(openWithShell(nullptr, QStringLiteral("/no/such/page.html"), prompts, fails));
     EXPECT_EQ(launched, 0);
     EXPECT_EQ(prompts.lastMessage(),
-              QStringLiteral("Unable to load '/no/such/page.html' : The file or folder does not exist (Error 2)"));
+        QStringLiteral("Unable to load '/no/such/page.html' : The file or folder does not exist (Error 2)"));
 
     QTemporaryDir dir;
     EXPECT_FALSE(openWithShell(nullptr, dir.path(), prompts, fails));
