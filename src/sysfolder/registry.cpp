@@ -62,18 +62,8 @@ std::vector<std::string> readLines(const std::string &file)
         throwSystemError(errno, "cannot open " + file);
     }
     std::string text;
-    char chunk[4096];
-    while (true) {
-        const ssize_t count = ::read(fd.get(), chunk, sizeof chunk);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            throwSystemError(errno, "cannot read " + file);
-        }
-        if (count == 0)
-            break;
-        text.append(chunk, static_cast<std::size_t>(count));
-    }
+    if (const int error = fd.readAll(text))
+        throwSystemError(error, "cannot read " + file);
     std::vector<std::string> lines;
     std::string_view rest = text;
     while (!rest.empty()) {

@@ -196,18 +196,8 @@ std::optional<std::string> readUserDirsFile(const std::string &path)
     if (!S_ISREG(status.st_mode))
         return std::nullopt;
     std::string text;
-    char chunk[4096];
-    while (true) {
-        const ssize_t count = ::read(file.get(), chunk, sizeof chunk);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            throwReadError(errno);
-        }
-        if (count == 0)
-            break;
-        text.append(chunk, static_cast<std::size_t>(count));
-    }
+    if (const int error = file.readAll(text))
+        throwReadError(error);
     return text;
 }
 

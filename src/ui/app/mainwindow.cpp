@@ -222,10 +222,14 @@ void frmForm::buildControls()
 
     const QString start = initialFolder();
     m_sourceFolders->setPath(start);
-    m_sourceFiles->setPath(m_sourceFolders->path());
-    m_sourceDrive->showVolumeOf(start);
     m_destFolders->setPath(start);
-    m_destDrive->showVolumeOf(start);
+    // The coupling above fills the lists when the folder changed; the lists already
+    // stand on the root when the start folder is the root itself.
+    if (m_sourceFiles->path() != m_sourceFolders->path()) {
+        m_sourceFiles->setPath(m_sourceFolders->path());
+        m_sourceDrive->showVolumeOf(m_sourceFolders->path());
+    }
+    m_destDrive->showVolumeOf(m_destFolders->path());
 }
 
 void frmForm::buildMenusAndToolbar()
