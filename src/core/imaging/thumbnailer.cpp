@@ -7,6 +7,7 @@
 #include "imaging/jpegcodec.h"
 #include "imaging/qtimagecodec.h"
 #include "platform/atomicfile.h"
+#include "platform/fileidentity.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,10 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace quorvel
 {
@@ -66,24 +63,6 @@ DecodedPicture decodeJpeg(const QByteArray &data, const ImageSettings &settings,
     picture.image = exif::applyOrientation(srgb, orientation);
     picture.fullSize = exif::swapsAxes(orientation) ? decoded.fullSize.transposed() : decoded.fullSize;
     return picture;
-}
-
-// The same file under two names: another spelling, a symbolic link or a hard link.
-bool isSameFile(const QString &a, const QString &b)
-{
-    const QFileInfo infoA(a);
-    const QFileInfo infoB(b);
-    if (!infoA.exists() || !infoB.exists())
-        return QDir::cleanPath(infoA.absoluteFilePath()) == QDir::cleanPath(infoB.absoluteFilePath());
-    if (infoA.canonicalFilePath() == infoB.canonicalFilePath())
-        return true;
-#ifdef Q_OS_UNIX
-    struct stat statA;
-    struct stat statB;
-    if (::stat(QFile::encodeName(a).constData(), &statA) == 0 && ::stat(QFile::encodeName(b).constData(), &statB) == 0)
-        return statA.st_dev == statB.st_dev && statA.st_ino == statB.st_ino;
-#endif
-    return false;
 }
 
 QSize fitInBox(QSize size, int box)

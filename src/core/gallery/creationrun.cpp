@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gallery/creationrun.h"
+
+#include "gallery/gallerywriter.h"
+#include "imaging/thumbnailer.h"
+#include "platform/fileidentity.h"
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QSet>
+#include <QThread>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace quorvel
+{
+namespace
+{
+
+constexpr auto kProgressInterval = std::chrono::milliseconds(40);
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CreationRun", text);
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool sameFolder(const QString &a, const QString &b)
+{
+    return a == b || isSameFile(a, b);
+}
+
+/// One unit of work for a worker: the pictures that share a thumbnail path, in list
+/// order, so a later picture replaces an earlier one's thumbnail as it would one
+/// after another.
+struct Task {
+    std::vector<int> pictures;
+};
+
+/// The shared state of one run. Workers take tasks by an atomic counter and only
+/// touch their own pictures' slots; the lock guards the completion flags.
+class Work
+{
+public:
+    Work(const CreationRequest &request, std::vector<QString> targets, std::vector<QString> refusals)
+        : m_request(request)
+        , m_targets(std::move(targets))
+        , m_errors(std::move(refusals))
+        , m_done(m_targets.size(), 0)
+    {
+        QHash<QString, int> taskOf;
+        for (int i = 0; i < int(m_targets.size()); ++i) {
+            const QString key = QDir::cleanPath(QFileInfo(m_targets[i]).absoluteFilePath());
+            const auto found = taskOf.constFind(key);
+            if (found != taskOf.constEnd()) {
+                m_tasks[*found].pictures.push_back(i);
+            } else {
+                taskOf.insert(key, int(m_tasks.size()));
+                m_tasks.push_back(Task { { i } });
+            }
+        }
+    }
+
+    void start(int jobs)
+    {
+        const int count = std::max(1, std::min(jobs, int(m_tasks.size())));
+        if (m_tasks.empty())
+            return;
+        m_running = count;
+        for (int i = 0; i < count; ++i)
+            m_threads.emplace_back([this] {
+                workLoop();
+            });
+    }
+
+    void stop()
+    {
+        m_stop = true;
+    }
+
+    void join()
+    {
+        for (std::thread &thread : m_threads)
+            thread.join();
+        m_threads.clear();
+    }
+
+    /// Waits until picture index is done, all workers have ended, or the interval
+    /// has passed. Returns whether it is done.
+    bool waitFor(int index)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait_for(lock, kProgressInterval, [&] {
+            return m_done[index] || m_running == 0;
+        });
+        return m_done[index];
+    }
+
+    bool isDone(int index)
+    {
+        std::lock_guard lock(m_mutex);
+        return m_done[index];
+    }
+
+    bool finished()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_running == 0;
+    }
+
+    int doneCount()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_doneCount;
+    }
+
+    const QString &error(int index) const
+    {
+        return m_errors[index];
+    }
+
+private:
+    void workLoop()
+    {
+        for (;;) {
+            const std::size_t next = m_nextTask.fetch_add(1);
+            if (m_stop || next >= m_tasks.size())
+                break;
+            for (const int index : m_tasks[next].pictures) {
+                if (m_errors[index].isEmpty())
+                    m_errors[index] =
+                        Thumbnailer::writeThumbnail(m_request.pictures[index], m_targets[index], m_request.settings);
+                std::lock_guard lock(m_mutex);
+                m_done[index] = 1;
+                ++m_doneCount;
+                m_changed.notify_all();
+            }
+        }
+        std::lock_guard lock(m_mutex);
+        --m_running;
+        m_changed.notify_all();
+    }
+
+    const CreationRequest &m_request;
+    std::vector<QString> m_targets;
+    std::vector<QString> m_errors; // written by the task's worker before its done flag
+    std::vector<Task> m_tasks;
+    std::vector<std::thread> m_threads;
+    std::atomic<std::size_t> m_nextTask = 0;
+    std::atomic<bool> m_stop = false;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<char> m_done;
+    int m_doneCount = 0;
+    int m_running = 0;
+};
+
+/// Opens the page file for writing through a temporary file; returns the reason
+/// when it cannot be.
+QString openPage(QSaveFile &file, const QString &path, const QString &htmlFileName, const QSet<QString> &pictures)
+{
+    if (htmlFileName.isEmpty())
+        return tr("The gallery page was not written: no name is set for it. Choose one with \"Code Options\".");
+    const QFileInfo info(path);
+    if (info.isDir())
+        return tr("The gallery page \"%1\" could not be written: a folder has that name.").arg(native(path));
+    if (pictures.contains(fileIdentity(path)))
+        return tr("The gallery page \"%1\" was not written: it would replace one of the pictures.").arg(native(path));
+    file.setFileName(path);
+    // Unbuffered: every write reaches the file at once, so a full disk is an error
+    // the commit sees rather than one lost in a final flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return tr("The gallery page \"%1\" could not be written: %2.").arg(native(path), file.errorString());
+    return {};
+}
+
+} // namespace
+
+QString sameFolderMessage()
+{
+    return QStringLiteral("You can NOT create thumbs in the same folder as your original pictures without \n\r"
+                          "renaming the thumbnail(s). Doing so would overwrite the original picture!");
+}
+
+QString thumbnailName(bool rename, const QString &prefix, const QString &pictureName)
+{
+    return rename ? prefix + pictureName : pictureName;
+}
+
+CreationOutcome runCreation(AppState &state, const CreationRequest &request, const CreationProgress &progress)
+{
+    CreationOutcome outcome;
+    const int total = int(request.pictures.size());
+    outcome.total = total;
+
+    const bool renaming = request.rename && !request.prefix.isEmpty();
+    if (!renaming && sameFolder(request.sourceFolder, request.destFolder)) {
+        outcome.result = CreationOutcome::Result::Refused;
+        outcome.refusal = sameFolderMessage();
+        return outcome;
+    }
+    if (request.rename && (request.prefix.contains(QLatin1Char('/')) || request.prefix.contains(QLatin1Char('\\')))) {
+        outcome.result = CreationOutcome::Result::Refused;
+        outcome.refusal = tr("The prefix \"%1\" holds a folder separator. A thumbnail name cannot lead into "
+                             "another folder; choose a prefix without \"/\" or \"\\\".")
+                              .arg(request.prefix);
+        return outcome;
+    }
+
+    // Where each thumbnail goes, and which would replace a picture of this run.
+    QSet<QString> pictureIdentities;
+    for (const QString &picture : request.pictures) {
+        if (const QString identity = fileIdentity(picture); !identity.isEmpty())
+            pictureIdentities.insert(identity);
+    }
+    std::vector<QString> names(total);
+    std::vector<QString> targets(total);
+    std::vector<QString> refusals(total);
+    for (int i = 0; i < total; ++i) {
+        names[i] = fileNameOf(request.pictures[i]);
+        targets[i] = joinPath(request.destFolder, thumbnailName(request.rename, request.prefix, names[i]));
+        if (pictureIdentities.contains(fileIdentity(targets[i])))
+            refusals[i] =
+                tr("\"%1\" is one of the pictures; its thumbnail was not written over it.").arg(native(targets[i]));
+    }
+
+    GalleryWriter writer(state);
+    QSaveFile page;
+    if (request.writePage) {
+        outcome.pagePath = joinPath(request.sourceFolder, state.htmlFileName);
+        outcome.pageError = openPage(page, outcome.pagePath, state.htmlFileName, pictureIdentities);
+        if (outcome.pageError.isEmpty())
+            writer.beginPage(&page);
+    }
+
+    const auto finishPicture = [&](int index, const Work &work) {
+        ++outcome.processed;
+        if (!request.dropped)
+            state.picturePath = request.pictures[index];
+        state.pictureName = names[index];
+        if (work.error(index).isEmpty())
+            ++outcome.written;
+        else
+            outcome.failures.append({ request.pictures[index], work.error(index) });
+        if (writer.isOpen())
+            writer.writeCell(names[index], thumbnailName(request.rename, request.prefix, names[index]));
+        writer.endCell();
+    };
+
+    Work work(request, std::move(targets), std::move(refusals));
+    // A run may be cancelled before its first picture.
+    bool cancelled = progress && !progress(0, total);
+    if (cancelled)
+        work.stop();
+    work.start(request.jobs > 0 ? request.jobs : QThread::idealThreadCount());
+    int next = 0;
+    auto lastReport = std::chrono::steady_clock::now();
+    while (!cancelled && next < total) {
+        const bool done = work.waitFor(next);
+        if (done) {
+            finishPicture(next, work);
+            ++next;
+        } else if (work.finished() && !work.isDone(next)) {
+            break; // cannot happen unless stopped; never wait for nothing
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (progress && (!done || now - lastReport >= kProgressInterval)) {
+            lastReport = now;
+            if (!progress(work.doneCount(), total)) {
+                cancelled = true;
+                work.stop();
+                break;
+            }
+        }
+    }
+    work.join();
+    if (cancelled) {
+        // Pictures already under way were finished; they get their cells in order.
+        for (; next < total; ++next) {
+            if (work.isDone(next))
+                finishPicture(next, work);
+        }
+        outcome.result = CreationOutcome::Result::Cancelled;
+    }
+    if (progress && !cancelled)
+        progress(total, total);
+
+    if (writer.isOpen()) {
+        writer.endPage();
+        if (page.commit())
+            outcome.pageWritten = true;
+        else
+            outcome.pageError = tr("The gallery page \"%1\" could not be written: %2.")
+                                    .arg(native(outcome.pagePath), page.errorString());
+    }
+    if (request.writePage)
+        state.pageFolder = withTrailingSeparator(request.sourceFolder);
+    return outcome;
+}
+
+} // namespace quorvel

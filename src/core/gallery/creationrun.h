@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/appstate.h"
+#include "imaging/imagesettings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace quorvel
+{
+
+/// What a creation run is asked to do, gathered from the main window (or the
+/// command line) before it starts; nothing is read again while it runs.
+struct CreationRequest {
+    QString sourceFolder; ///< the source folder: the page is written here
+    QString destFolder; ///< receives the thumbnails
+    QStringList pictures; ///< full paths, in the order their cells appear in the page
+    /// A drop: the dropped paths are processed as they are and picturePath is left
+    /// alone; otherwise picturePath follows the picture being processed.
+    bool dropped = false;
+    bool rename = false; ///< thumbnails are named prefix + picture name
+    QString prefix;
+    bool writePage = false; ///< also write the gallery page
+    ImageSettings settings; ///< one snapshot of the working imaging control
+    int jobs = 0; ///< worker threads; 0 or less: one per core
+};
+
+struct CreationFailure {
+    QString picture; ///< the picture's path
+    QString error; ///< why no thumbnail was made
+};
+
+/// How a run ended.
+struct CreationOutcome {
+    enum class Result {
+        Completed, ///< every picture was handed to the engine
+        Cancelled, ///< stopped by the progress callback; the page holds the pictures done
+        Refused, ///< nothing was written; refusal says why
+    };
+    Result result = Result::Completed;
+    QString refusal;
+    int total = 0; ///< pictures in the request
+    int processed = 0; ///< pictures handed to the engine (each has its page cell)
+    int written = 0; ///< thumbnails written
+    QList<CreationFailure> failures; ///< in list order
+    QString pagePath; ///< the page file, when one was asked for
+    bool pageWritten = false;
+    QString pageError; ///< why the page could not be written, naming the file
+};
+
+/// Called from the thread that runs the creation, at least every few tens of
+/// milliseconds and after pictures complete; returns false to cancel the run.
+using CreationProgress = std::function<bool(int done, int total)>;
+
+/// The refusal shown when thumbnails would land beside their own pictures under the
+/// same names (the line break is LF followed by CR).
+QString sameFolderMessage();
+
+/// The thumbnail's file name: prefix + picture name when renaming, else the
+/// picture's own name.
+QString thumbnailName(bool rename, const QString &prefix, const QString &pictureName);
+
+/// A creation run: one thumbnail per picture in the destination folder and, when
+/// asked, the gallery page (see GalleryWriter) in the source folder, with one cell
+/// per picture in list order, whether or not its thumbnail could be made.
+///
+/// Refused before anything is written:
+///  - thumbnails under the pictures' own names (no renaming, or an empty prefix)
+///    into the source folder under any spelling of it (letter case, a link, a
+///    trailing separator);
+///  - a prefix holding a folder separator, which would write outside the destination.
+/// A thumbnail that would replace one of the run's pictures is not written and
+/// counts as a failure.
+///
+/// The thumbnails are made on worker threads (one picture at a time per thread,
+/// pictures with the same thumbnail name one after another in list order), and the
+/// page is written in list order, so files and page are exactly those of a run
+/// that makes one thumbnail after another. The page goes to a temporary file that
+/// replaces the page only when complete; when it cannot be created or written,
+/// pageError says why and the thumbnails are made all the same.
+///
+/// AppState: picturePath (not for drops) and pictureName are left at the last
+/// picture processed, cellCount at the cells of the unfinished row, pageFolder set
+/// to the source folder with a trailing separator when a page was asked for.
+CreationOutcome runCreation(AppState &state, const CreationRequest &request, const CreationProgress &progress = {});
+
+} // namespace quorvel
