@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batchoptions.h"
+
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace quorvel::batch
+{
+namespace
+{
+
+std::optional<int> wholeIn(const QString &text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString helpText()
+{
+    return QStringLiteral("Usage: quorvel-batch [options] SOURCE DEST\n"
+                          "Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with\n"
+                          "--page, a gallery page in SOURCE that links each thumbnail to its picture.\n"
+                          "\n"
+                          "  -s, --size N            thumbnail size in pixels, 1 to 32767 (default 90)\n"
+                          "      --no-border         thumbnails without the frame\n"
+                          "  -p, --prefix P          name each thumbnail P + picture name\n"
+                          "      --page NAME         also write the gallery page NAME in SOURCE\n"
+                          "      --image-folder REF  image folder reference put before each thumbnail name\n"
+                          "      --columns N         lay the page out as a table of N columns\n"
+                          "      --table-border      table border 1 (default 0)\n"
+                          "      --header FILE       header text: the file's contents, verbatim (default empty)\n"
+                          "      --footer FILE       footer text, likewise\n"
+                          "  -q, --quality Q         JPEG quality, 0 to 100 (default 85)\n"
+                          "      --smoothing S       JPEG smoothing, 0 to 100 (default 0)\n"
+                          "      --dct METHOD        slow, fast or float (default fast)\n"
+                          "      --no-optimize       optimized Huffman coding off (on by default)\n"
+                          "      --fancy-upsampling  smooth chroma upsampling when decoding\n"
+                          "  -j, --jobs N            worker threads (default: one per core)\n"
+                          "      --quiet             no summary line\n"
+                          "      --progress          show the count of pictures done on standard error\n"
+                          "  -h, --help              show this text\n"
+                          "      --version           show the version\n"
+                          "\n"
+                          "Exit status: 0 done (pictures that could not be read are named on standard\n"
+                          "error), 1 refused or the page could not be written, 2 bad options or folders.\n");
+}
+
+QString parseArguments(const QStringList &arguments, BatchOptions &options)
+{
+    QStringList positional;
+    ImageSettings &settings = options.request.settings;
+    AppState &state = options.state;
+    int size = 90;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        QString name = argument;
+        std::optional<QString> attached;
+        if (argument.startsWith(QLatin1String("--")) && argument.contains(QLatin1Char('='))) {
+            name = argument.section(QLatin1Char('='), 0, 0);
+            attached = argument.section(QLatin1Char('='), 1);
+        } else if (argument.size() > 2 && argument[0] == QLatin1Char('-') && argument[1] != QLatin1Char('-')
+            && QStringLiteral("spqj").contains(argument[1])) {
+            name = argument.left(2); // "-j4", "-pthumb_"
+            attached = argument.mid(2);
+        }
+        const auto value = [&]() -> std::optional<QString> {
+            if (attached)
+                return attached;
+            if (i + 1 >= arguments.size())
+                return std::nullopt;
+            return arguments[++i];
+        };
+        const auto number = [&](int lowest, int highest, int &target) -> QString {
+            const std::optional<QString> text = value();
+            if (!text)
+                return QStringLiteral("%1 needs a number.").arg(name);
+            const std::optional<int> parsed = wholeIn(*text, lowest, highest);
+            if (!parsed)
+                return QStringLiteral("%1 needs a whole number from %2 to %3, not \"%4\".")
+                    .arg(name)
+                    .arg(lowest)
+                    .arg(highest)
+                    .arg(*text);
+            target = *parsed;
+            return {};
+        };
+        const auto text = [&](QString &target) -> QString {
+            const std::optional<QString> given = value();
+            if (!given)
+                return QStringLiteral("%1 needs a value.").arg(name);
+            target = *given;
+            return {};
+        };
+        const auto fileText = [&](QString &target) -> QString {
+            QString path;
+            if (QString error = text(path); !error.isEmpty())
+                return error;
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return QStringLiteral("Cannot read %1 \"%2\": %3.").arg(name, path, file.errorString());
+            target = QString::fromLocal8Bit(file.readAll());
+            return {};
+        };
+
+        QString error;
+        int columns = 0;
+        if (name == QLatin1String("-s") || name == QLatin1String("--size")) {
+            error = number(1, 32767, size);
+        } else if (name == QLatin1String("--no-border")) {
+            settings.frame = false;
+        } else if (name == QLatin1String("-p") || name == QLatin1String("--prefix")) {
+            error = text(options.request.prefix);
+            options.request.rename = true;
+        } else if (name == QLatin1String("--page")) {
+            error = text(state.htmlFileName);
+            options.request.writePage = true;
+            if (error.isEmpty() && (state.htmlFileName.isEmpty() || state.htmlFileName.startsWith(QLatin1Char('.'))))
+                error = QStringLiteral("--page needs a file name that does not begin with \".\".");
+        } else if (name == QLatin1String("--image-folder")) {
+            error = text(state.imageFolderRef);
+        } else if (name == QLatin1String("--columns")) {
+            error = number(-32768, 32767, columns);
+            state.table = 1;
+            state.columns = static_cast<std::int16_t>(columns);
+        } else if (name == QLatin1String("--table-border")) {
+            state.tableBorder = 1;
+        } else if (name == QLatin1String("--header")) {
+            error = fileText(state.headertext);
+        } else if (name == QLatin1String("--footer")) {
+            error = fileText(state.footertext);
+        } else if (name == QLatin1String("-q") || name == QLatin1String("--quality")) {
+            error = number(0, 100, settings.quality);
+        } else if (name == QLatin1String("--smoothing")) {
+            error = number(0, 100, settings.smoothing);
+        } else if (name == QLatin1String("--dct")) {
+            QString method;
+            error = text(method);
+            const QStringList methods { QStringLiteral("slow"), QStringLiteral("fast"), QStringLiteral("float") };
+            if (error.isEmpty() && !methods.contains(method))
+                error = QStringLiteral("--dct takes slow, fast or float, not \"%1\".").arg(method);
+            settings.dctMethod = int(methods.indexOf(method));
+        } else if (name == QLatin1String("--no-optimize")) {
+            settings.optimizeCoding = false;
+        } else if (name == QLatin1String("--fancy-upsampling")) {
+            settings.fancyUpsampling = true;
+        } else if (name == QLatin1String("-j") || name == QLatin1String("--jobs")) {
+            error = number(1, 1024, options.request.jobs);
+        } else if (name == QLatin1String("--quiet")) {
+            options.quiet = true;
+        } else if (name == QLatin1String("--progress")) {
+            options.progress = true;
+        } else if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
+            options.showHelp = true;
+        } else if (name == QLatin1String("--version")) {
+            options.showVersion = true;
+        } else if (name == QLatin1String("--")) {
+            positional += arguments.mid(i + 1);
+            break;
+        } else if (name.startsWith(QLatin1Char('-')) && name.size() > 1) {
+            error = QStringLiteral("Unknown option %1 (see --help).").arg(name);
+        } else {
+            positional += argument;
+        }
+        if (!error.isEmpty())
+            return error;
+    }
+    if (options.showHelp || options.showVersion)
+        return {};
+    settings.boxSize = size;
+    if (positional.size() != 2)
+        return QStringLiteral("Give a SOURCE and a DEST folder (see --help).");
+    for (const QString &folder : positional) {
+        if (!QFileInfo(folder).isDir())
+            return QStringLiteral("\"%1\" is not a folder.").arg(folder);
+    }
+    options.request.sourceFolder = QFileInfo(positional[0]).absoluteFilePath();
+    options.request.destFolder = QFileInfo(positional[1]).absoluteFilePath();
+    return {};
+}
+
+QStringList listPictures(const QString &sourceFolder)
+{
+    QStringList paths;
+    for (const QString &name : listMatchingFiles(sourceFolder, QStringLiteral("*.jpg;*.gif")))
+        paths += joinPath(sourceFolder, name);
+    return paths;
+}
+
+} // namespace quorvel::batch

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/appstate.h"
+#include "gallery/creationrun.h"
+
+#include <QStringList>
+
+namespace quorvel::batch
+{
+
+/// What the command line asks for, checked and ready to run.
+struct BatchOptions {
+    AppState state; ///< the page options, header and footer
+    CreationRequest request; ///< pictures not yet listed
+    bool quiet = false;
+    bool progress = false;
+    bool showHelp = false;
+    bool showVersion = false;
+};
+
+/// Parses the arguments (without the program name). Returns an empty string and
+/// fills options, or the message for a bad option, a missing or unreadable folder or
+/// file. The source's pictures are listed by listPictures().
+QString parseArguments(const QStringList &arguments, BatchOptions &options);
+
+/// The *.jpg and *.gif files of the source folder, letter case ignored, in natural
+/// order, as full paths.
+QStringList listPictures(const QString &sourceFolder);
+
+/// The text of --help.
+QString helpText();
+
+} // namespace quorvel::batch

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// quorvel-batch: the creation run of "Create Thumbs" from the command line, making
+// the same thumbnails and gallery page, byte for byte, for the same inputs.
+#include "batchoptions.h"
+#include "gallery/creationrun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace
+{
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel-batch"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+
+    using namespace quorvel;
+    batch::BatchOptions options;
+    const QString error = batch::parseArguments(QCoreApplication::arguments().mid(1), options);
+    if (!error.isEmpty()) {
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + error);
+        return 2;
+    }
+    if (options.showHelp) {
+        std::fputs(batch::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.showVersion) {
+        printLine(stdout, QStringLiteral("quorvel-batch " QUORVEL_VERSION));
+        return 0;
+    }
+
+    options.request.pictures = batch::listPictures(options.request.sourceFolder);
+    CreationProgress progress;
+    if (options.progress) {
+        progress = [](int done, int total) {
+            std::fprintf(stderr, "\r%d of %d pictures", done, total);
+            std::fflush(stderr);
+            return true;
+        };
+    }
+    const CreationOutcome outcome = runCreation(options.state, options.request, progress);
+    if (options.progress)
+        std::fputc('\n', stderr);
+    if (outcome.result == CreationOutcome::Result::Refused) {
+        // The message's own line break is LF CR; on a terminal one line break will do.
+        QString refusal = outcome.refusal;
+        refusal.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + refusal);
+        return 1;
+    }
+    for (const CreationFailure &failure : outcome.failures)
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + failure.error);
+    if (!outcome.pageError.isEmpty())
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.pageError);
+    if (!options.quiet) {
+        QString summary = QStringLiteral("%1 thumbnails written to %2, %3 pictures failed")
+                              .arg(outcome.written)
+                              .arg(QDir::toNativeSeparators(options.request.destFolder))
+                              .arg(outcome.failures.size());
+        if (outcome.pageWritten)
+            summary += QStringLiteral(", gallery page %1").arg(QDir::toNativeSeparators(outcome.pagePath));
+        printLine(stdout, summary + QLatin1Char('.'));
+    }
+    return outcome.pageError.isEmpty() ? 0 : 1;
+}
