@@ -2,8 +2,10 @@
 #include "app/application.h"
 
 #include "app/mainwindow.h"
+#include "app/pageoptionsdialog.h"
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
+#include "viewers/pageview.h"
 
 namespace quorvel
 {
@@ -18,6 +20,8 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
 Application::~Application()
 {
     delete m_help;
+    delete m_pageView;
+    delete m_pageOptions;
     delete m_mainWindow;
 }
 
@@ -47,6 +51,37 @@ void Application::closeHelp()
 {
     if (m_help)
         m_help->close();
+}
+
+namespace
+{
+
+template <typename Window> Window *present(Window *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace
+
+saveto *Application::showPageOptions()
+{
+    if (!m_pageOptions) {
+        m_pageOptions = new saveto(*this, mainWindow());
+        m_pageOptions->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return present(m_pageOptions.data());
+}
+
+pageView *Application::showPageView()
+{
+    if (!m_pageView) {
+        m_pageView = new pageView(*this, mainWindow());
+        m_pageView->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return present(m_pageView.data());
 }
 
 } // namespace quorvel

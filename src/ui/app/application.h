@@ -3,8 +3,11 @@
 
 #include "app/appstate.h"
 #include "app/mainwindow.h"
+#include "app/pageoptionsdialog.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
+#include "platform/shellopen.h"
+#include "viewers/pageview.h"
 
 #include <QObject>
 #include <QPointer>
@@ -58,12 +61,39 @@ public:
     /// Closes the help window, if open.
     void closeHelp();
 
+    /// Shows the page options dialog ("Folder Options"), creating it when needed.
+    saveto *showPageOptions();
+    saveto *pageOptionsIfOpen() const
+    {
+        return m_pageOptions;
+    }
+    /// Shows the page view of the latest gallery page, creating it when needed.
+    pageView *showPageView();
+    pageView *pageViewIfOpen() const
+    {
+        return m_pageView;
+    }
+
+    /// How windows open files and web addresses with the desktop's programs; tests
+    /// put their own here. Empty: the desktop's own (see openWithShell).
+    const ShellLauncher &shellLauncher() const
+    {
+        return m_shellLauncher;
+    }
+    void setShellLauncher(ShellLauncher launcher)
+    {
+        m_shellLauncher = std::move(launcher);
+    }
+
 private:
     AppState m_state;
     ProgramFolder m_folders;
     std::unique_ptr<Prompts> m_prompts;
     QPointer<frmForm> m_mainWindow;
     QPointer<HelpWindow> m_help;
+    QPointer<saveto> m_pageOptions;
+    QPointer<pageView> m_pageView;
+    ShellLauncher m_shellLauncher;
 };
 
 } // namespace quorvel

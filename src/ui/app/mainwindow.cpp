@@ -5,6 +5,8 @@
 #include "app/settingsstore.h"
 #include "app/startup.h"
 #include "files/fileoperations.h"
+#include "gallery/creationprogress.h"
+#include "gallery/creationrun.h"
 #include "imaging/imagebox.h"
 #include "platform/drivelist.h"
 #include "platform/filelist.h"
@@ -105,7 +107,11 @@ void frmForm::buildControls()
     m_sourceFiles->setToolTip(tr("Select Files to Drag&Drop"));
     m_sourceFiles->setAccessibleName(tr("Source pictures"));
     m_sourceFiles->setAccessibleDescription(tr("Select Files to Drag&Drop"));
-    place(m_sourceFiles, 150, 3270, 4140, 3390);
+    place(m_sourceFiles, 150, 3270, 4140, 2850);
+
+    m_createThumbs = new QPushButton(tr("Create Thumbs"), frame1);
+    m_createThumbs->setObjectName(QStringLiteral("Command4"));
+    place(m_createThumbs, 150, 6210, 4140, 450);
 
     // The working imaging control writes the thumbnails; it is never shown.
     m_worker = new ImageBox(frame1);
@@ -124,6 +130,7 @@ void frmForm::buildControls()
     m_destFolders->setToolTip(tr("Select Directory to Drop Files and Create thumbnails"));
     m_destFolders->setAccessibleName(tr("Destination folders"));
     m_destFolders->setAccessibleDescription(tr("Select Directory to Drop Files and Create thumbnails"));
+    m_destFolders->setAcceptsFileDrops(true);
     place(m_destFolders, 4710, 690, 3150, 3750);
 
     auto *frame2 = new QGroupBox(tr("Create in:"), m_client);
@@ -143,6 +150,10 @@ void frmForm::buildControls()
     m_htmlCode = new QCheckBox(tr("HTML Code"), frame2);
     m_htmlCode->setObjectName(QStringLiteral("chkCode"));
     place(m_htmlCode, 150, 1350, 2850, 330);
+
+    m_codeOptions = new QPushButton(tr("Code Options"), frame2);
+    m_codeOptions->setObjectName(QStringLiteral("Command3"));
+    place(m_codeOptions, 150, 1770, 1650, 420);
 
     // Preview
     m_previewViewport = new QScrollArea(m_client);
@@ -211,6 +222,11 @@ void frmForm::buildControls()
     connect(m_destFolders, &FolderList::pathChanged, m_destDrive, &DriveList::showVolumeOf);
     connect(m_sourceFiles, &QListWidget::currentItemChanged, this, &frmForm::onFileClicked);
     connect(m_makeDir, &QPushButton::clicked, this, &frmForm::onMakeDir);
+    connect(m_createThumbs, &QPushButton::clicked, this, &frmForm::runCreateThumbs);
+    connect(m_codeOptions, &QPushButton::clicked, &m_app, &Application::showPageOptions);
+    // The run starts after the drop has finished, so the drag source is not kept
+    // waiting through the run and its messages.
+    connect(m_destFolders, &FolderList::filesDropped, this, &frmForm::runDropCreate, Qt::QueuedConnection);
     connect(m_thumbSize, &QLineEdit::textChanged, this, &frmForm::onThumbSizeEdited);
     connect(m_thumbSizeUpDown, &UpDownButtons::upClicked, this, [this] {
         onStepThumbSize(1);
@@ -270,6 +286,10 @@ void frmForm::buildMenusAndToolbar()
     create->setObjectName(QStringLiteral("Create"));
     create->setToolTip(tr("Create Thumbnails"));
     connect(create, &QAction::triggered, this, &frmForm::onToolbarCreate);
+    QAction *html = m_toolbar->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), tr("HTML"));
+    html->setObjectName(QStringLiteral("HTML"));
+    html->setToolTip(tr("HTML Page options"));
+    connect(html, &QAction::triggered, &m_app, &Application::showPageOptions);
     QAction *toolHelp = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("Help"));
     toolHelp->setObjectName(QStringLiteral("Help"));
     toolHelp->setToolTip(tr("Help"));
@@ -380,6 +400,47 @@ void frmForm::onMakeDir()
 void frmForm::onToolbarCreate()
 {
     m_app.prompts().message(this, QStringLiteral("Drag your selected file(s) to the Selected Thumbnail Folder!"));
+}
+
+CreationRequest frmForm::creationRequest() const
+{
+    CreationRequest request;
+    request.sourceFolder = m_sourceFolders->path();
+    request.destFolder = m_destFolders->path();
+    request.rename = m_rename->isChecked();
+    request.prefix = m_prefix->text();
+    request.writePage = m_htmlCode->isChecked();
+    request.settings = m_worker->settings();
+    return request;
+}
+
+void frmForm::runCreateThumbs()
+{
+    CreationRequest request = creationRequest();
+    for (const QString &name : m_sourceFiles->selectedFileNames())
+        request.pictures += sourcePathOf(name);
+    createAndReport(request);
+}
+
+void frmForm::runDropCreate(const QStringList &files)
+{
+    CreationRequest request = creationRequest();
+    request.pictures = files;
+    request.dropped = true;
+    createAndReport(request);
+}
+
+void frmForm::createAndReport(const CreationRequest &request)
+{
+    const CreationOutcome outcome = runCreationWithProgress(this, m_app.state(), request);
+    reportCreation(this, m_app.prompts(), outcome);
+    if (outcome.pageWritten)
+        m_app.showPageView();
+}
+
+void frmForm::tickHtmlCode()
+{
+    m_htmlCode->setChecked(true);
 }
 
 void frmForm::scaleControls()

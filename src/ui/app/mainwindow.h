@@ -20,6 +20,7 @@ namespace quorvel
 {
 
 class Application;
+struct CreationRequest;
 class DriveList;
 class FileList;
 class FolderList;
@@ -59,6 +60,17 @@ public:
     /// Exit: close this window, then end the program with every window.
     void exitProgram();
 
+    /// "Create Thumbs": a thumbnail of every selected picture of the source list
+    /// in the destination folder and, with "HTML Code", the gallery page in the
+    /// source folder; then the messages and the page view.
+    void runCreateThumbs();
+    /// The same for files dropped on the destination folder list, in drop order:
+    /// every dropped file is handed to the imaging engine, whatever its kind.
+    void runDropCreate(const QStringList &files);
+
+    /// Ticks "HTML Code", so that the next run also writes the page.
+    void tickHtmlCode();
+
     ImageBox *previewBox() const
     {
         return m_preview;
@@ -85,6 +97,9 @@ private:
     void onFileClicked();
     void onMakeDir();
     void onToolbarCreate();
+    /// The inputs every run shares, read from the controls now.
+    CreationRequest creationRequest() const;
+    void createAndReport(const CreationRequest &request);
 
     Application &m_app;
 
@@ -100,6 +115,8 @@ private:
     QLineEdit *m_newFolderName = nullptr; // Text3
     QPushButton *m_makeDir = nullptr; // Command2
     QCheckBox *m_htmlCode = nullptr; // chkCode
+    QPushButton *m_codeOptions = nullptr; // Command3
+    QPushButton *m_createThumbs = nullptr; // Command4
     QLineEdit *m_thumbSize = nullptr; // Text2
     UpDownButtons *m_thumbSizeUpDown = nullptr; // UpDown1
     QLineEdit *m_prefix = nullptr; // Text1

@@ -2,9 +2,12 @@
 #include "platform/folderlist.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QStorageInfo>
 
 namespace quorvel
@@ -89,6 +92,52 @@ void FolderList::onCurrentChanged(const QModelIndex &current)
     m_path = folder;
     expand(current);
     Q_EMIT pathChanged(m_path);
+}
+
+void FolderList::setAcceptsFileDrops(bool accept)
+{
+    m_acceptsFileDrops = accept;
+    setAcceptDrops(accept);
+    viewport()->setAcceptDrops(accept);
+    setDropIndicatorShown(false);
+}
+
+QStringList FolderList::localFilesOf(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            files += url.toLocalFile();
+    }
+    return files;
+}
+
+void FolderList::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!m_acceptsFileDrops)
+        return QTreeView::dragEnterEvent(event);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void FolderList::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!m_acceptsFileDrops)
+        return QTreeView::dragMoveEvent(event);
+    // The drop goes to the current folder, wherever over the list it lands.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void FolderList::dropEvent(QDropEvent *event)
+{
+    if (!m_acceptsFileDrops)
+        return QTreeView::dropEvent(event);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Q_EMIT filesDropped(localFilesOf(event->mimeData()));
 }
 
 } // namespace quorvel

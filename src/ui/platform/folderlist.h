@@ -4,6 +4,7 @@
 #include <QTreeView>
 
 class QFileSystemModel;
+class QMimeData;
 
 namespace quorvel
 {
@@ -26,14 +27,30 @@ public:
     /// Shows the tree of the volume at rootPath and makes that root current.
     void setDrive(const QString &rootPath);
 
+    /// Lets files be dropped on the list: any drop is accepted and reported by
+    /// filesDropped with the local files it carries.
+    void setAcceptsFileDrops(bool accept);
+
+    /// The local file paths of a drop's URL list, in the order the drop delivers
+    /// them; empty when it carries no files (text, web addresses).
+    static QStringList localFilesOf(const QMimeData *data);
+
 Q_SIGNALS:
     void pathChanged(const QString &folder);
+    /// Something was dropped on the list; files holds its local file paths.
+    void filesDropped(const QStringList &files);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void onCurrentChanged(const QModelIndex &current);
 
     QFileSystemModel *m_model;
     QString m_path;
+    bool m_acceptsFileDrops = false;
 };
 
 } // namespace quorvel

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace quorvel
+{
+
+class Application;
+
+/// "Page View": offers the gallery page just written. A click on "Click  HERE to
+/// view your Page" (or Enter or Space while it has the focus) opens pageFolder +
+/// htmlFileName with the program the system associates with it.
+class pageView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit pageView(Application &app, QWidget *parent = nullptr);
+
+    /// Opens the page of the latest run.
+    void openPage();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Application &m_app;
+    QLabel *m_link = nullptr;
+};
+
+} // namespace quorvel
