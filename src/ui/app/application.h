@@ -2,7 +2,10 @@
 #pragma once
 
 #include "app/appstate.h"
+#include "app/defaultsdialog.h"
 #include "app/mainwindow.h"
+#include "imaging/advancedoptions.h"
+#include "imaging/advancedoptionswindow.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
 
@@ -31,6 +34,11 @@ public:
     {
         return m_state;
     }
+    /// The remembered choices of the advanced image options window.
+    AdvancedOptionFlags &advancedOptions()
+    {
+        return m_advancedOptions;
+    }
     const ProgramFolder &programFolder() const
     {
         return m_folders;
@@ -48,6 +56,27 @@ public:
         return m_mainWindow;
     }
 
+    /// The advanced image options window ("Thumb JPEG Options"), created and loaded
+    /// (its opening steps) on first use.
+    frmAdvOpt *advancedOptionsWindow();
+    /// The advanced image options window if it is open, else null.
+    frmAdvOpt *advancedOptionsWindowIfOpen() const
+    {
+        return m_advancedOptionsWindow;
+    }
+    /// Shows the advanced image options window, modeless.
+    void showAdvancedOptions();
+
+    /// The Defaults dialog, created and loaded (re-reading the settings) on first use.
+    Form5 *defaultsDialog();
+    /// The Defaults dialog if it is open, else null.
+    Form5 *defaultsDialogIfOpen() const
+    {
+        return m_defaultsDialog;
+    }
+    /// Shows the Defaults dialog, modeless.
+    void showDefaults();
+
     /// Shows the help window with a page of the manual.
     void showHelp(const QString &topic);
     /// The help window if it is open, else null.
@@ -60,10 +89,13 @@ public:
 
 private:
     AppState m_state;
+    AdvancedOptionFlags m_advancedOptions;
     ProgramFolder m_folders;
     std::unique_ptr<Prompts> m_prompts;
     QPointer<frmForm> m_mainWindow;
     QPointer<HelpWindow> m_help;
+    QPointer<frmAdvOpt> m_advancedOptionsWindow;
+    QPointer<Form5> m_defaultsDialog;
 };
 
 } // namespace quorvel
