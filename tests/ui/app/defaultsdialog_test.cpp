@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "imaging/imagebox.h"
 #include "platform/folderlist.h"
+#include "platform/helpwindow.h"
 #include "ui/apptest.h"
 
 #include <QAction>
@@ -330,4 +331,11 @@ TEST_F(DefaultsDialogTest, ToolbarAndFileMenuHoldTheirEntriesInOrder)
     EXPECT_EQ(file[0]->text(), QStringLiteral("&Preferences"));
     EXPECT_EQ(file[1]->objectName(), QStringLiteral("mnuAdv"));
     EXPECT_EQ(file[1]->text(), QStringLiteral("&Advanced Options"));
+}
+
+TEST(HelpPages, BothWindowsHaveTheirPageInTheManual)
+{
+    EXPECT_TRUE(HelpWindow::hasTopic(QStringLiteral("defaults")));
+    EXPECT_TRUE(HelpWindow::hasTopic(QStringLiteral("advanced-options")));
+    EXPECT_FALSE(HelpWindow::hasTopic(QStringLiteral("no-such-window")));
 }
