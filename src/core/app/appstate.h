@@ -34,7 +34,7 @@ struct AppState {
     QString picturePath; ///< full path of the picture being processed
     QString pictureName; ///< file name part of picturePath
     QString savedir; ///< folder chosen in a folder picker, with a trailing separator
-    QString FTPprog; ///< path of the user's FTP program; nothing sets it
+    QString FTPprog; ///< path of the user's FTP program; stored on the sixth settings line
 };
 
 } // namespace quorvel

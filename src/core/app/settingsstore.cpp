@@ -110,6 +110,8 @@ void SettingsStore::loadFromBytes(const QByteArray &bytes, AppState &state)
         if (const auto value = toInt16(*field))
             *target = *value;
     }
+    if (const auto line = readLine(bytes, pos))
+        state.FTPprog = QString::fromLocal8Bit(*line);
 }
 
 QByteArray SettingsStore::formatNumber(int value)
@@ -124,9 +126,12 @@ QByteArray SettingsStore::formatNumber(int value)
 QByteArray SettingsStore::toBytes(const SettingsRecord &record)
 {
     const QByteArray crlf("\r\n");
-    return record.defPathToThumb.toLocal8Bit() + crlf + formatNumber(record.overwrite) + crlf
+    QByteArray bytes = record.defPathToThumb.toLocal8Bit() + crlf + formatNumber(record.overwrite) + crlf
         + record.heightText.toLocal8Bit() + crlf + record.widthText.toLocal8Bit() + crlf
         + formatNumber(record.tableBorder) + crlf;
+    if (!record.ftpProgram.isEmpty())
+        bytes += record.ftpProgram.toLocal8Bit() + crlf;
+    return bytes;
 }
 
 QString SettingsStore::save(const QString &filePath, const SettingsRecord &record)

@@ -9,14 +9,15 @@
 namespace quorvel
 {
 
-/// The five values saved in quorvel.ins, as the Defaults dialog hands them over:
-/// the two size lines are the texts of its boxes, written verbatim.
+/// The values saved in quorvel.ins, as the Defaults dialog hands them over: the
+/// two size lines are the texts of its boxes, written verbatim.
 struct SettingsRecord {
     QString defPathToThumb;
     int overwrite = 0;
     QString heightText;
     QString widthText;
     int tableBorder = 0;
+    QString ftpProgram = {}; ///< optional sixth line, written only when not empty
 };
 
 /// Reads and writes the settings file quorvel.ins: plain text in the system's
@@ -24,7 +25,10 @@ struct SettingsRecord {
 ///   1. the default thumbnail folder, verbatim (commas and spaces included);
 ///   2. the overwrite flag in number format;
 ///   3. the default height and 4. the default width, the box texts verbatim;
-///   5. the border flag in number format.
+///   5. the border flag in number format;
+///   6. optionally, the FTP program (FTPprog), verbatim; the line is written only
+///      when there is one, so a file without it keeps exactly five lines and a
+///      five-line file written by earlier versions loads as before.
 /// Number format: the decimal integer with a sign place (a space when not negative,
 /// "-" otherwise) and one trailing space, so 1 is the bytes " 1 " CR LF.
 class SettingsStore
@@ -32,7 +36,7 @@ class SettingsStore
 public:
     static constexpr auto kFileName = "quorvel.ins";
 
-    /// Loads the file into the five settings variables of state, step by step: a
+    /// Loads the file into the settings variables of state, step by step: a
     /// step that fails (missing file, missing line, a field that is not a 16-bit
     /// number) leaves its variable as it was and the next step still runs.
     /// Returns false only when the file could not be opened at all.

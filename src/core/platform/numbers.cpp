@@ -33,4 +33,9 @@ QString plainNumber(double value)
     return QString::number(value, 'g', 15);
 }
 
+QString numberWithSignPlace(int value)
+{
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
 } // namespace quorvel

@@ -20,4 +20,8 @@ std::optional<double> wholeNumber(const QString &text);
 /// A number written back as plain decimal text: "91", "-1", "12.5".
 QString plainNumber(double value);
 
+/// An integer with a sign place: a blank in front when it is not negative (" 85",
+/// " 0"), the minus sign otherwise ("-3").
+QString numberWithSignPlace(int value);
+
 } // namespace quorvel

@@ -20,8 +20,7 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
 Application::~Application()
 {
     delete m_help;
-    delete m_pageView;
-    delete m_pageOptions;
+    // The tool windows are the main window's children and go with it.
     delete m_mainWindow;
 }
 
@@ -33,6 +32,42 @@ frmForm *Application::mainWindow()
         m_mainWindow->load();
     }
     return m_mainWindow;
+}
+
+frmAdvOpt *Application::advancedOptionsWindow()
+{
+    if (!m_advancedOptionsWindow) {
+        m_advancedOptionsWindow = new frmAdvOpt(*this, mainWindow());
+        m_advancedOptionsWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_advancedOptionsWindow->load();
+    }
+    return m_advancedOptionsWindow;
+}
+
+void Application::showAdvancedOptions()
+{
+    frmAdvOpt *window = advancedOptionsWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+Form5 *Application::defaultsDialog()
+{
+    if (!m_defaultsDialog) {
+        m_defaultsDialog = new Form5(*this, mainWindow());
+        m_defaultsDialog->setAttribute(Qt::WA_DeleteOnClose);
+        m_defaultsDialog->load();
+    }
+    return m_defaultsDialog;
+}
+
+void Application::showDefaults()
+{
+    Form5 *dialog = defaultsDialog();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void Application::showHelp(const QString &topic)

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "app/appstate.h"
+#include "app/defaultsdialog.h"
 #include "app/mainwindow.h"
 #include "app/pageoptionsdialog.h"
+#include "imaging/advancedoptions.h"
+#include "imaging/advancedoptionswindow.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
@@ -34,6 +37,11 @@ public:
     {
         return m_state;
     }
+    /// The remembered choices of the advanced image options window.
+    AdvancedOptionFlags &advancedOptions()
+    {
+        return m_advancedOptions;
+    }
     const ProgramFolder &programFolder() const
     {
         return m_folders;
@@ -50,6 +58,27 @@ public:
     {
         return m_mainWindow;
     }
+
+    /// The advanced image options window ("Thumb JPEG Options"), created and loaded
+    /// (its opening steps) on first use.
+    frmAdvOpt *advancedOptionsWindow();
+    /// The advanced image options window if it is open, else null.
+    frmAdvOpt *advancedOptionsWindowIfOpen() const
+    {
+        return m_advancedOptionsWindow;
+    }
+    /// Shows the advanced image options window, modeless.
+    void showAdvancedOptions();
+
+    /// The Defaults dialog, created and loaded (re-reading the settings) on first use.
+    Form5 *defaultsDialog();
+    /// The Defaults dialog if it is open, else null.
+    Form5 *defaultsDialogIfOpen() const
+    {
+        return m_defaultsDialog;
+    }
+    /// Shows the Defaults dialog, modeless.
+    void showDefaults();
 
     /// Shows the help window with a page of the manual.
     void showHelp(const QString &topic);
@@ -87,6 +116,7 @@ public:
 
 private:
     AppState m_state;
+    AdvancedOptionFlags m_advancedOptions;
     ProgramFolder m_folders;
     std::unique_ptr<Prompts> m_prompts;
     QPointer<frmForm> m_mainWindow;
@@ -94,6 +124,8 @@ private:
     QPointer<saveto> m_pageOptions;
     QPointer<pageView> m_pageView;
     ShellLauncher m_shellLauncher;
+    QPointer<frmAdvOpt> m_advancedOptionsWindow;
+    QPointer<Form5> m_defaultsDialog;
 };
 
 } // namespace quorvel

@@ -211,6 +211,11 @@ void frmForm::buildControls()
     place(m_askOverwrite, 150, 2400, 2850, 330);
     m_askOverwrite->setChecked(true);
 
+    m_advancedOptions = new QPushButton(tr("Advanced Options"), frame3);
+    m_advancedOptions->setObjectName(QStringLiteral("Command1"));
+    place(m_advancedOptions, 150, 2910, 2010, 420);
+    connect(m_advancedOptions, &QPushButton::clicked, &m_app, &Application::showAdvancedOptions);
+
     // List coupling: a drive chosen moves its folder list; a source folder chosen
     // fills the file list.
     connect(m_sourceDrive, &DriveList::driveChosen, m_sourceFolders, &FolderList::setDrive);
@@ -252,6 +257,13 @@ void frmForm::buildMenusAndToolbar()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *preferences = file->addAction(tr("&Preferences"));
+    preferences->setObjectName(QStringLiteral("mnuDefault"));
+    connect(preferences, &QAction::triggered, &m_app, &Application::showDefaults);
+    QAction *advanced = file->addAction(tr("&Advanced Options"));
+    advanced->setObjectName(QStringLiteral("mnuAdv"));
+    connect(advanced, &QAction::triggered, &m_app, &Application::showAdvancedOptions);
+    file->addSeparator();
     QAction *help = file->addAction(tr("H&elp"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
@@ -286,6 +298,14 @@ void frmForm::buildMenusAndToolbar()
     create->setObjectName(QStringLiteral("Create"));
     create->setToolTip(tr("Create Thumbnails"));
     connect(create, &QAction::triggered, this, &frmForm::onToolbarCreate);
+    QAction *defaults = m_toolbar->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), tr("Default"));
+    defaults->setObjectName(QStringLiteral("Default"));
+    defaults->setToolTip(tr("Default"));
+    connect(defaults, &QAction::triggered, &m_app, &Application::showDefaults);
+    QAction *options = m_toolbar->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), tr("Options"));
+    options->setObjectName(QStringLiteral("Options"));
+    options->setToolTip(tr("Thumbnail Options"));
+    connect(options, &QAction::triggered, &m_app, &Application::showAdvancedOptions);
     QAction *html = m_toolbar->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), tr("HTML"));
     html->setObjectName(QStringLiteral("HTML"));
     html->setToolTip(tr("HTML Page options"));
@@ -331,6 +351,33 @@ void frmForm::applyThumbSize()
         m_preview->setThumbSize(0);
         m_worker->setThumbSize(0);
     }
+}
+
+void frmForm::setThumbSizeText(const QString &text)
+{
+    m_thumbSize->setText(text);
+    applyThumbSize(); // also when the text was already there
+}
+
+void frmForm::setNoBorder(bool ticked)
+{
+    m_noBorder->setChecked(ticked);
+}
+
+void frmForm::setOverwriteChoice(bool alwaysOverwrite)
+{
+    (alwaysOverwrite ? m_overwrite : m_askOverwrite)->setChecked(true);
+}
+
+void frmForm::setDestinationFolder(const QString &folder)
+{
+    if (m_destFolders->setPath(folder))
+        m_destDrive->showVolumeOf(folder);
+}
+
+QAction *frmForm::optionSwitch(const QString &name) const
+{
+    return menuBar()->findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
 }
 
 void frmForm::onThumbSizeEdited()

@@ -71,6 +71,20 @@ public:
     /// Ticks "HTML Code", so that the next run also writes the page.
     void tickHtmlCode();
 
+    // The defaults the Defaults dialog pushes in when it saves.
+    /// Sets "Thumb Size:", which applies the size to both imaging controls again.
+    void setThumbSizeText(const QString &text);
+    /// Ticks or clears "No border", which applies the border rule again.
+    void setNoBorder(bool ticked);
+    /// Selects "Overwrite" or "Ask before Overwrite".
+    void setOverwriteChoice(bool alwaysOverwrite);
+    /// Moves the destination folder list to a folder; one that does not exist is ignored.
+    void setDestinationFolder(const QString &folder);
+
+    /// A hidden check-state entry the advanced image options keep their switches in
+    /// ("mnu_trans", "mnu_opt", "mnu_Fancy", "Mnu_TwoPass"), or null.
+    QAction *optionSwitch(const QString &name) const;
+
     ImageBox *previewBox() const
     {
         return m_preview;
@@ -124,6 +138,7 @@ private:
     QCheckBox *m_noBorder = nullptr; // chkBorder
     QRadioButton *m_overwrite = nullptr; // SSOption1
     QRadioButton *m_askOverwrite = nullptr; // SSOption2
+    QPushButton *m_advancedOptions = nullptr; // Command1
     QScrollArea *m_previewViewport = nullptr; // vsViewPort1
     ImageBox *m_preview = nullptr; // Gvbox1
     ImageBox *m_worker = nullptr; // Gvbox2

@@ -173,3 +173,31 @@ TEST(SettingsStore, SaveWhereAFolderStandsFailsAndKeepsTheFolder)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
+
+TEST(SettingsStore, FtpProgramIsAnOptionalSixthLine)
+{
+    // Without an FTP program the file keeps exactly its five lines.
+    const SettingsRecord fiveLines { QStringLiteral("/t/"), 0, QStringLiteral("45"), QStringLiteral("60"), 0 };
+    EXPECT_EQ(SettingsStore::toBytes(fiveLines), QByteArray("/t/\r\n 0 \r\n45\r\n60\r\n 0 \r\n"));
+
+    SettingsRecord sixLines = fiveLines;
+    sixLines.ftpProgram = QStringLiteral("/usr/bin/ftp client, v2");
+    const QByteArray bytes = SettingsStore::toBytes(sixLines);
+    EXPECT_EQ(bytes, QByteArray("/t/\r\n 0 \r\n45\r\n60\r\n 0 \r\n/usr/bin/ftp client, v2\r\n"));
+
+    AppState state;
+    SettingsStore::loadFromBytes(bytes, state);
+    EXPECT_EQ(state.FTPprog, sixLines.ftpProgram); // taken whole, commas and spaces included
+    EXPECT_EQ(state.tableBorder, 0);
+    EXPECT_EQ(state.defThumbWidth, 60);
+}
+
+TEST(SettingsStore, FiveLineFilesLeaveTheFtpProgramAsItWas)
+{
+    AppState state = stateWith(0, 0, 0, 0);
+    state.FTPprog = QStringLiteral("/opt/ftp");
+    SettingsStore::loadFromBytes("C:\\Thumbs\r\n 1 \r\n45\r\n45\r\n 1 \r\n", state);
+    EXPECT_EQ(state.FTPprog, QStringLiteral("/opt/ftp"));
+    EXPECT_EQ(state.defPathToThumb, QStringLiteral("C:\\Thumbs"));
+    EXPECT_EQ(state.tableBorder, 1);
+}

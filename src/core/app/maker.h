@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace quorvel
+{
+
+/// The maker's web site.
+inline constexpr auto kMakerWebAddress = "https://quorvel.example/";
+/// The page that offers the latest version for download.
+inline constexpr auto kMakerDownloadPage = "https://quorvel.example/download";
+/// Where users send tips and bug reports.
+inline constexpr auto kSupportAddress = "support@quorvel.example";
+
+} // namespace quorvel

@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/advancedoptionswindow.h"
+
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "imaging/advancedoptions.h"
+#include "imaging/imagebox.h"
+#include "imaging/imagesettings.h"
+#include "platform/numbers.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace quorvel
+{
+namespace
+{
+
+// The design positions of the scroll bars, which are also the program's defaults.
+constexpr int kDesignQuality = ImageSettings {}.quality;
+constexpr int kDesignSmoothing = ImageSettings {}.smoothing;
+
+QCheckBox *checkBox(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+/// Three option buttons of one group, ids 0..2 in the order given (the imaging
+/// control's codes), laid out one under the other.
+QButtonGroup *optionGroup(
+    QWidget *parent, QVBoxLayout *layout, const std::array<std::pair<const char *, QString>, 3> &buttons)
+{
+    auto *group = new QButtonGroup(parent);
+    int id = 0;
+    for (const auto &[name, caption] : buttons) {
+        auto *button = new QRadioButton(caption, parent);
+        button->setObjectName(QLatin1String(name));
+        group->addButton(button, id++);
+        layout->addWidget(button);
+    }
+    return group;
+}
+
+QScrollBar *percentBar(const char *name, int value, const QString &toolTip, QWidget *parent)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setRange(0, 100);
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    bar->setValue(value);
+    bar->setToolTip(toolTip);
+    bar->setMinimumWidth(180);
+    return bar;
+}
+
+QLineEdit *valueField(const char *name, int value, const QString &toolTip, QWidget *parent)
+{
+    // Only the scroll bars change the values: typing would do nothing, so the
+    // field cannot be typed in at all.
+    auto *field = new QLineEdit(QString::number(value), parent);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(true);
+    field->setToolTip(toolTip);
+    field->setMaximumWidth(60);
+    return field;
+}
+
+} // namespace
+
+frmAdvOpt::frmAdvOpt(Application &app, QWidget *parent)
+    : QDialog(parent)
+    , m_app(app)
+{
+    setObjectName(QStringLiteral("frmAdvOpt"));
+    setWindowTitle(tr("Thumb JPEG Options"));
+    buildControls();
+}
+
+frmAdvOpt::~frmAdvOpt() = default;
+
+void frmAdvOpt::buildControls()
+{
+    m_fancy = checkBox("chkFancyUnsampline", tr("Fancy Unsampline"), this);
+    m_twoPass = checkBox("chkTwoPassQuantize", tr("Two Pass Quantize"), this);
+    m_transparent = checkBox("chkTransparent", tr("Transparent"), this);
+    m_optimize = checkBox("chkOptimize", tr("Optimize"), this);
+    m_optimize->setChecked(true);
+    auto *boxes = new QGridLayout;
+    boxes->addWidget(m_fancy, 0, 0);
+    boxes->addWidget(m_twoPass, 0, 1);
+    boxes->addWidget(m_transparent, 1, 0);
+    boxes->addWidget(m_optimize, 1, 1);
+
+    auto *ditherFrame = new QGroupBox(tr("Dithering Method"), this);
+    ditherFrame->setObjectName(QStringLiteral("Frame1"));
+    auto *ditherLayout = new QVBoxLayout(ditherFrame);
+    m_ditherMethod = optionGroup(ditherFrame,
+        ditherLayout,
+        { { { "optDithNone", tr("None") },
+            { "optDithOrdered", tr("Ordered") },
+            { "optDithFloyd", tr("Floyd-Steinberg") } } });
+    m_ditherMethod->button(1)->setChecked(true);
+
+    auto *dctFrame = new QGroupBox(tr("DTC method"), this);
+    dctFrame->setObjectName(QStringLiteral("Frame2"));
+    auto *dctLayout = new QVBoxLayout(dctFrame);
+    m_dctMethod = optionGroup(dctFrame,
+        dctLayout,
+        { { { "optDTCSlow", tr("Slow Integer") },
+            { "optDTCFast", tr("Fast Integer") },
+            { "optDTCFloat", tr("Floating point") } } });
+    m_dctMethod->button(1)->setChecked(true);
+
+    auto *policyPanel = new QWidget(this);
+    policyPanel->setObjectName(QStringLiteral("ditheringPanel"));
+    auto *policyLayout = new QVBoxLayout(policyPanel);
+    policyLayout->setContentsMargins(0, 0, 0, 0);
+    auto *policyLabel = new QLabel(tr("Dithering"), policyPanel);
+    policyLabel->setObjectName(QStringLiteral("Label3"));
+    policyLayout->addWidget(policyLabel);
+    m_ditherPolicy = optionGroup(policyPanel,
+        policyLayout,
+        { { { "optDithExtraColors", tr("Dither extra colors") },
+            { "optNoDith", tr("No Dithering") },
+            { "OptAlwaysDith", tr("Always Dither") } } });
+    m_ditherPolicy->button(0)->setChecked(true);
+    policyPanel->setAccessibleName(tr("Dithering"));
+    policyLayout->addStretch();
+
+    auto *options = new QHBoxLayout;
+    options->addWidget(ditherFrame);
+    options->addWidget(dctFrame);
+    options->addWidget(policyPanel);
+
+    const QString qualityTip = tr("Thumbnail Quality Amount");
+    auto *qualityLabel = new QLabel(tr("JPEG Quality (1-100)"), this);
+    qualityLabel->setObjectName(QStringLiteral("Label1"));
+    m_qualityBar = percentBar("HScroll2", kDesignQuality, qualityTip, this);
+    m_qualityBar->setAccessibleName(tr("JPEG quality"));
+    m_qualityField = valueField("Text2", kDesignQuality, qualityTip, this);
+    qualityLabel->setBuddy(m_qualityField);
+
+    const QString smoothingTip = tr("Thumbnail Smoothing Amount");
+    auto *smoothingLabel = new QLabel(tr("Smoothing Amount (0-100)"), this);
+    smoothingLabel->setObjectName(QStringLiteral("Label2"));
+    m_smoothingBar = percentBar("HScroll1", kDesignSmoothing, smoothingTip, this);
+    m_smoothingBar->setAccessibleName(tr("Smoothing amount"));
+    m_smoothingField = valueField("Text1", kDesignSmoothing, smoothingTip, this);
+    smoothingLabel->setBuddy(m_smoothingField);
+
+    auto *amounts = new QGridLayout;
+    amounts->addWidget(qualityLabel, 0, 0, 1, 2);
+    amounts->addWidget(m_qualityBar, 1, 0);
+    amounts->addWidget(m_qualityField, 1, 1);
+    amounts->addWidget(smoothingLabel, 2, 0, 1, 2);
+    amounts->addWidget(m_smoothingBar, 3, 0);
+    amounts->addWidget(m_smoothingField, 3, 1);
+
+    m_defaults = new QPushButton(tr("Use &Defaults"), this);
+    m_defaults->setObjectName(QStringLiteral("Command1"));
+    m_ok = new QPushButton(tr("&Ok"), this);
+    m_ok->setObjectName(QStringLiteral("Command2"));
+    m_ok->setToolTip(tr("Use the above settings"));
+    m_ok->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_defaults);
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(boxes);
+    layout->addLayout(options);
+    layout->addLayout(amounts);
+    layout->addLayout(buttons);
+
+    connect(m_fancy, &QCheckBox::toggled, this, &frmAdvOpt::onFancyToggled);
+    connect(m_twoPass, &QCheckBox::toggled, this, &frmAdvOpt::onTwoPassToggled);
+    connect(m_transparent, &QCheckBox::toggled, this, &frmAdvOpt::onTransparentToggled);
+    connect(m_optimize, &QCheckBox::toggled, this, &frmAdvOpt::onOptimizeToggled);
+    connect(m_ditherMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherMethodClicked);
+    connect(m_dctMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDctMethodClicked);
+    connect(m_ditherPolicy, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherPolicyClicked);
+    connect(m_qualityBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onQualityScrolled);
+    connect(m_smoothingBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onSmoothingScrolled);
+    connect(m_defaults, &QPushButton::clicked, this, &frmAdvOpt::useDefaults);
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmAdvOpt::load()
+{
+    frmForm *main = m_app.mainWindow();
+    main->applyThumbSize();
+
+    // The fields show what the preview holds; a value of 0 leaves the design text.
+    if (const int smoothing = main->previewBox()->smoothing(); smoothing > 0)
+        m_smoothingField->setText(QString::number(smoothing));
+    if (const int quality = main->previewBox()->quality(); quality > 0)
+        m_qualityField->setText(QString::number(quality));
+
+    // Each remembered choice goes through its control, whose handler writes the
+    // property again.
+    const AdvancedOptionFlags flags = m_app.advancedOptions();
+    if (flags.advFancy == 1)
+        m_fancy->setChecked(true);
+    if (flags.advTwoPass == 1)
+        m_twoPass->setChecked(true);
+    const std::pair<std::int16_t, QAbstractButton *> restores[] = {
+        { flags.advDctSlow, m_dctMethod->button(0) },
+        { flags.advDctFast, m_dctMethod->button(1) },
+        { flags.advDctFloat, m_dctMethod->button(2) },
+        { flags.advNoDither, m_ditherPolicy->button(1) },
+        { flags.advAlwaysDither, m_ditherPolicy->button(2) },
+        { flags.advDitherExtra, m_ditherPolicy->button(0) },
+        { flags.advDitherNone, m_ditherMethod->button(0) },
+        { flags.advDitherOrdered, m_ditherMethod->button(1) },
+        { flags.advDitherFloyd, m_ditherMethod->button(2) },
+    };
+    for (const auto &[flag, button] : restores) {
+        if (flag == 1)
+            button->click();
+    }
+
+    if (switchChecked(QStringLiteral("mnu_trans")))
+        m_transparent->setChecked(true);
+    m_optimize->setChecked(switchChecked(QStringLiteral("mnu_opt")));
+}
+
+void frmAdvOpt::useDefaults()
+{
+    const ImageSettings defaults;
+    m_optimize->setChecked(true);
+    forBothBoxes([&](ImageBox *box) {
+        box->setOptimizeCoding(defaults.optimizeCoding);
+    });
+    m_ditherPolicy->button(defaults.ditherPolicy)->click();
+    forBothBoxes([&](ImageBox *box) {
+        box->setDitherPolicy(defaults.ditherPolicy);
+    });
+    m_ditherMethod->button(defaults.ditherMethod)->click();
+    forBothBoxes([&](ImageBox *box) {
+        box->setDitherMethod(defaults.ditherMethod);
+    });
+    m_dctMethod->button(defaults.dctMethod)->click();
+    forBothBoxes([&](ImageBox *box) {
+        box->setDctMethod(defaults.dctMethod);
+    });
+    m_qualityBar->setValue(defaults.quality);
+    forBothBoxes([&](ImageBox *box) {
+        box->setQuality(defaults.quality);
+    });
+    m_smoothingBar->setValue(defaults.smoothing);
+    forBothBoxes([&](ImageBox *box) {
+        box->setSmoothing(defaults.smoothing);
+    });
+    m_twoPass->setChecked(false);
+    forBothBoxes([&](ImageBox *box) {
+        box->setTwoPassQuantize(defaults.twoPassQuantize);
+    });
+    m_transparent->setChecked(false);
+    setSwitch(QStringLiteral("mnu_trans"), false);
+    m_fancy->setChecked(false);
+    forBothBoxes([&](ImageBox *box) {
+        box->setFancyUpsampling(defaults.fancyUpsampling);
+    });
+}
+
+void frmAdvOpt::forBothBoxes(const std::function<void(ImageBox *)> &change)
+{
+    frmForm *main = m_app.mainWindow();
+    change(main->previewBox());
+    change(main->workingBox());
+}
+
+void frmAdvOpt::setSwitch(const QString &name, bool checked)
+{
+    if (QAction *entry = m_app.mainWindow()->optionSwitch(name))
+        entry->setChecked(checked);
+}
+
+bool frmAdvOpt::switchChecked(const QString &name) const
+{
+    const QAction *entry = m_app.mainWindow()->optionSwitch(name);
+    return entry && entry->isChecked();
+}
+
+void frmAdvOpt::onFancyToggled(bool ticked)
+{
+    forBothBoxes([&](ImageBox *box) {
+        box->setFancyUpsampling(ticked);
+    });
+    setSwitch(QStringLiteral("mnu_Fancy"), ticked);
+    m_app.advancedOptions().advFancy = ticked ? 1 : 0;
+}
+
+void frmAdvOpt::onTwoPassToggled(bool ticked)
+{
+    forBothBoxes([&](ImageBox *box) {
+        box->setTwoPassQuantize(ticked);
+    });
+    setSwitch(QStringLiteral("Mnu_TwoPass"), ticked);
+    m_app.advancedOptions().advTwoPass = ticked ? 1 : 0;
+}
+
+void frmAdvOpt::onTransparentToggled(bool ticked)
+{
+    setSwitch(QStringLiteral("mnu_trans"), ticked);
+    // The picture is drawn over the main window's background: that window lives
+    // until the program ends, so the background outlasts this window.
+    QWidget *background = ticked ? m_app.mainWindow() : nullptr;
+    forBothBoxes([&](ImageBox *box) {
+        box->setBackgroundWidget(background);
+        box->setBorderStyle(ticked ? 0 : 1);
+        box->setTransparent(ticked ? 1 : 0);
+    });
+}
+
+void frmAdvOpt::onOptimizeToggled(bool ticked)
+{
+    forBothBoxes([&](ImageBox *box) {
+        box->setOptimizeCoding(ticked);
+    });
+    setSwitch(QStringLiteral("mnu_opt"), ticked);
+}
+
+void frmAdvOpt::onDitherMethodClicked(int method)
+{
+    if (m_ditherMethod->checkedId() != method)
+        return;
+    forBothBoxes([&](ImageBox *box) {
+        box->setDitherMethod(method);
+    });
+    m_app.advancedOptions().chooseDitherMethod(method);
+}
+
+void frmAdvOpt::onDctMethodClicked(int method)
+{
+    forBothBoxes([&](ImageBox *box) {
+        box->setDctMethod(method);
+    });
+    m_app.advancedOptions().chooseDctMethod(method);
+}
+
+void frmAdvOpt::onDitherPolicyClicked(int policy)
+{
+    if (m_ditherPolicy->checkedId() != policy)
+        return;
+    forBothBoxes([&](ImageBox *box) {
+        box->setDitherPolicy(policy);
+    });
+    m_app.advancedOptions().chooseDitherPolicy(policy);
+}
+
+void frmAdvOpt::onQualityScrolled(int value)
+{
+    m_qualityField->setText(numberWithSignPlace(value));
+    forBothBoxes([&](ImageBox *box) {
+        box->setQuality(value);
+    });
+}
+
+void frmAdvOpt::onSmoothingScrolled(int value)
+{
+    m_smoothingField->setText(numberWithSignPlace(value));
+    forBothBoxes([&](ImageBox *box) {
+        box->setSmoothing(value);
+    });
+}
+
+} // namespace quorvel

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace quorvel
+{
+
+class Application;
+class ImageBox;
+
+/// The advanced image options window, captioned "Thumb JPEG Options": how the main
+/// window's imaging controls decode pictures and write JPEG thumbnails. Every change
+/// takes effect at once on both controls, the preview (Gvbox1) first, then the
+/// working instance (Gvbox2); "&Ok" closes. The window keeps its choices in
+/// Application's AdvancedOptionFlags and the main window's hidden switch entries,
+/// and restores them when it opens again.
+///
+/// Quality and smoothing are held by the imaging controls only: the window reads
+/// them back into its fields when it opens, while its scroll bars start at 85 and 0.
+/// The fields are read-only; the scroll bars change the values.
+class frmAdvOpt : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmAdvOpt(Application &app, QWidget *parent = nullptr);
+    ~frmAdvOpt() override;
+
+    /// The opening steps, in order: apply the main window's thumbnail size rule; read
+    /// Smoothing and Quality back from the preview; restore every remembered choice
+    /// through its control's own handler; "Transparent" when its switch is checked;
+    /// "Optimize" as its switch says.
+    void load();
+
+    /// "Use &Defaults": the program's default settings on every control and on both
+    /// imaging controls.
+    void useDefaults();
+
+private:
+    void buildControls();
+    /// Runs a change on Gvbox1, then on Gvbox2.
+    void forBothBoxes(const std::function<void(ImageBox *)> &change);
+    void setSwitch(const QString &name, bool checked);
+    bool switchChecked(const QString &name) const;
+
+    void onFancyToggled(bool ticked);
+    void onTwoPassToggled(bool ticked);
+    void onTransparentToggled(bool ticked);
+    void onOptimizeToggled(bool ticked);
+    void onDitherMethodClicked(int method);
+    void onDctMethodClicked(int method);
+    void onDitherPolicyClicked(int policy);
+    void onQualityScrolled(int value);
+    void onSmoothingScrolled(int value);
+
+    Application &m_app;
+
+    QCheckBox *m_fancy = nullptr; // chkFancyUnsampline
+    QCheckBox *m_twoPass = nullptr; // chkTwoPassQuantize
+    QCheckBox *m_transparent = nullptr; // chkTransparent
+    QCheckBox *m_optimize = nullptr; // chkOptimize
+    QButtonGroup *m_ditherMethod = nullptr; // optDithNone, optDithOrdered, optDithFloyd (ids 0..2)
+    QButtonGroup *m_dctMethod = nullptr; // optDTCSlow, optDTCFast, optDTCFloat (ids 0..2)
+    QButtonGroup *m_ditherPolicy = nullptr; // optDithExtraColors, optNoDith, OptAlwaysDith (ids 0..2)
+    QScrollBar *m_qualityBar = nullptr; // HScroll2
+    QLineEdit *m_qualityField = nullptr; // Text2
+    QScrollBar *m_smoothingBar = nullptr; // HScroll1
+    QLineEdit *m_smoothingField = nullptr; // Text1
+    QPushButton *m_defaults = nullptr; // Command1
+    QPushButton *m_ok = nullptr; // Command2
+};
+
+} // namespace quorvel
