@@ -37,18 +37,6 @@ Result runBatch(const QStringList &arguments)
     return result;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 class BatchTest : public ::testing::Test
 {
 protected:
@@ -113,13 +101,13 @@ TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrder)
              std::pair { "formats/static.gif", "pic1.gif" } }) {
         ASSERT_TRUE(QFile::copy(test::testPicture(QLatin1String(from)), QDir(m_source).filePath(QLatin1String(name))));
     }
-    ASSERT_TRUE(writeFile(QDir(m_source).filePath(QStringLiteral("notes.txt")), "not a picture"));
+    ASSERT_TRUE(test::writeFile(QDir(m_source).filePath(QStringLiteral("notes.txt")), "not a picture"));
     const Result result = runBatch({ QStringLiteral("--page=index.html"), QStringLiteral("-j2"), m_source, m_dest });
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(result.out.startsWith(QStringLiteral("3 thumbnails written to "))) << result.out.toStdString();
     EXPECT_TRUE(result.out.contains(QStringLiteral("1 pictures failed")));
     EXPECT_TRUE(result.err.contains(QStringLiteral("pic3.jpg"))) << result.err.toStdString();
-    const QByteArray page = readAll(QDir(m_source).filePath(QStringLiteral("index.html")));
+    const QByteArray page = test::readFile(QDir(m_source).filePath(QStringLiteral("index.html")));
     EXPECT_EQ(page,
         QByteArray("\r\n"
                    "<a href = pic1.gif><img src = pic1.gif border = 0></a>\r\n"
@@ -146,7 +134,7 @@ TEST_F(BatchTest, GalleryOpensInABrowserWithEveryThumbnailAndLink)
     const QString header = m_root.filePath(QStringLiteral("header.html"));
     const QString footer = m_root.filePath(QStringLiteral("footer.html"));
     // The header's script reports, once everything has loaded, which images did not.
-    ASSERT_TRUE(writeFile(header,
+    ASSERT_TRUE(test::writeFile(header,
         "<html><head><meta charset=\"utf-8\"><title>Gallery</title><script>\n"
         "addEventListener('load', function () {\n"
         "  var broken = [];\n"
@@ -158,7 +146,7 @@ TEST_F(BatchTest, GalleryOpensInABrowserWithEveryThumbnailAndLink)
         "  document.body.setAttribute('data-broken', broken.join('|'));\n"
         "});\n"
         "</script></head><body>"));
-    ASSERT_TRUE(writeFile(footer, "</body></html>"));
+    ASSERT_TRUE(test::writeFile(footer, "</body></html>"));
     const QString pageName = QStringLiteral("my gallery.html");
     const Result result = runBatch({ QStringLiteral("--page"),
         pageName,
@@ -191,7 +179,7 @@ TEST_F(BatchTest, GalleryOpensInABrowserWithEveryThumbnailAndLink)
     EXPECT_TRUE(dom.contains(QStringLiteral("data-broken=\"\""))) << dom.toStdString();
 
     // Every link and every image leads to a file beside the page.
-    const QString page = QString::fromUtf8(readAll(QDir(m_source).filePath(pageName)));
+    const QString page = QString::fromUtf8(test::readFile(QDir(m_source).filePath(pageName)));
     const QRegularExpression reference(QStringLiteral("(?:href|src) = ([^ >]+)"));
     int references = 0;
     for (const QRegularExpressionMatch &match : reference.globalMatch(page)) {

@@ -2,6 +2,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <csignal>
@@ -19,6 +20,18 @@ QString testdataDir()
 QString testPicture(const QString &relativePath)
 {
     return QDir(testdataDir()).filePath(relativePath);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 FileSizeLimit::FileSizeLimit(long long bytes)

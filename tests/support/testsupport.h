@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,12 @@ QString testdataDir();
 
 /// Full path of a file below the shared test pictures.
 QString testPicture(const QString &relativePath);
+
+/// A file's bytes; empty when it cannot be read.
+QByteArray readFile(const QString &path);
+
+/// Writes bytes to a file, replacing it; whether all of them were written.
+bool writeFile(const QString &path, const QByteArray &bytes);
 
 /// While alive, every write that would make a file larger than `bytes` fails with
 /// "file too large", for root too: a disk that fills up in the middle of a write.

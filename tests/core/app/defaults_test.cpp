@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "imaging/advancedoptions.h"
 #include "platform/numbers.h"
+#include "testsupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,12 +14,6 @@ using namespace quorvel;
 
 namespace
 {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 DefaultsChoice choice(const QString &height, const QString &width)
 {
@@ -60,7 +55,7 @@ TEST(Defaults, SavingWritesTheBoxTextsVerbatimThenSetsTheVariables)
     c.ftpProgram = QStringLiteral("/usr/bin/ftp");
     const DefaultsSaveResult result = saveDefaults(path, c, state);
     ASSERT_TRUE(result.ok()) << result.reason.toStdString();
-    EXPECT_EQ(readAll(path), QByteArray("/pics/thumbs/\r\n 1 \r\n 64\r\n80\r\n 1 \r\n/usr/bin/ftp\r\n"));
+    EXPECT_EQ(test::readFile(path), QByteArray("/pics/thumbs/\r\n 1 \r\n 64\r\n80\r\n 1 \r\n/usr/bin/ftp\r\n"));
     EXPECT_EQ(state.defPathToThumb, QStringLiteral("/pics/thumbs/"));
     EXPECT_EQ(state.overwrite, 1);
     EXPECT_EQ(state.defThumbHeight, 64);
@@ -87,7 +82,7 @@ TEST(Defaults, RefusedSizesAndFailedWritesChangeNeitherFileNorVariables)
     EXPECT_EQ(result.failure, DefaultsSaveResult::Failure::Height);
     result = saveDefaults(path, choice(QStringLiteral("45"), QStringLiteral("40000")), state);
     EXPECT_EQ(result.failure, DefaultsSaveResult::Failure::Width);
-    EXPECT_EQ(readAll(path), old);
+    EXPECT_EQ(test::readFile(path), old);
 
     // A folder that cannot hold the file: the reason names the file.
     result = saveDefaults(dir.filePath(QStringLiteral("quorvel.ins/quorvel.ins")),
@@ -95,7 +90,7 @@ TEST(Defaults, RefusedSizesAndFailedWritesChangeNeitherFileNorVariables)
         state);
     EXPECT_EQ(result.failure, DefaultsSaveResult::Failure::File);
     EXPECT_TRUE(result.reason.contains(QStringLiteral("quorvel.ins")));
-    EXPECT_EQ(readAll(path), old);
+    EXPECT_EQ(test::readFile(path), old);
 
     EXPECT_EQ(state.defPathToThumb, QStringLiteral("/old/"));
     EXPECT_EQ(state.overwrite, 0);

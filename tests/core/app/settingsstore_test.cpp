@@ -13,12 +13,6 @@ using namespace quorvel;
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 AppState stateWith(int overwrite, int height, int width, int border, const QString &path = QStringLiteral("/old"))
 {
     AppState state;
@@ -148,7 +142,7 @@ TEST(SettingsStore, FailedSaveLeavesThePreviousFileWholeAndSaysWhy)
             path, { QStringLiteral("/a/much/longer/path"), 0, QStringLiteral("1"), QStringLiteral("1"), 0 });
     }
     EXPECT_TRUE(error.contains(QStringLiteral("quorvel.ins"))) << error.toStdString();
-    EXPECT_EQ(readAll(path), SettingsStore::toBytes(old));
+    EXPECT_EQ(test::readFile(path), SettingsStore::toBytes(old));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({ QStringLiteral("quorvel.ins") })); // no leftovers
 }
 

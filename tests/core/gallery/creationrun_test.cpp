@@ -15,12 +15,6 @@ using namespace quorvel;
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool copyPicture(const QString &relative, const QString &destination)
 {
     return QFile::copy(test::testPicture(relative), destination);
@@ -60,7 +54,7 @@ protected:
 
     QString page() const
     {
-        return QString::fromUtf8(readAll(QDir(m_source).filePath(m_state.htmlFileName)));
+        return QString::fromUtf8(test::readFile(QDir(m_source).filePath(m_state.htmlFileName)));
     }
 
     QTemporaryDir m_root;
@@ -106,7 +100,7 @@ TEST_F(CreationRunTest, SameFolderWithoutRenamingIsRefusedUnderEverySpelling)
 {
     QUORVEL_REQUIRE_TESTDATA();
     addPictures({ { QStringLiteral("cameras/nikon-e950.jpg"), QStringLiteral("a.jpg") } });
-    const QByteArray original = readAll(QDir(m_source).filePath(QStringLiteral("a.jpg")));
+    const QByteArray original = test::readFile(QDir(m_source).filePath(QStringLiteral("a.jpg")));
     const QString link = m_root.filePath(QStringLiteral("link"));
     ASSERT_TRUE(QFile::link(m_source, link));
 
@@ -123,7 +117,7 @@ TEST_F(CreationRunTest, SameFolderWithoutRenamingIsRefusedUnderEverySpelling)
         }
     }
     EXPECT_TRUE(sameFolderMessage().contains(QStringLiteral("without \n\rrenaming")));
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("a.jpg"))), original);
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("a.jpg"))), original);
     EXPECT_FALSE(QFile::exists(QDir(m_source).filePath(m_state.htmlFileName)));
 
     // Renaming into the same folder runs and writes beside the picture.
@@ -141,13 +135,13 @@ TEST_F(CreationRunTest, NoThumbnailReplacesAPictureOfTheRunOrLeavesTheDestinatio
     // "t_a.jpg" is itself a picture of the run, and the thumbnail of "a.jpg".
     addPictures({ { QStringLiteral("cameras/nikon-e950.jpg"), QStringLiteral("a.jpg") },
         { QStringLiteral("cameras/htc-desire.jpg"), QStringLiteral("t_a.jpg") } });
-    const QByteArray picture = readAll(QDir(m_source).filePath(QStringLiteral("t_a.jpg")));
+    const QByteArray picture = test::readFile(QDir(m_source).filePath(QStringLiteral("t_a.jpg")));
     CreationRequest asked = request({ QStringLiteral("a.jpg"), QStringLiteral("t_a.jpg") });
     asked.destFolder = m_source;
     asked.rename = true;
     asked.prefix = QStringLiteral("t_");
     const CreationOutcome outcome = runCreation(m_state, asked);
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("t_a.jpg"))), picture);
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("t_a.jpg"))), picture);
     ASSERT_EQ(outcome.failures.size(), 1);
     EXPECT_EQ(outcome.failures[0].picture, QDir(m_source).filePath(QStringLiteral("a.jpg")));
     EXPECT_EQ(outcome.written, 1); // t_t_a.jpg
@@ -186,10 +180,10 @@ TEST_F(CreationRunTest, ParallelRunWritesTheSameBytesAsOneAtATime)
         EXPECT_EQ(outcome.written, names.size() - 1);
         ASSERT_EQ(outcome.failures.size(), 1);
         // A picture that gives no thumbnail still has its cell.
-        pages[run] = readAll(QDir(m_source).filePath(m_state.htmlFileName));
+        pages[run] = test::readFile(QDir(m_source).filePath(m_state.htmlFileName));
         EXPECT_TRUE(pages[run].contains("<a href = zz-broken.jpg><img src = zz-broken.jpg border = 0></a>"));
         for (const QString &name : QDir(dest).entryList(QDir::Files))
-            results[run].insert(name, readAll(QDir(dest).filePath(name)));
+            results[run].insert(name, test::readFile(QDir(dest).filePath(name)));
     }
     EXPECT_EQ(results[0].size(), names.size() - 1);
     EXPECT_EQ(results[0], results[1]);
@@ -227,7 +221,7 @@ TEST_F(CreationRunTest, APageThatCannotBeWrittenIsReportedAndTheThumbnailsAreMad
 {
     QUORVEL_REQUIRE_TESTDATA();
     addPictures({ { QStringLiteral("cameras/nikon-e950.jpg"), QStringLiteral("a.jpg") } });
-    const QByteArray picture = readAll(QDir(m_source).filePath(QStringLiteral("a.jpg")));
+    const QByteArray picture = test::readFile(QDir(m_source).filePath(QStringLiteral("a.jpg")));
     ASSERT_TRUE(QDir(m_source).mkdir(QStringLiteral("taken.html")));
     const QString emptyName;
     for (const QString &name : { emptyName, QStringLiteral("taken.html"), QStringLiteral("a.jpg") }) {
@@ -244,7 +238,7 @@ TEST_F(CreationRunTest, APageThatCannotBeWrittenIsReportedAndTheThumbnailsAreMad
         EXPECT_EQ(outcome.written, 1);
         QFile::remove(QDir(m_dest).filePath(QStringLiteral("a.jpg")));
     }
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("a.jpg"))), picture);
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("a.jpg"))), picture);
 
     // A page that fails midway leaves the earlier page whole.
     m_state.htmlFileName = QStringLiteral("gallery.html");
@@ -263,7 +257,7 @@ TEST_F(CreationRunTest, APageThatCannotBeWrittenIsReportedAndTheThumbnailsAreMad
         outcome = runCreation(m_state, asked);
     }
     EXPECT_FALSE(outcome.pageWritten);
-    EXPECT_EQ(readAll(earlier.fileName()), QByteArray(200, 'x'));
+    EXPECT_EQ(test::readFile(earlier.fileName()), QByteArray(200, 'x'));
 }
 
 TEST_F(CreationRunTest, CancelledRunClosesThePageWithThePicturesDone)

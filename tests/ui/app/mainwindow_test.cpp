@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../apptest.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
@@ -29,44 +30,15 @@ using namespace quorvel;
 namespace
 {
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public test::AppTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_programDir.isValid());
-        ASSERT_TRUE(m_userData.isValid());
-    }
+    using test::AppTest::control;
 
-    void TearDown() override
-    {
-        m_app.reset();
-    }
-
-    /// Starts the program's main window over a temporary program folder holding
-    /// the given settings file (none when empty).
-    frmForm *start(const QByteArray &settings = {})
-    {
-        if (!settings.isEmpty()) {
-            QFile file(m_programDir.filePath(QStringLiteral("quorvel.ins")));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(settings);
-        }
-        auto prompts = std::make_unique<ScriptedPrompts>();
-        m_prompts = prompts.get();
-        m_app = std::make_unique<Application>(
-            ProgramFolder(m_programDir.path(), m_programDir.path(), m_userData.path()), std::move(prompts));
-        frmForm *window = m_app->mainWindow();
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        return window;
-    }
-
+    /// A control of the main window.
     template <typename T> T *control(const char *name)
     {
-        T *found = m_app->mainWindow()->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return control<T>(m_app->mainWindow(), name);
     }
 
     void showSourceFolder(const QString &folder)
@@ -82,10 +54,6 @@ protected:
         files->setCurrentItem(items.first());
     }
 
-    QTemporaryDir m_programDir;
-    QTemporaryDir m_userData;
-    std::unique_ptr<Application> m_app;
-    ScriptedPrompts *m_prompts = nullptr;
 };
 
 } // namespace

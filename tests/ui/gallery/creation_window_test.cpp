@@ -28,12 +28,6 @@ using namespace quorvel;
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class CreationWindowTest : public test::AppTest
 {
 protected:
@@ -203,7 +197,7 @@ TEST_F(CreationWindowTest, CreateThumbsMakesTheGalleryAndThePageViewOpensIt)
     EXPECT_TRUE(QFile::exists(QDir(m_dest).filePath(QStringLiteral("t_a.jpg"))));
     EXPECT_TRUE(QFile::exists(QDir(m_dest).filePath(QStringLiteral("t_c.gif"))));
     EXPECT_FALSE(QFile::exists(QDir(m_dest).filePath(QStringLiteral("t_b.jpg"))));
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("index.html"))),
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("index.html"))),
         QByteArray("\r\n<TABLE border = 0>\r\n<TR>\r\n"
                    "<TD>\r\n<a href = a.jpg><img src = thumbs/t_a.jpg border = 0></a>\r\n</TD>\r\n"
                    "<TD>\r\n<a href = c.gif><img src = thumbs/t_c.gif border = 0></a>\r\n</TD>\r\n</TR><TR>\r\n"
@@ -228,7 +222,7 @@ TEST_F(CreationWindowTest, SameFolderWithoutRenamingShowsTheMessageAndWritesNoth
 {
     QUORVEL_REQUIRE_TESTDATA();
     addPicture(QStringLiteral("cameras/nikon-e950.jpg"), QStringLiteral("a.jpg"));
-    const QByteArray picture = readAll(QDir(m_source).filePath(QStringLiteral("a.jpg")));
+    const QByteArray picture = test::readFile(QDir(m_source).filePath(QStringLiteral("a.jpg")));
     frmForm *window = startOn({ QStringLiteral("a.jpg") });
     ASSERT_TRUE(control<FolderList>(window, "Dir2")->setPath(m_source));
     control<QCheckBox>(window, "chkCode")->setChecked(true);
@@ -237,7 +231,7 @@ TEST_F(CreationWindowTest, SameFolderWithoutRenamingShowsTheMessageAndWritesNoth
         QStringLiteral("You can NOT create thumbs in the same folder as your original pictures without \n\r"
                        "renaming the thumbnail(s). Doing so would overwrite the original picture!"));
     EXPECT_EQ(m_prompts->records.size(), 1);
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("a.jpg"))), picture);
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("a.jpg"))), picture);
     EXPECT_EQ(m_app->pageViewIfOpen(), nullptr);
 }
 
@@ -263,7 +257,7 @@ TEST_F(CreationWindowTest, DroppedFilesBecomeThumbnailsInDropOrderAndOtherDropsM
     EXPECT_TRUE(QFile::exists(QDir(m_dest).filePath(QStringLiteral("z.jpg"))));
     EXPECT_TRUE(QFile::exists(QDir(m_dest).filePath(QStringLiteral("a.jpg"))));
     // The page lies in the source folder and names the files in drop order.
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("dropped.html"))),
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("dropped.html"))),
         QByteArray("\r\n<a href = z.jpg><img src = z.jpg border = 0></a>\r\n"
                    "<a href = a.jpg><img src = a.jpg border = 0></a>\r\n"));
     delete files;
@@ -273,7 +267,7 @@ TEST_F(CreationWindowTest, DroppedFilesBecomeThumbnailsInDropOrderAndOtherDropsM
     text->setText(QStringLiteral("just text"));
     dropOn(window, text);
     QTRY_COMPARE(m_prompts->lastMessage(), QStringLiteral("Thumbnail Creation Completed!"));
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("dropped.html"))), QByteArray("\r\n"));
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("dropped.html"))), QByteArray("\r\n"));
     delete text;
 }
 
@@ -359,12 +353,12 @@ TEST_F(CreationWindowTest, CommandLineMakesTheSameThumbnailsAndPageAsTheWindow)
     ASSERT_TRUE(batch.waitForFinished(60000));
     ASSERT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
 
-    EXPECT_EQ(readAll(QDir(m_source).filePath(QStringLiteral("gui.html"))),
-        readAll(QDir(m_source).filePath(QStringLiteral("cli.html"))));
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("gui.html"))),
+        test::readFile(QDir(m_source).filePath(QStringLiteral("cli.html"))));
     for (const QString &name :
         { QStringLiteral("th_cmyk.jpg"), QStringLiteral("th_rot.jpg"), QStringLiteral("th_t.gif") }) {
-        const QByteArray gui = readAll(QDir(m_dest).filePath(name));
+        const QByteArray gui = test::readFile(QDir(m_dest).filePath(name));
         EXPECT_FALSE(gui.isEmpty()) << name.toStdString();
-        EXPECT_EQ(gui, readAll(QDir(cliDest).filePath(name))) << name.toStdString();
+        EXPECT_EQ(gui, test::readFile(QDir(cliDest).filePath(name))) << name.toStdString();
     }
 }

@@ -5,6 +5,7 @@
 #include "imaging/imagebox.h"
 #include "imaging/imagesettings.h"
 #include "imaging/thumbnailer.h"
+#include "testsupport.h"
 #include "ui/apptest.h"
 
 #include <QAction>
@@ -80,12 +81,6 @@ int firstQuantStep(const QByteArray &jpeg)
     if (dqt < 0 || dqt + 5 >= jpeg.size())
         return -1;
     return static_cast<unsigned char>(jpeg[dqt + 5]);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -344,14 +339,14 @@ TEST_F(AdvancedOptionsTest, QualityAndOptimizedCodingReachTheThumbnailsWritten)
     const QString unoptimized = dir.filePath(QStringLiteral("unoptimized.jpg"));
     ASSERT_EQ(worker()->saveJpeg(unoptimized), QString());
     // The same picture data, coded with the standard tables: larger, same pixels.
-    EXPECT_GT(readAll(unoptimized).size(), readAll(before).size());
-    EXPECT_EQ(Thumbnailer::decodeData(readAll(unoptimized), decoding).image,
-        Thumbnailer::decodeData(readAll(before), decoding).image);
-    EXPECT_EQ(firstQuantStep(readAll(unoptimized)), 5); // quality 85
+    EXPECT_GT(test::readFile(unoptimized).size(), test::readFile(before).size());
+    EXPECT_EQ(Thumbnailer::decodeData(test::readFile(unoptimized), decoding).image,
+        Thumbnailer::decodeData(test::readFile(before), decoding).image);
+    EXPECT_EQ(firstQuantStep(test::readFile(unoptimized)), 5); // quality 85
 
     control<QScrollBar>(window, "HScroll2")->setValue(20);
     const QString coarse = dir.filePath(QStringLiteral("coarse.jpg"));
     ASSERT_EQ(worker()->saveJpeg(coarse), QString());
-    EXPECT_EQ(firstQuantStep(readAll(coarse)), 40); // quality 20 scales the step 16 by 2.5
-    EXPECT_LT(readAll(coarse).size(), readAll(unoptimized).size());
+    EXPECT_EQ(firstQuantStep(test::readFile(coarse)), 40); // quality 20 scales the step 16 by 2.5
+    EXPECT_LT(test::readFile(coarse).size(), test::readFile(unoptimized).size());
 }

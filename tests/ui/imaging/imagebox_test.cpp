@@ -15,12 +15,6 @@ using namespace quorvel;
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(ImageBox, ThumbSizeRulesZeroKeepsTheLastPositiveSizeNegativeIsRefused)
@@ -80,7 +74,7 @@ TEST(ImageBox, SavesTheSameBytesAsThumbnailerAndShowsWhatItSaves)
     const QString engine = dir.filePath(QStringLiteral("engine.jpg"));
     ASSERT_EQ(box.saveJpeg(mine), QString());
     ASSERT_EQ(Thumbnailer::writeThumbnail(source, engine, box.settings()), QString());
-    EXPECT_EQ(readAll(mine), readAll(engine));
+    EXPECT_EQ(test::readFile(mine), test::readFile(engine));
 
     const QImage shown = box.previewImage();
     const DecodedPicture written = Thumbnailer::decode(mine, box.settings());
@@ -112,12 +106,12 @@ TEST(ImageBox, NeverSavesOverItsOwnPicture)
     QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("photo.jpg"));
     ASSERT_TRUE(QFile::copy(test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")), copy));
-    const QByteArray original = readAll(copy);
+    const QByteArray original = test::readFile(copy);
     ImageBox box;
     ASSERT_EQ(box.loadPicture(copy), QString());
     EXPECT_FALSE(box.saveJpeg(copy).isEmpty());
     EXPECT_FALSE(box.saveJpeg(dir.path() + QStringLiteral("/./photo.jpg")).isEmpty());
-    EXPECT_EQ(readAll(copy), original);
+    EXPECT_EQ(test::readFile(copy), original);
 }
 
 TEST(ImageBox, DoubleClickIsSignalled)
