@@ -9,6 +9,7 @@
 #include "app/version.h"
 #include "platform/drivelist.h"
 #include "platform/folderlist.h"
+#include "platform/linklabel.h"
 #include "platform/paths.h"
 #include "platform/prompts.h"
 
@@ -17,10 +18,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -109,19 +108,11 @@ QWidget *Form5::buildInformationTab()
     tab->setObjectName(QStringLiteral("tabInformation"));
 
     auto *download = frame("Frame1", tr("To Download the Latest version:"), tab);
-    // A plain label that reacts to a press of the left mouse button, and to Enter
-    // or Space once it has the keyboard focus.
-    m_downloadLink = label("Label5", QLatin1String(kMakerDownloadPage), download);
-    m_downloadLink->setTextFormat(Qt::PlainText);
-    m_downloadLink->setCursor(Qt::PointingHandCursor);
-    m_downloadLink->setFocusPolicy(Qt::StrongFocus);
+    m_downloadLink = new LinkLabel(QLatin1String(kMakerDownloadPage), download);
+    m_downloadLink->setObjectName(QStringLiteral("Label5"));
     m_downloadLink->setToolTip(tr("Open the download page"));
     m_downloadLink->setAccessibleDescription(tr("Opens the download page in your web browser"));
-    QFont linkFont = m_downloadLink->font();
-    linkFont.setUnderline(true);
-    m_downloadLink->setFont(linkFont);
-    m_downloadLink->setForegroundRole(QPalette::Link);
-    m_downloadLink->installEventFilter(this);
+    connect(m_downloadLink, &LinkLabel::activated, this, &Form5::openDownloadPage);
     auto *downloadLayout = new QVBoxLayout(download);
     downloadLayout->addWidget(m_downloadLink);
 
@@ -311,25 +302,6 @@ void Form5::onChooseFtpProgram()
     const QString chosen = m_app.prompts().openFile(this, tr("FTP program"), start, tr("All files (*)"));
     if (!chosen.isEmpty())
         m_ftpProgram->setText(QDir::toNativeSeparators(chosen));
-}
-
-bool Form5::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_downloadLink) {
-        if (event->type() == QEvent::MouseButtonPress
-            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            openDownloadPage();
-            return true;
-        }
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-                openDownloadPage();
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace quorvel

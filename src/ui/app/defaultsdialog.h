@@ -17,6 +17,7 @@ namespace quorvel
 class Application;
 class DriveList;
 class FolderList;
+class LinkLabel;
 
 /// The Defaults dialog, captioned "Defaults....": the defaults that survive a
 /// restart (the settings file quorvel.ins) and the program's version. Every opening
@@ -52,8 +53,6 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QWidget *buildVersionTab();
     QWidget *buildInformationTab();
@@ -65,7 +64,7 @@ private:
 
     QTabWidget *m_tabs = nullptr; // SSTab1
     QLabel *m_version = nullptr; // Label2
-    QLabel *m_downloadLink = nullptr; // Label5
+    LinkLabel *m_downloadLink = nullptr; // Label5
     QLabel *m_supportAddress = nullptr; // Label16
     DriveList *m_drive = nullptr; // Drive2
     FolderList *m_folders = nullptr; // Dir2

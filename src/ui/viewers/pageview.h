@@ -3,12 +3,11 @@
 
 #include <QWidget>
 
-class QLabel;
-
 namespace quorvel
 {
 
 class Application;
+class LinkLabel;
 
 /// "Page View": offers the gallery page just written. A click on "Click  HERE to
 /// view your Page" (or Enter or Space while it has the focus) opens pageFolder +
@@ -22,12 +21,9 @@ public:
     /// Opens the page of the latest run.
     void openPage();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     Application &m_app;
-    QLabel *m_link = nullptr;
+    LinkLabel *m_link = nullptr;
 };
 
 } // namespace quorvel

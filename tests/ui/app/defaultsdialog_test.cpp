@@ -297,9 +297,9 @@ TEST_F(DefaultsDialogTest, DownloadLinkOpensTheDownloadPageAndReportsAFailure)
     });
     auto *link = control<QLabel>(dialog, "Label5");
     control<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(1);
-    QTest::mousePress(link, Qt::RightButton);
+    QTest::mouseClick(link, Qt::RightButton);
     EXPECT_TRUE(opened.isEmpty()); // the left button only
-    QTest::mousePress(link, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.first(), QUrl(QStringLiteral("https://quorvel.example/download")));
     EXPECT_TRUE(m_prompts->records.isEmpty());
