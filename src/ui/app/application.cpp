@@ -9,6 +9,38 @@
 
 namespace quorvel
 {
+namespace
+{
+
+/// Shows a window in front and gives it the focus.
+template <typename Window> Window *present(Window *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+/// A window that loads itself after it is made (its opening steps).
+template <typename Window> auto loadIfLoadable(Window *window, int) -> decltype(window->load(), void())
+{
+    window->load();
+}
+template <typename Window> void loadIfLoadable(Window *, long) { }
+
+} // namespace
+
+template <typename Window> Window *Application::toolWindow(QPointer<Window> &slot)
+{
+    if (!slot) {
+        // A tool window belongs to the main window and is deleted when closed, so
+        // the next opening starts from its design values.
+        slot = new Window(*this, mainWindow());
+        slot->setAttribute(Qt::WA_DeleteOnClose);
+        loadIfLoadable(slot.data(), 0);
+    }
+    return slot;
+}
 
 Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts, QObject *parent)
     : QObject(parent)
@@ -36,38 +68,22 @@ frmForm *Application::mainWindow()
 
 frmAdvOpt *Application::advancedOptionsWindow()
 {
-    if (!m_advancedOptionsWindow) {
-        m_advancedOptionsWindow = new frmAdvOpt(*this, mainWindow());
-        m_advancedOptionsWindow->setAttribute(Qt::WA_DeleteOnClose);
-        m_advancedOptionsWindow->load();
-    }
-    return m_advancedOptionsWindow;
+    return toolWindow(m_advancedOptionsWindow);
 }
 
 void Application::showAdvancedOptions()
 {
-    frmAdvOpt *window = advancedOptionsWindow();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    present(advancedOptionsWindow());
 }
 
 Form5 *Application::defaultsDialog()
 {
-    if (!m_defaultsDialog) {
-        m_defaultsDialog = new Form5(*this, mainWindow());
-        m_defaultsDialog->setAttribute(Qt::WA_DeleteOnClose);
-        m_defaultsDialog->load();
-    }
-    return m_defaultsDialog;
+    return toolWindow(m_defaultsDialog);
 }
 
 void Application::showDefaults()
 {
-    Form5 *dialog = defaultsDialog();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    present(defaultsDialog());
 }
 
 void Application::showHelp(const QString &topic)
@@ -88,35 +104,14 @@ void Application::closeHelp()
         m_help->close();
 }
 
-namespace
-{
-
-template <typename Window> Window *present(Window *window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
-
-} // namespace
-
 saveto *Application::showPageOptions()
 {
-    if (!m_pageOptions) {
-        m_pageOptions = new saveto(*this, mainWindow());
-        m_pageOptions->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return present(m_pageOptions.data());
+    return present(toolWindow(m_pageOptions));
 }
 
 pageView *Application::showPageView()
 {
-    if (!m_pageView) {
-        m_pageView = new pageView(*this, mainWindow());
-        m_pageView->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return present(m_pageView.data());
+    return present(toolWindow(m_pageView));
 }
 
 } // namespace quorvel

@@ -115,6 +115,9 @@ public:
     }
 
 private:
+    /// The live tool window of that kind, made (and loaded) when there is none.
+    template <typename Window> Window *toolWindow(QPointer<Window> &slot);
+
     AppState m_state;
     AdvancedOptionFlags m_advancedOptions;
     ProgramFolder m_folders;
