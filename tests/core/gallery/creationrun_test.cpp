@@ -200,7 +200,7 @@ TEST_F(CreationRunTest, DroppedFilesWithTheSameNameEndAsTheLastOne)
     m_state.picturePath = QStringLiteral("unchanged");
     CreationRequest asked;
     asked.sourceFolder = m_source;
-    asked.destFolder = m_dest;
+    asked.destFolder = m_dest + QStringLiteral("/"); // a folder ending in its separator gets the name directly
     asked.dropped = true;
     asked.writePage = true;
     asked.jobs = 4;
