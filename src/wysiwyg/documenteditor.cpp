@@ -82,9 +82,7 @@ protected:
             return false;
         return type == NavigationTypeTyped || type == NavigationTypeOther || type == NavigationTypeReload;
     }
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override
-    {
-    }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override { }
 };
 
 namespace
@@ -98,9 +96,11 @@ public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
-        static const QStringList allowed
-            = { QStringLiteral("file"), QStringLiteral("qrc"), QStringLiteral("data"), QStringLiteral("blob"),
-                  QStringLiteral("about") };
+        static const QStringList allowed = { QStringLiteral("file"),
+            QStringLiteral("qrc"),
+            QStringLiteral("data"),
+            QStringLiteral("blob"),
+            QStringLiteral("about") };
         if (!allowed.contains(info.requestUrl().scheme()))
             info.block(true);
     }
@@ -420,8 +420,8 @@ bool DocumentEditor::promptAndRun(EditCommand command)
         return !file.isEmpty() && execCommand(command, ExecOption::DontPromptUser, pictureSource(file));
     }
     case EditCommand::Hyperlink: {
-        const std::optional<QString> url
-            = m_prompts.input(this, tr("Address (URL) of the link:"), tr("Anchor"), QStringLiteral("http://"));
+        const std::optional<QString> url =
+            m_prompts.input(this, tr("Address (URL) of the link:"), tr("Anchor"), QStringLiteral("http://"));
         return url && !url->trimmed().isEmpty() && execCommand(command, ExecOption::DontPromptUser, url->trimmed());
     }
     case EditCommand::FindText: {
@@ -478,8 +478,8 @@ bool DocumentEditor::execCommand(EditCommand command, ExecOption option, const Q
     case EditCommand::GetForeColor:
         return queryStatus(command) >= StatusEnabled;
     case EditCommand::InsertTable: {
-        const InsertTableParams params
-            = argument.canConvert<InsertTableParams>() ? argument.value<InsertTableParams>() : InsertTableParams();
+        const InsertTableParams params =
+            argument.canConvert<InsertTableParams>() ? argument.value<InsertTableParams>() : InsertTableParams();
         jsArgument = jsString(insertTableHtml(params));
         break;
     }
@@ -508,8 +508,8 @@ bool DocumentEditor::execCommand(EditCommand command, ExecOption option, const Q
     }
     case EditCommand::FindText: {
         // window.find wraps round the document and selects what it finds.
-        const QVariant found = evaluate(QStringLiteral("window.find(%1, false, false, true)").arg(
-            jsString(argument.toString())));
+        const QVariant found =
+            evaluate(QStringLiteral("window.find(%1, false, false, true)").arg(jsString(argument.toString())));
         return found.toBool();
     }
     case EditCommand::SetForeColor:

@@ -53,7 +53,8 @@ QString saveErrorReason(std::uint32_t error)
 bool isFramesetDocument(const QByteArray &bytes)
 {
     QString text = QString::fromLatin1(bytes);
-    static const QRegularExpression comments(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression comments(
+        QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption);
     text.remove(comments);
     static const QRegularExpression frameset(
         QStringLiteral("<frameset[\\s>/]"), QRegularExpression::CaseInsensitiveOption);

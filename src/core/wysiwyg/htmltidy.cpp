@@ -82,7 +82,8 @@ bool isRawText(const QString &name)
 
 bool isHeading(const QString &name)
 {
-    return name.size() == 2 && name[0] == QLatin1Char('h') && name[1] >= QLatin1Char('1') && name[1] <= QLatin1Char('6');
+    return name.size() == 2 && name[0] == QLatin1Char('h') && name[1] >= QLatin1Char('1')
+        && name[1] <= QLatin1Char('6');
 }
 
 /// Whether a block starting now must first close the open container `container`.

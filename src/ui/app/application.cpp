@@ -17,6 +17,7 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
 
 Application::~Application()
 {
+    delete m_htmlEditor;
     delete m_help;
     delete m_mainWindow;
 }
@@ -29,6 +30,20 @@ frmForm *Application::mainWindow()
         m_mainWindow->load();
     }
     return m_mainWindow;
+}
+
+QWidget *Application::showHtmlEditor()
+{
+    if (!m_htmlEditor && m_htmlEditorFactory) {
+        m_htmlEditor = m_htmlEditorFactory();
+        m_htmlEditor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (m_htmlEditor) {
+        m_htmlEditor->show();
+        m_htmlEditor->raise();
+        m_htmlEditor->activateWindow();
+    }
+    return m_htmlEditor;
 }
 
 void Application::showHelp(const QString &topic)

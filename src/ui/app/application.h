@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 namespace quorvel
@@ -48,6 +49,20 @@ public:
         return m_mainWindow;
     }
 
+    /// Makes the WYSIWYG page editor window. The editor lives in a library of its own
+    /// (the only one that links the browser engine); the program registers it at
+    /// start-up, so this library and its tests need not link the engine.
+    void setHtmlEditorFactory(std::function<QWidget *()> factory)
+    {
+        m_htmlEditorFactory = std::move(factory);
+    }
+    bool canOpenHtmlEditor() const
+    {
+        return static_cast<bool>(m_htmlEditorFactory);
+    }
+    /// Shows the page editor, created on first use; null when none is registered.
+    QWidget *showHtmlEditor();
+
     /// Shows the help window with a page of the manual.
     void showHelp(const QString &topic);
     /// The help window if it is open, else null.
@@ -64,6 +79,8 @@ private:
     std::unique_ptr<Prompts> m_prompts;
     QPointer<frmForm> m_mainWindow;
     QPointer<HelpWindow> m_help;
+    std::function<QWidget *()> m_htmlEditorFactory;
+    QPointer<QWidget> m_htmlEditor;
 };
 
 } // namespace quorvel

@@ -236,6 +236,13 @@ void frmForm::buildMenusAndToolbar()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *editor = file->addAction(tr("HTML Editor"));
+    editor->setObjectName(QStringLiteral("mnuEditor"));
+    editor->setEnabled(m_app.canOpenHtmlEditor());
+    connect(editor, &QAction::triggered, this, [this] {
+        m_app.showHtmlEditor();
+    });
+    file->addSeparator();
     QAction *help = file->addAction(tr("H&elp"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
