@@ -669,6 +669,28 @@
         });
     }
 
+    // The engine's insertHTML drops form controls and embedded objects; HTML holding
+    // them goes into the document directly (outside the engine's undo history).
+    const DROPPED_BY_ENGINE = /<\s*(button|input|select|textarea|object|embed|iframe)\b/i;
+
+    function insertHtml(html) {
+        if (!DROPPED_BY_ENGINE.test(html))
+            return doc.execCommand('insertHTML', false, html);
+        const range = currentRange();
+        range.deleteContents();
+        const fragment = range.createContextualFragment(html);
+        const last = fragment.lastChild;
+        range.insertNode(fragment);
+        if (last) {
+            const after = doc.createRange();
+            after.setStartAfter(last);
+            after.collapse(true);
+            selectRange(after);
+        }
+        markSelected(null);
+        return true;
+    }
+
     function exec(key, argument) {
         if (!hasDocument())
             return false;
@@ -695,7 +717,7 @@
         } else if (key === 'setBlockFormat') {
             done = doc.execCommand('formatBlock', false, '<' + argument + '>');
         } else if (key === 'insertTable' || key === 'pasteHtml') {
-            done = doc.execCommand('insertHTML', false, argument);
+            done = insertHtml(argument);
         } else if (key === 'hyperlink') {
             const range = currentRange();
             if (range && range.collapsed) {

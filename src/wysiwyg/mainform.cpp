@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -266,6 +267,10 @@ void MainForm::buildToolbar()
         QStringLiteral("Verdana"),
         QStringLiteral("Wingdings") });
     connect(m_fontName, &QComboBox::activated, this, &MainForm::onFontNameChosen);
+    // A name typed into the box applies on Enter, like one chosen from the list.
+    connect(m_fontName->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        onFontNameChosen(-1);
+    });
     m_toolbar->addWidget(m_fontName);
 
     m_fontSize = new QComboBox(m_toolbar);
@@ -428,9 +433,7 @@ void MainForm::onFontNameChosen(int index)
 {
     if (!m_documentReady || m_editor->queryStatus(EditCommand::SetFontName) <= 2)
         return;
-    const QString name = index >= 0 && m_fontName->itemText(index) == m_fontName->currentText()
-        ? m_fontName->itemText(index)
-        : m_fontName->currentText();
+    const QString name = index >= 0 ? m_fontName->itemText(index) : m_fontName->currentText();
     if (!name.trimmed().isEmpty())
         m_editor->execCommand(EditCommand::SetFontName, ExecOption::DontPromptUser, name.trimmed());
 }

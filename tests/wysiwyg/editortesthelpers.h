@@ -8,6 +8,15 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+/// Readable QString values in failure messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
 
 namespace quorvel::test
 {
