@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "editortesthelpers.h"
+#include "platform/helpwindow.h"
 #include "platform/prompts.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/inserthtmldlg.h"
@@ -550,6 +551,12 @@ TEST(MainWindowEntry, HtmlEditorOpensTheEditor)
     EXPECT_EQ(editor->objectName(), QStringLiteral("MainForm"));
     entry->trigger(); // the same window, not a second one
     EXPECT_EQ(app.showHtmlEditor(), editor);
+
+    // Its help item shows the editor's page of the manual.
+    EXPECT_TRUE(HelpWindow::hasTopic(QStringLiteral("html-editor")));
+    editor->findChild<QAction *>(QStringLiteral("mnuHelpTopics"))->trigger();
+    ASSERT_NE(app.helpWindowIfOpen(), nullptr);
+    EXPECT_TRUE(app.helpWindowIfOpen()->isVisible());
 }
 
 } // namespace
