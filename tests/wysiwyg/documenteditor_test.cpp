@@ -396,6 +396,30 @@ TEST_F(DocumentEditorTest, EditedPagesLoadNothingFromTheNetwork)
     EXPECT_FALSE(server.waitForNewConnection(300)); // polls; nothing ever connects
 }
 
+TEST_F(DocumentEditorTest, APageCannotNavigateAwayFromItself)
+{
+    // A page that refreshes to another one would otherwise be replaced while its
+    // path stays: saving would write the other page over it.
+    writeFile(QStringLiteral("other.html"), "<html><body><p>other page</p></body></html>");
+    writeFile(QStringLiteral("refresh.html"),
+        "<html><head><meta http-equiv=\"refresh\" content=\"0; url=other.html\"></head>"
+        "<body><p>this page</p><a id=a href=\"other.html\">away</a></body></html>");
+    load(path(QStringLiteral("refresh.html")));
+    EXPECT_FALSE(QTest::qWaitFor(
+        [&] {
+            return driver().eval(QStringLiteral("document.body.innerText")).toString().contains(QLatin1String("other"));
+        },
+        1000));
+    driver().eval(QStringLiteral("document.querySelector('#a').click(); 1"));
+    EXPECT_FALSE(QTest::qWaitFor(
+        [&] {
+            return driver().eval(QStringLiteral("document.body.innerText")).toString().contains(QLatin1String("other"));
+        },
+        500));
+    EXPECT_FALSE(editor().busy());
+    EXPECT_EQ(editor().currentDocumentPath(), path(QStringLiteral("refresh.html")));
+}
+
 TEST_F(DocumentEditorTest, LoadAndSaveFailuresKeepTheDocument)
 {
     driver().setBody(QStringLiteral("<p>kept</p>"));
