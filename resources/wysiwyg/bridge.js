@@ -247,15 +247,19 @@
         return cells.slice(Math.min(from, to), Math.max(from, to) + 1);
     }
 
-    function removeEmptyTable(table) {
-        if (table.querySelectorAll('td, th').length === 0) {
-            const after = doc.createElement('p');
-            after.appendChild(doc.createElement('br'));
-            table.replaceWith(after);
-            caretInto(after);
-            return true;
-        }
-        return false;
+    // Table commands work on a copy of the table, which then replaces the table
+    // through the engine's insertHTML, so that each is one step of Undo. They name the
+    // cell for the caret afterwards in tableFocus.
+    let tableFocus = null;
+
+    function focusCell(cell) {
+        tableFocus = cell;
+    }
+
+    function ownCells(table) {
+        return Array.from(table.querySelectorAll('td, th')).filter(function (c) {
+            return c.closest('table') === table;
+        });
     }
 
     const tableCommands = {
@@ -283,7 +287,7 @@
             }
             row.after(fresh);
             if (fresh.cells.length)
-                caretInto(fresh.cells[0]);
+                focusCell(fresh.cells[0]);
         },
         insertColumn: function (cell) {
             const table = cell.closest('table');
@@ -312,11 +316,10 @@
         insertCell: function (cell) {
             const added = newCellLike(cell);
             cell.after(added);
-            caretInto(added);
+            focusCell(added);
         },
-        deleteRows: function () {
-            const cells = selectedCells();
-            const table = cells[0].closest('table');
+        deleteRows: function (cell, cells) {
+            const table = cell.closest('table');
             const info = tableGrid(table);
             const rows = new Set(cells.map(function (c) {
                 return c.parentElement;
@@ -347,12 +350,11 @@
                 focus = row.nextElementSibling || row.previousElementSibling || focus;
                 row.remove();
             });
-            if (!removeEmptyTable(table) && focus && focus.isConnected && focus.cells.length)
-                caretInto(focus.cells[0]);
+            if (focus && focus.parentNode && focus.cells.length)
+                focusCell(focus.cells[0]);
         },
-        deleteColumns: function () {
-            const cells = selectedCells();
-            const table = cells[0].closest('table');
+        deleteColumns: function (cell, cells) {
+            const table = cell.closest('table');
             const info = tableGrid(table);
             const columns = new Set();
             cells.forEach(function (c) {
@@ -381,15 +383,9 @@
                 if (row.cells.length === 0)
                     row.remove();
             });
-            if (!removeEmptyTable(table)) {
-                const first = table.querySelector('td, th');
-                if (first)
-                    caretInto(first);
-            }
+            focusCell(ownCells(table)[0] || null);
         },
-        deleteCells: function () {
-            const cells = selectedCells();
-            const table = cells[0].closest('table');
+        deleteCells: function (cell, cells) {
             let focus = null;
             cells.forEach(function (c) {
                 const row = c.parentElement;
@@ -398,11 +394,11 @@
                 if (row.cells.length === 0)
                     row.remove();
             });
-            if (!removeEmptyTable(table) && focus && focus.isConnected)
-                caretInto(focus);
+            if (focus && focus.parentNode)
+                focusCell(focus);
         },
-        mergeCells: function (cell) {
-            let cells = selectedCells().filter(function (c) {
+        mergeCells: function (cell, selected) {
+            let cells = selected.filter(function (c) {
                 return c.parentElement === cell.parentElement;
             });
             if (cells.length < 2)
@@ -427,7 +423,7 @@
                 c.remove();
             });
             first.colSpan = span;
-            caretInto(first);
+            focusCell(first);
         },
         splitCell: function (cell) {
             const table = cell.closest('table');
@@ -452,6 +448,48 @@
             cell.after(added);
         }
     };
+
+    function runTableCommand(key) {
+        const cell = currentCell();
+        if (!cell)
+            return false;
+        const table = cell.closest('table');
+        const cells = ownCells(table);
+        let selected = selectedCells().map(function (c) {
+            return cells.indexOf(c);
+        });
+        if (selected.indexOf(-1) >= 0 || selected.length === 0)
+            selected = [cells.indexOf(cell)];
+        const copy = table.cloneNode(true);
+        const copyCells = ownCells(copy);
+        tableFocus = copyCells[cells.indexOf(cell)];
+        tableCommands[key](copyCells[cells.indexOf(cell)], selected.filter(function (i) {
+            return i >= 0;
+        }).map(function (i) {
+            return copyCells[i];
+        }));
+        const left = ownCells(copy);
+        const focusIndex = left.indexOf(tableFocus);
+        const range = doc.createRange();
+        range.selectNode(table);
+        selectRange(range);
+        if (left.length === 0) {
+            // The last cell went: the table makes way for an empty paragraph.
+            doc.execCommand('insertHTML', false, '<p><br></p>');
+            return true;
+        }
+        const MARK = 'data-quorvel-table';
+        copy.setAttribute(MARK, '');
+        doc.execCommand('insertHTML', false, copy.outerHTML);
+        const inserted = doc.querySelector('[' + MARK + ']');
+        if (inserted) {
+            inserted.removeAttribute(MARK);
+            const target = ownCells(inserted)[Math.max(focusIndex, 0)];
+            if (target)
+                caretInto(target);
+        }
+        return true;
+    }
 
     function makeAbsolute(el) {
         if (isAbsolute(el)) {
@@ -698,10 +736,8 @@
             ensureSelection();
         let done = true;
         if (tableCommands[key]) {
-            const cell = currentCell();
-            if (!cell)
+            if (!runTableCommand(key))
                 return false;
-            tableCommands[key](cell);
         } else if (key === 'makeAbsolute') {
             const target = positionTarget();
             if (!target)

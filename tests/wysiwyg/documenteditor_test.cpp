@@ -198,6 +198,12 @@ TEST_F(DocumentEditorTest, RowColumnAndCellOperations)
     EXPECT_EQ(driver().eval(QStringLiteral("document.querySelector('#t').rows[1].cells.length")).toInt(), 2);
     EXPECT_EQ(driver().eval(QStringLiteral("document.querySelector('#t').rows[2].cells[0].id")).toString(),
         QStringLiteral("c")); // the new row came after the caret's row
+    // Each table command is one step of Undo, and the caret stays in the table.
+    EXPECT_TRUE(driver().waitStatus(EditCommand::InsertRow, StatusEnabled));
+    editor().execCommand(EditCommand::Undo);
+    EXPECT_TRUE(driver().waitFor(rows, 2.0));
+    editor().execCommand(EditCommand::Redo);
+    EXPECT_TRUE(driver().waitFor(rows, 3.0));
 
     run(EditCommand::InsertColumn, QStringLiteral("#a"));
     EXPECT_TRUE(driver().waitFor(firstRowCells, 3.0));
