@@ -751,7 +751,16 @@
         } else if (key === 'font') {
             applyFont(argument || {});
         } else if (key === 'setBlockFormat') {
-            done = doc.execCommand('formatBlock', false, '<' + argument + '>');
+            if (argument === 'ol' || argument === 'ul') {
+                // Lists are not blocks to the engine's formatBlock: its list commands
+                // make them (and would take a list of the same kind away again).
+                const inList = closest(anchorElement(), function (el) {
+                    return el.tagName === argument.toUpperCase();
+                });
+                done = inList || doc.execCommand(argument === 'ol' ? 'insertOrderedList' : 'insertUnorderedList');
+            } else {
+                done = doc.execCommand('formatBlock', false, '<' + argument + '>');
+            }
         } else if (key === 'insertTable' || key === 'pasteHtml') {
             done = insertHtml(argument);
         } else if (key === 'hyperlink') {

@@ -234,7 +234,8 @@ void MainForm::buildMenus()
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction *topics = help->addAction(tr("Help &Topics"));
     topics->setObjectName(QStringLiteral("mnuHelpTopics"));
-    topics->setShortcut(QKeySequence(Qt::Key_F1));
+    // No F1 here: the main window's F1 works program-wide, and a second F1 would make
+    // the key ambiguous, so that neither worked.
     connect(topics, &QAction::triggered, this, [this] {
         if (m_helpHandler)
             m_helpHandler();
@@ -436,6 +437,7 @@ void MainForm::onFontNameChosen(int index)
     const QString name = index >= 0 ? m_fontName->itemText(index) : m_fontName->currentText();
     if (!name.trimmed().isEmpty())
         m_editor->execCommand(EditCommand::SetFontName, ExecOption::DontPromptUser, name.trimmed());
+    m_editor->setFocus(); // typing goes on in the page
 }
 
 void MainForm::onFontSizeChosen(int index)
@@ -443,6 +445,7 @@ void MainForm::onFontSizeChosen(int index)
     if (!m_documentReady || index < 0)
         return;
     m_editor->execCommand(EditCommand::SetFontSize, ExecOption::DontPromptUser, index + 1);
+    m_editor->setFocus();
 }
 
 void MainForm::onShowContextMenu()

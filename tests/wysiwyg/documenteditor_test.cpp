@@ -110,6 +110,11 @@ TEST_F(DocumentEditorTest, FormattingCommandsChangeTheDocumentAsNamed)
         { EditCommand::SetBlockFormat,
             QStringLiteral("Formatted"),
             "document.body.firstElementChild.tagName == 'PRE'" },
+        { EditCommand::SetBlockFormat, QStringLiteral("Numbered List"), "!!document.querySelector('ol > li')" },
+        { EditCommand::SetBlockFormat, QStringLiteral("Definition Term"), "!!document.querySelector('dt')" },
+        { EditCommand::SetBlockFormat,
+            QStringLiteral("Paragraph"),
+            "document.body.firstElementChild.tagName == 'DIV'" },
     };
     for (const auto &c : cases) {
         driver().setBody(QStringLiteral("<p>some words here</p>"));

@@ -23,8 +23,6 @@ constexpr BlockFormat kFormats[] = {
     { "Heading 6", "h6" },
     { "Numbered List", "ol" },
     { "Bulleted List", "ul" },
-    { "Directory List", "dir" },
-    { "Menu List", "menu" },
     { "Definition Term", "dt" },
     { "Definition", "dd" },
     { "Paragraph", "div" },

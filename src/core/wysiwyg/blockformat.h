@@ -9,8 +9,8 @@ namespace quorvel
 
 /// The block formats the page editor offers, by their display names in menu order:
 /// "Normal", "Formatted", "Address", "Heading 1" to "Heading 6", "Numbered List",
-/// "Bulleted List", "Directory List", "Menu List", "Definition Term", "Definition",
-/// "Paragraph".
+/// "Bulleted List", "Definition Term", "Definition", "Paragraph". These are the blocks
+/// the browser engine can make (it has no directory or menu lists).
 QStringList blockFormatNames();
 
 /// The element a block format writes ("h1" for "Heading 1", "p" for "Normal"), or an
