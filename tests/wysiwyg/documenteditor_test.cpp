@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -309,6 +310,47 @@ TEST_F(DocumentEditorTest, MakeAbsoluteZOrderAndLock)
     // Make absolute again takes the element back into the text flow.
     editor().execCommand(EditCommand::MakeAbsolute);
     EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('#one').style.position"), QString()));
+}
+
+TEST_F(DocumentEditorTest, PositionedElementsDragOnTheGridUnlessLocked)
+{
+    QWidget *input = editor().view()->focusProxy();
+    ASSERT_NE(input, nullptr);
+    const auto drag = [&](QPoint from, QPoint by) {
+        QTest::mousePress(input, Qt::LeftButton, {}, from);
+        QTest::mouseMove(input, from + by / 2);
+        QTest::mouseMove(input, from + by);
+        QTest::mouseRelease(input, Qt::LeftButton, {}, from + by);
+    };
+    const QString left = QStringLiteral("document.querySelector('#box').style.left");
+    const QString top = QStringLiteral("document.querySelector('#box').style.top");
+    const QString box = QStringLiteral("<div id=box style=\"position: absolute; left: 13px; top: 17px; width: 60px; "
+                                       "height: 60px; background: #ccc\">box</div><p>text</p>");
+    // Grabbed at its left edge, moved by (25, 10).
+    driver().setBody(box);
+    drag(QPoint(14, 47), QPoint(25, 10));
+    EXPECT_TRUE(driver().waitFor(left, QStringLiteral("38px")));
+    EXPECT_TRUE(driver().waitFor(top, QStringLiteral("27px")));
+
+    driver().setBody(box);
+    editor().setSnapToGrid(true);
+    ASSERT_TRUE(driver().waitFor(QStringLiteral("window.quorvelBridge.snapshot().snap"), true));
+    drag(QPoint(14, 47), QPoint(25, 10));
+    EXPECT_TRUE(driver().waitFor(left, QStringLiteral("40px")));
+    EXPECT_TRUE(driver().waitFor(top, QStringLiteral("24px")));
+    editor().setSnapToGrid(false);
+
+    driver().setBody(box);
+    driver().selectElement(QStringLiteral("#box"));
+    editor().execCommand(EditCommand::LockElement);
+    ASSERT_TRUE(driver().waitStatus(EditCommand::LockElement, StatusLatched));
+    drag(QPoint(14, 47), QPoint(25, 10));
+    // Unlocked, the same drag moves it once: had the locked drag moved it too, it
+    // would end twice as far.
+    editor().execCommand(EditCommand::LockElement);
+    ASSERT_TRUE(driver().waitStatus(EditCommand::LockElement, StatusEnabled));
+    drag(QPoint(14, 47), QPoint(25, 10));
+    EXPECT_TRUE(driver().waitFor(left, QStringLiteral("38px")));
 }
 
 TEST_F(DocumentEditorTest, DirtyFlagFollowsEditsLoadsAndSaves)
