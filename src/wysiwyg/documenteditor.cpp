@@ -68,21 +68,33 @@ private:
     DocumentEditor &m_editor;
 };
 
-/// A page that stays on the document: links clicked while editing, form posts and
-/// history moves are refused; only the loads the component starts go through.
+/// A page that stays on the document: only the loads the component starts go
+/// through. Links, refreshes, form posts, history moves and dropped files would
+/// replace the document while its path stays, and a save would then write another
+/// page over it.
 class EditorPage : public QWebEnginePage
 {
 public:
     using QWebEnginePage::QWebEnginePage;
 
-protected:
-    bool acceptNavigationRequest(const QUrl &, NavigationType type, bool isMainFrame) override
+    /// Lets the next main-frame navigation through: the component is loading.
+    void expectLoad()
     {
-        if (!isMainFrame)
+        m_expectLoad = true;
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &, NavigationType, bool isMainFrame) override
+    {
+        if (!isMainFrame || !m_expectLoad)
             return false;
-        return type == NavigationTypeTyped || type == NavigationTypeOther || type == NavigationTypeReload;
+        m_expectLoad = false;
+        return true;
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override { }
+
+private:
+    bool m_expectLoad = false;
 };
 
 namespace
@@ -213,6 +225,7 @@ void DocumentEditor::startLoading(const QUrl &url, const QByteArray &html)
     m_dirty = false;
     m_status.clear();
     m_snapshot = {};
+    m_page->expectLoad();
     if (html.isNull())
         m_page->load(url);
     else
@@ -392,7 +405,7 @@ QString DocumentEditor::pictureSource(const QString &file) const
         const QDir folder = QFileInfo(m_path).absoluteDir();
         const QString relative = folder.relativeFilePath(absolute);
         if (!relative.startsWith(QLatin1String("..")) && !QDir::isAbsolutePath(relative))
-            return QString::fromUtf8(QUrl(relative).toEncoded());
+            return QString::fromUtf8(QUrl::toPercentEncoding(relative, "/"));
     }
     return QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded);
 }

@@ -463,7 +463,7 @@ TEST_F(DocumentEditorTest, APageCannotNavigateAwayFromItself)
             return driver().eval(QStringLiteral("document.body.innerText")).toString().contains(QLatin1String("other"));
         },
         1000));
-    driver().eval(QStringLiteral("document.querySelector('#a').click(); 1"));
+    driver().eval(QStringLiteral("document.querySelector('#a').click(); location.href = 'other.html'; 1"));
     EXPECT_FALSE(QTest::qWaitFor(
         [&] {
             return driver().eval(QStringLiteral("document.body.innerText")).toString().contains(QLatin1String("other"));
