@@ -842,6 +842,10 @@
     doc.addEventListener('mousemove', function (event) {
         if (!drag)
             return;
+        if (event.buttons === 0) {
+            drag = null; // the button went up outside the page
+            return;
+        }
         let left = drag.left + event.clientX - drag.x;
         let top = drag.top + event.clientY - drag.y;
         if (snapToGrid) {
