@@ -5,6 +5,7 @@
 #include "platform/prompts.h"
 #include "wysiwyg/documentfile.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -142,6 +143,28 @@ TEST_F(DocumentEditorTest, UndoAndRedo)
     EXPECT_TRUE(driver().waitStatus(EditCommand::Redo, StatusEnabled));
     editor().execCommand(EditCommand::Redo);
     EXPECT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('b')"), true));
+}
+
+TEST_F(DocumentEditorTest, CutCopyAndPasteThroughTheClipboard)
+{
+    // The engine's clipboard actions need the window active, as it is for a user.
+    editor().activateWindow();
+    QApplication::setActiveWindow(&editor());
+    editor().setFocus();
+    driver().setBody(QStringLiteral("<p id=a>alpha</p><p id=b>beta</p>"));
+    driver().selectContents(QStringLiteral("#a"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::Copy, StatusEnabled));
+    editor().execCommand(EditCommand::Copy);
+    driver().caret(QStringLiteral("#b"));
+    editor().execCommand(EditCommand::Paste);
+    EXPECT_TRUE(
+        driver().waitFor(QStringLiteral("document.querySelector('#b').textContent"), QStringLiteral("alphabeta")))
+        << driver().body().toStdString();
+    driver().selectContents(QStringLiteral("#a"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::Cut, StatusEnabled));
+    editor().execCommand(EditCommand::Cut);
+    EXPECT_TRUE(driver().waitFor(
+        QStringLiteral("document.querySelector('#a') ? document.querySelector('#a').textContent : ''"), QString()));
 }
 
 TEST_F(DocumentEditorTest, StatusIsLatchedEnabledOrUnavailable)
