@@ -45,7 +45,6 @@
     detailsSheet.replaceSync(
         'p::after, h1::after, h2::after, h3::after, h4::after, h5::after, h6::after, pre::after, address::after'
         + ' { content: "\\00b6"; color: #a0a0a0; font-weight: normal; font-style: normal; }'
-        + ' br::before { content: "\\21b5"; color: #a0a0a0; }'
         + ' a[name]:not([href])::before { content: "\\2693"; color: #808080; }'
         + ' td:empty::before, th:empty::before { content: "\\00b7"; color: #a0a0a0; }');
     const selectionSheet = new CSSStyleSheet();
