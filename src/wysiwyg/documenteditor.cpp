@@ -566,6 +566,7 @@ QMenu *DocumentEditor::popupContextMenu(const QPoint &pos)
             continue;
         }
         QAction *action = menu->addAction(caption);
+        action->setObjectName(QStringLiteral("contextMenuItem%1").arg(index));
         action->setEnabled(m_menuStates.value(index, 0) == 0);
         connect(action, &QAction::triggered, this, [this, index] {
             emit contextMenuAction(index);

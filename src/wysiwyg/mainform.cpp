@@ -48,6 +48,7 @@ MainForm::MainForm(Prompts &prompts, QWidget *parent)
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setAccessibleName(tr("Status bar"));
     m_blockFormatPanel = new QLabel(status);
     m_blockFormatPanel->setObjectName(QStringLiteral("statusBlockFormat"));
     m_blockFormatPanel->setAccessibleName(tr("Block format at the caret"));
@@ -252,6 +253,7 @@ void MainForm::buildToolbar()
 {
     m_toolbar = addToolBar(tr("Formatting"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setAccessibleName(tr("Formatting toolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
@@ -340,6 +342,7 @@ void MainForm::onDocumentCompleted()
             EditCommand::GetBlockFormatNames, ExecOption::DontPromptUser, QVariant::fromValue(&names));
         for (const QString &name : names.names) {
             QAction *item = m_formatMenu->addAction(name);
+            item->setObjectName(QStringLiteral("mnuFormat") + QString(name).remove(QLatin1Char(' ')));
             item->setCheckable(true);
         }
         m_documentReady = true;

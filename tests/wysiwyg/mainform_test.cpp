@@ -162,6 +162,7 @@ TEST(MainFormStart, CaptionControlsAndFormatMenu)
     ASSERT_GE(format->actions().size(), 9);
     EXPECT_EQ(format->actions().at(0)->text(), QStringLiteral("Normal"));
     EXPECT_EQ(format->actions().at(3)->text(), QStringLiteral("Heading 1"));
+    EXPECT_EQ(format->actions().at(3)->objectName(), QStringLiteral("mnuFormatHeading1"));
     EXPECT_TRUE(fontName->isEnabled());
     EXPECT_TRUE(form.findChild<QAction *>(QStringLiteral("Bold"))->isEnabled());
     // A second completion does not add the names again.
