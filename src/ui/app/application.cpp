@@ -51,6 +51,7 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
 
 Application::~Application()
 {
+    delete m_htmlEditor;
     delete m_help;
     // The tool windows are the main window's children and go with it.
     delete m_mainWindow;
@@ -84,6 +85,15 @@ Form5 *Application::defaultsDialog()
 void Application::showDefaults()
 {
     present(defaultsDialog());
+}
+
+QWidget *Application::showHtmlEditor()
+{
+    if (!m_htmlEditor && m_htmlEditorFactory) {
+        m_htmlEditor = m_htmlEditorFactory();
+        m_htmlEditor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return m_htmlEditor ? present(m_htmlEditor.data()) : nullptr;
 }
 
 void Application::showHelp(const QString &topic)

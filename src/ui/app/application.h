@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 namespace quorvel
@@ -79,6 +80,19 @@ public:
     }
     /// Shows the Defaults dialog, modeless.
     void showDefaults();
+    /// Makes the WYSIWYG page editor window. The editor lives in a library of its own
+    /// (the only one that links the browser engine); the program registers it at
+    /// start-up, so this library and its tests need not link the engine.
+    void setHtmlEditorFactory(std::function<QWidget *()> factory)
+    {
+        m_htmlEditorFactory = std::move(factory);
+    }
+    bool canOpenHtmlEditor() const
+    {
+        return static_cast<bool>(m_htmlEditorFactory);
+    }
+    /// Shows the page editor, created on first use; null when none is registered.
+    QWidget *showHtmlEditor();
 
     /// Shows the help window with a page of the manual.
     void showHelp(const QString &topic);
@@ -129,6 +143,8 @@ private:
     ShellLauncher m_shellLauncher;
     QPointer<frmAdvOpt> m_advancedOptionsWindow;
     QPointer<Form5> m_defaultsDialog;
+    std::function<QWidget *()> m_htmlEditorFactory;
+    QPointer<QWidget> m_htmlEditor;
 };
 
 } // namespace quorvel

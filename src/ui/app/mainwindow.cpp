@@ -263,6 +263,12 @@ void frmForm::buildMenusAndToolbar()
     QAction *advanced = file->addAction(tr("&Advanced Options"));
     advanced->setObjectName(QStringLiteral("mnuAdv"));
     connect(advanced, &QAction::triggered, &m_app, &Application::showAdvancedOptions);
+    QAction *editor = file->addAction(tr("HTML Editor"));
+    editor->setObjectName(QStringLiteral("mnuEditor"));
+    editor->setEnabled(m_app.canOpenHtmlEditor());
+    connect(editor, &QAction::triggered, this, [this] {
+        m_app.showHtmlEditor();
+    });
     file->addSeparator();
     QAction *help = file->addAction(tr("H&elp"));
     help->setObjectName(QStringLiteral("mnuHelp"));

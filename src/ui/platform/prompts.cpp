@@ -3,6 +3,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -97,6 +98,15 @@ std::optional<QColor> QtPrompts::color(QWidget *parent, const QColor &initial)
     return chosen;
 }
 
+std::optional<QFont> QtPrompts::font(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
+}
+
 QString ScriptedPrompts::lastMessage() const
 {
     for (auto it = records.crbegin(); it != records.crend(); ++it) {
@@ -152,6 +162,14 @@ std::optional<QColor> ScriptedPrompts::color(QWidget *, const QColor &)
     if (colors.isEmpty())
         return std::nullopt;
     return colors.takeFirst();
+}
+
+std::optional<QFont> ScriptedPrompts::font(QWidget *, const QFont &)
+{
+    records.append({ QStringLiteral("font"), QString(), QString() });
+    if (fonts.isEmpty())
+        return std::nullopt;
+    return fonts.takeFirst();
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,8 @@ public:
     virtual QString folder(QWidget *parent, const QString &caption, const QString &startFolder) = 0;
     /// A colour chooser; nullopt when cancelled.
     virtual std::optional<QColor> color(QWidget *parent, const QColor &initial) = 0;
+    /// A font chooser (family, size, style); nullopt when cancelled.
+    virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
 };
 
 /// The real dialogs, from Qt.
@@ -60,6 +63,7 @@ public:
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString folder(QWidget *parent, const QString &caption, const QString &startFolder) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
+    std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
 };
 
 /// Prompts for tests and scripted runs: every prompt is recorded, and answers are
@@ -69,7 +73,7 @@ class ScriptedPrompts : public Prompts
 {
 public:
     struct Record {
-        QString kind; ///< "message", "input", "openFile", "saveFile", "folder", "color"
+        QString kind; ///< "message", "input", "openFile", "saveFile", "folder", "color", "font"
         QString text; ///< the message or prompt, or the dialog's caption
         QString caption; ///< the window caption
         Icon icon = Icon::None;
@@ -80,6 +84,7 @@ public:
     QList<Answer> answers;
     QStringList texts; ///< answers to input boxes and file and folder dialogs
     QList<QColor> colors;
+    QList<QFont> fonts;
 
     /// The text of the last message shown, or an empty string.
     QString lastMessage() const;
@@ -91,6 +96,7 @@ public:
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString folder(QWidget *parent, const QString &caption, const QString &startFolder) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
+    std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
 
 private:
     QString nextText();

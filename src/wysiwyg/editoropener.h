@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace quorvel
+{
+
+class Application;
+
+/// Registers the page editor window (MainForm) with the window registry, so that
+/// the main window's "HTML Editor" opens it. The main window's library does not link
+/// the browser engine; the program calls this once at start-up.
+void registerHtmlEditor(Application &app);
+
+} // namespace quorvel

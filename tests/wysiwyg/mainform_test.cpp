@@ -1,0 +1,563 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page editor window: menus, toolbar, font boxes, context menu, prompts and the
+// insertion dialogs, over a real editing component. One window serves the suite
+// except where a test needs a fresh one.
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "editortesthelpers.h"
+#include "platform/helpwindow.h"
+#include "platform/prompts.h"
+#include "wysiwyg/editoropener.h"
+#include "wysiwyg/inserthtmldlg.h"
+#include "wysiwyg/inserttabledlg.h"
+#include "wysiwyg/mainform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+using quorvel::test::EditorDriver;
+
+namespace
+{
+
+class MainFormTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        s_prompts = new ScriptedPrompts;
+        s_window = new MainForm(*s_prompts);
+        s_window->show();
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_window;
+        delete s_prompts;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] {
+                return s_window->documentReady();
+            },
+            20000));
+        // An unnamed document for every test (loading one takes a while: only when
+        // the last test named it).
+        if (!s_window->editor()->currentDocumentPath().isEmpty()) {
+            s_window->editor()->newDocument();
+            ASSERT_TRUE(driver().waitReady());
+        }
+        s_prompts->records.clear();
+        s_prompts->answers.clear();
+        s_prompts->texts.clear();
+        s_prompts->colors.clear();
+    }
+
+    static MainForm &window()
+    {
+        return *s_window;
+    }
+    static EditorDriver driver()
+    {
+        return EditorDriver(*s_window->editor());
+    }
+    template <typename T> static T *control(const char *name)
+    {
+        T *found = s_window->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    /// Opens a menu as the user does (its enabling rules run) without showing it.
+    static QMenu *opened(const char *name)
+    {
+        QMenu *menu = control<QMenu>(name);
+        emit menu->aboutToShow();
+        return menu;
+    }
+    static QAction *item(const char *name)
+    {
+        return control<QAction>(name);
+    }
+    QString path(const QString &name) const
+    {
+        return m_dir.filePath(name);
+    }
+    /// Makes the document dirty with a visible edit.
+    static void edit(const QString &html)
+    {
+        window().editor()->pasteHtml(html);
+        ASSERT_TRUE(QTest::qWaitFor([] {
+            return s_window->editor()->isDirty();
+        }));
+    }
+
+    static ScriptedPrompts *s_prompts;
+    static MainForm *s_window;
+    QTemporaryDir m_dir;
+};
+
+ScriptedPrompts *MainFormTest::s_prompts = nullptr;
+MainForm *MainFormTest::s_window = nullptr;
+
+TEST(MainFormStart, CaptionControlsAndFormatMenu)
+{
+    ScriptedPrompts prompts;
+    MainForm form(prompts);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvel Editor"));
+    auto *fontName = form.findChild<QComboBox *>(QStringLiteral("FontCombo"));
+    auto *fontSize = form.findChild<QComboBox *>(QStringLiteral("FontSizeCombo"));
+    ASSERT_TRUE(fontName && fontSize);
+    QStringList names;
+    for (int i = 0; i < fontName->count(); ++i)
+        names << fontName->itemText(i);
+    EXPECT_EQ(names, QStringList({ "Times New Roman", "Arial", "Tahoma", "Courier", "Verdana", "Wingdings" }));
+    EXPECT_EQ(fontSize->count(), 7);
+    EXPECT_EQ(fontSize->itemText(0), QStringLiteral("1"));
+    EXPECT_FALSE(fontName->isEnabled());
+    EXPECT_FALSE(fontSize->isEnabled());
+    QStringList keys;
+    for (QAction *action : form.findChild<QToolBar *>(QStringLiteral("Toolbar1"))->actions()) {
+        if (!action->objectName().isEmpty()) {
+            keys << action->objectName();
+            EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(keys,
+        QStringList({ "Bold",
+            "Italic",
+            "Underline",
+            "Numbers",
+            "Bullets",
+            "Outdent",
+            "Indent",
+            "LeftJustify",
+            "Center",
+            "RightJustify",
+            "Color" }));
+    QStringList menus;
+    for (QAction *menu : form.menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({ "&File", "&Edit", "&View", "&Insert", "F&ormat", "T&able", "&2D", "Help" }));
+
+    auto *format = form.findChild<QMenu *>(QStringLiteral("mnuFormat"));
+    EXPECT_TRUE(format->actions().isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return form.documentReady();
+        },
+        20000));
+    ASSERT_GE(format->actions().size(), 9);
+    EXPECT_EQ(format->actions().at(0)->text(), QStringLiteral("Normal"));
+    EXPECT_EQ(format->actions().at(3)->text(), QStringLiteral("Heading 1"));
+    EXPECT_EQ(format->actions().at(3)->objectName(), QStringLiteral("mnuFormatHeading1"));
+    EXPECT_TRUE(fontName->isEnabled());
+    EXPECT_TRUE(form.findChild<QAction *>(QStringLiteral("Bold"))->isEnabled());
+    // A second completion does not add the names again.
+    const qsizetype count = format->actions().size();
+    form.editor()->newDocument();
+    ASSERT_TRUE(EditorDriver(*form.editor()).waitReady());
+    EXPECT_EQ(format->actions().size(), count);
+}
+
+TEST_F(MainFormTest, SaveNeedsAPathAndTitleFollowsIt)
+{
+    s_prompts->answers = { Prompts::Answer::No }; // drop what an earlier test left
+    window().fileNew();
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("FTP Editor"));
+    ASSERT_TRUE(driver().waitReady());
+    opened("mnuFile");
+    EXPECT_FALSE(item("mnuFileSave")->isEnabled());
+    const QString file = path(QStringLiteral("titled.html"));
+    s_prompts->texts = { file };
+    EXPECT_TRUE(window().fileSaveAs());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("FTP Editor - ") + file);
+    opened("mnuFile");
+    EXPECT_TRUE(item("mnuFileSave")->isEnabled());
+    EXPECT_TRUE(QFile::exists(file));
+}
+
+TEST_F(MainFormTest, SaveChangesPrompt)
+{
+    const QString file = path(QStringLiteral("kept.html"));
+    s_prompts->texts = { file };
+    ASSERT_TRUE(window().fileSaveAs());
+    edit(QStringLiteral("<p id=edit>changed</p>"));
+
+    // Cancel: document and path stay.
+    s_prompts->records.clear();
+    s_prompts->answers = { Prompts::Answer::Cancel };
+    window().fileNew();
+    ASSERT_EQ(s_prompts->records.size(), 1);
+    const auto &asked = s_prompts->records.first();
+    EXPECT_EQ(asked.text, QStringLiteral("The current document has changed.\n\nDo you want to save changes?"));
+    EXPECT_EQ(asked.icon, Prompts::Icon::Exclamation);
+    EXPECT_EQ(asked.buttons, Prompts::Buttons::YesNoCancel);
+    EXPECT_EQ(window().editor()->currentDocumentPath(), file);
+    EXPECT_TRUE(window().editor()->isDirty());
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('#edit')"), true));
+
+    // Yes: saved to the document's own path without a dialog, then a new document.
+    s_prompts->answers = { Prompts::Answer::Yes };
+    window().fileNew();
+    EXPECT_TRUE(QFile(file).open(QIODevice::ReadOnly));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("changed"));
+    EXPECT_EQ(s_prompts->records.last().kind, QStringLiteral("message")); // no save dialog
+    ASSERT_TRUE(driver().waitReady());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("FTP Editor"));
+
+    // No: the changes are dropped.
+    edit(QStringLiteral("<p>dropped</p>"));
+    s_prompts->answers = { Prompts::Answer::No };
+    window().fileNew();
+    ASSERT_TRUE(driver().waitReady());
+    EXPECT_FALSE(window().editor()->isDirty());
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.body.innerText.includes('dropped')"), false));
+
+    // Yes on an unnamed document asks for a name; cancelling that stops New.
+    edit(QStringLiteral("<p id=unnamed>unnamed</p>"));
+    s_prompts->answers = { Prompts::Answer::Yes };
+    window().fileNew();
+    EXPECT_EQ(s_prompts->records.last().kind, QStringLiteral("saveFile"));
+    EXPECT_TRUE(window().editor()->isDirty());
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('#unnamed')"), true));
+}
+
+TEST_F(MainFormTest, LoadAndSaveErrorsAreReported)
+{
+    s_prompts->answers = { Prompts::Answer::No }; // drop what an earlier test left
+    s_prompts->texts = { path(QStringLiteral("missing.html")) };
+    window().fileOpen();
+    EXPECT_EQ(s_prompts->lastMessage(), QStringLiteral("Error occurred while loading document: File not found."));
+    EXPECT_EQ(s_prompts->records.last().icon, Prompts::Icon::Critical);
+    ASSERT_TRUE(driver().waitReady());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("FTP Editor"));
+    EXPECT_TRUE(window().editor()->currentDocumentPath().isEmpty());
+
+    QFile frames(path(QStringLiteral("frames.html")));
+    ASSERT_TRUE(frames.open(QIODevice::WriteOnly));
+    frames.write("<frameset cols=\"1,1\"></frameset>");
+    frames.close();
+    s_prompts->texts = { frames.fileName() };
+    window().fileOpen();
+    EXPECT_EQ(s_prompts->lastMessage(),
+        QStringLiteral("Error occurred while loading document: Document contains a frameset."));
+    ASSERT_TRUE(driver().waitReady());
+
+    s_prompts->texts = { path(QStringLiteral("no/such/folder.html")) };
+    EXPECT_FALSE(window().fileSaveAs());
+    EXPECT_EQ(s_prompts->lastMessage(), QStringLiteral("Error occurred while saving document: Path not found."));
+
+    // A good page opens and names the window.
+    QFile page(path(QStringLiteral("good.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h1>Good</h1></body></html>");
+    page.close();
+    s_prompts->texts = { page.fileName() };
+    window().fileOpen();
+    ASSERT_TRUE(driver().waitReady());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("FTP Editor - ") + page.fileName());
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('h1').textContent"), QStringLiteral("Good")));
+}
+
+TEST_F(MainFormTest, MenuEnablingFollowsCommandStatus)
+{
+    driver().setBody(QStringLiteral("<p id=p>plain</p><table id=t><tbody><tr><td id=a>a</td><td>b</td></tr>"
+                                    "</tbody></table>"),
+        QStringLiteral("#p"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::InsertRow, StatusDisabled));
+    opened("mnuTable");
+    EXPECT_FALSE(item("mnuTableInsertRow")->isEnabled());
+    EXPECT_FALSE(item("mnuTableMergeCells")->isEnabled());
+    EXPECT_TRUE(item("mnuTableInsertTable")->isEnabled());
+    opened("mnu2D");
+    EXPECT_FALSE(item("mnu2DBringToFront")->isEnabled());
+    opened("mnuEdit");
+    EXPECT_TRUE(item("mnuEditSelectAll")->isEnabled());
+    EXPECT_FALSE(item("mnuEditCut")->isEnabled()); // nothing selected
+
+    driver().caret(QStringLiteral("#a"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::InsertRow, StatusEnabled));
+    opened("mnuTable");
+    EXPECT_TRUE(item("mnuTableInsertRow")->isEnabled());
+    EXPECT_TRUE(item("mnuTableMergeCells")->isEnabled());
+    item("mnuTableInsertRow")->trigger();
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('#t').rows.length"), 2.0));
+
+    // The first positioning item names what it does; Lock Element shows its state.
+    driver().setBody(QStringLiteral("<p>x <img id=i width=20 height=20 "
+                                    "src=\"data:image/gif;base64,R0lGODlhAQABAAAAACw=\"></p>"));
+    driver().selectElement(QStringLiteral("#i"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::MakeAbsolute, StatusEnabled));
+    opened("mnu2D");
+    EXPECT_EQ(item("mnu2DMakeAbsolute")->text(), QStringLiteral("Set Position Attribute To Absolute"));
+    EXPECT_TRUE(item("mnu2DMakeAbsolute")->isEnabled());
+    EXPECT_FALSE(item("mnu2DLockElement")->isEnabled());
+    item("mnu2DMakeAbsolute")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([] {
+        return s_window->findChild<QAction *>(QStringLiteral("mnu2DMakeAbsolute"))->text()
+            == QLatin1String("Set Position Attribute To 1D");
+    }));
+    opened("mnu2D");
+    EXPECT_TRUE(item("mnu2DLockElement")->isEnabled());
+    item("mnu2DLockElement")->trigger();
+    ASSERT_TRUE(driver().waitStatus(EditCommand::LockElement, StatusLatched));
+    opened("mnu2D");
+    EXPECT_TRUE(item("mnu2DLockElement")->isChecked());
+    EXPECT_TRUE(item("mnu2DBringToFront")->isEnabled());
+
+    // Format: the item of the current block is checked; choosing one sets it.
+    driver().setBody(QStringLiteral("<h3 id=h>head</h3>"), QStringLiteral("#h"));
+    ASSERT_TRUE(QTest::qWaitFor([] {
+        return s_window->findChild<QLabel *>(QStringLiteral("statusBlockFormat"))->text() == QLatin1String("Heading 3");
+    }));
+    QMenu *format = opened("mnuFormat");
+    for (QAction *entry : format->actions())
+        EXPECT_EQ(entry->isChecked(), entry->text() == QLatin1String("Heading 3")) << entry->text().toStdString();
+    format->actions().at(0)->trigger(); // "Normal"
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.body.firstElementChild.tagName"), QStringLiteral("P")));
+}
+
+TEST_F(MainFormTest, ButtonAndHtmlAreDisabledWithAControlSelected)
+{
+    driver().setBody(QStringLiteral("<p id=p>text <button id=b>Press</button></p>"), QStringLiteral("#p"));
+    ASSERT_TRUE(QTest::qWaitFor([] {
+        return s_window->editor()->selectionType() == QLatin1String("None");
+    }));
+    opened("mnuInsert");
+    EXPECT_TRUE(item("mnuInsertButton")->isEnabled());
+    EXPECT_TRUE(item("mnuInsertHTML")->isEnabled());
+    item("mnuInsertButton")->trigger();
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelectorAll('button').length"), 2.0))
+        << driver().body().toStdString();
+    EXPECT_TRUE(driver().waitFor(
+        QStringLiteral("document.querySelector('button[title=Button]').textContent"), QStringLiteral("Button!")));
+
+    driver().selectElement(QStringLiteral("#b"));
+    ASSERT_TRUE(QTest::qWaitFor([] {
+        return s_window->editor()->selectionType() == QLatin1String("Control");
+    }));
+    opened("mnuInsert");
+    EXPECT_FALSE(item("mnuInsertButton")->isEnabled());
+    EXPECT_FALSE(item("mnuInsertHTML")->isEnabled());
+    EXPECT_TRUE(item("mnuInsertPicture")->isEnabled());
+}
+
+TEST_F(MainFormTest, ContextMenuGroups)
+{
+    const auto captions = [](QMenu *menu) {
+        QStringList list;
+        for (QAction *action : menu->actions())
+            list << (action->isSeparator() ? QString() : action->text());
+        return list;
+    };
+    driver().setBody(
+        QStringLiteral("<table id=t><tbody><tr><td id=a>a</td></tr></tbody></table>"), QStringLiteral("#a"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::InsertRow, StatusEnabled));
+    QMenu *menu = window().editor()->popupContextMenu(QPoint(10, 10));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(captions(menu),
+        QStringList({ "Cut",
+            "Copy",
+            "Paste",
+            "",
+            "Select All",
+            "",
+            "Font...",
+            "",
+            "Make 2D",
+            "",
+            "Insert Row",
+            "Insert Column",
+            "",
+            "Delete Row",
+            "Delete Column" }));
+    EXPECT_FALSE(menu->actions().at(0)->isEnabled()); // nothing to cut
+    EXPECT_TRUE(menu->actions().at(4)->isEnabled());
+    menu->actions().at(10)->trigger(); // Insert Row
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('#t').rows.length"), 2.0));
+    menu->close();
+
+    // An element already positioned offers "Make 1D", which takes it back.
+    driver().setBody(QStringLiteral("<p>x <img id=i style=\"position: absolute; left: 5px; top: 5px\" width=9 "
+                                    "height=9 src=\"data:image/gif;base64,R0lGODlhAQABAAAAACw=\"></p>"));
+    driver().selectElement(QStringLiteral("#i"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::MakeAbsolute, StatusLatched));
+    menu = window().editor()->popupContextMenu(QPoint(10, 10));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(captions(menu), QStringList({ "Cut", "Copy", "Paste", "", "Select All", "", "Font...", "", "Make 1D" }));
+    menu->actions().at(8)->trigger();
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('#i').style.position"), QString()));
+    menu->close();
+}
+
+TEST_F(MainFormTest, ToolbarColourFontBoxesAndToggles)
+{
+    driver().setBody(QStringLiteral("<p id=p>colour me</p>"));
+    driver().selectContents(QStringLiteral("#p"));
+    ASSERT_TRUE(driver().waitStatus(EditCommand::Bold, StatusEnabled));
+    s_prompts->colors = { QColor(255, 0, 0) };
+    item("Color")->trigger();
+    EXPECT_TRUE(driver().waitFor(
+        QStringLiteral("(document.querySelector('font[color]') || {}).color"), QStringLiteral("#ff0000")));
+    item("Color")->trigger(); // cancelled: nothing changes
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelectorAll('font[color]').length"), 1.0));
+
+    item("Bold")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        return s_window->findChild<QAction *>(QStringLiteral("Bold"))->isChecked();
+    }));
+
+    auto *size = control<QComboBox>("FontSizeCombo");
+    driver().selectContents(QStringLiteral("#p"));
+    emit size->activated(0);
+    EXPECT_TRUE(
+        driver().waitFor(QStringLiteral("(document.querySelector('font[size]') || {}).size"), QStringLiteral("1")));
+    emit size->activated(6);
+    EXPECT_TRUE(
+        driver().waitFor(QStringLiteral("(document.querySelector('font[size]') || {}).size"), QStringLiteral("7")));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return size->currentText() == QLatin1String("7");
+    }));
+
+    auto *name = control<QComboBox>("FontCombo");
+    emit name->activated(1); // Arial
+    EXPECT_TRUE(
+        driver().waitFor(QStringLiteral("(document.querySelector('font[face]') || {}).face"), QStringLiteral("Arial")));
+
+    item("mnuViewBorders")->trigger();
+    EXPECT_TRUE(item("mnuViewBorders")->isChecked());
+    EXPECT_TRUE(window().editor()->showBorders());
+    item("mnuViewBorders")->trigger();
+    EXPECT_FALSE(window().editor()->showBorders());
+    item("mnuViewDetails")->trigger();
+    EXPECT_TRUE(item("mnuViewDetails")->isChecked());
+    item("mnuViewDetails")->trigger();
+    item("mnuEditSnapToGrid")->trigger();
+    EXPECT_TRUE(item("mnuEditSnapToGrid")->isChecked());
+    EXPECT_TRUE(window().editor()->snapToGrid());
+    item("mnuEditSnapToGrid")->trigger();
+
+    item("mnuHelpAbout")->trigger();
+    EXPECT_EQ(s_prompts->records.last().caption, QStringLiteral("About Quorvel Editor"));
+}
+
+TEST_F(MainFormTest, InsertTableDialog)
+{
+    driver().setBody(QStringLiteral("<p id=p>here</p>"), QStringLiteral("#p"));
+    InsertTableDlg dialog(*window().editor(), *s_prompts, &window());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Insert Table"));
+    auto *rows = dialog.findChild<QLineEdit *>(QStringLiteral("Rows"));
+    auto *cols = dialog.findChild<QLineEdit *>(QStringLiteral("Cols"));
+    auto *tableAttrs = dialog.findChild<QLineEdit *>(QStringLiteral("TableAttrs"));
+    auto *caption = dialog.findChild<QLineEdit *>(QStringLiteral("TableCaption"));
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("OkCmd"));
+    ASSERT_TRUE(rows && cols && tableAttrs && caption && ok);
+    EXPECT_EQ(rows->text(), QString::number(dialog.params().rows));
+
+    const QString rowsMessage = QStringLiteral("Please specify a positive integer for the number of table rows.");
+    const QString colsMessage = QStringLiteral("Please specify a positive integer for the number of table columns.");
+    cols->setText(QStringLiteral("abc")); // not looked at until the rows pass
+    for (const char *bad : { "0", "-1", "abc", "" }) {
+        rows->setText(QLatin1String(bad));
+        s_prompts->records.clear();
+        ok->click();
+        ASSERT_EQ(s_prompts->records.size(), 1) << bad;
+        EXPECT_EQ(s_prompts->lastMessage(), rowsMessage) << bad;
+    }
+    rows->setText(QStringLiteral("2.5"));
+    ok->click();
+    EXPECT_EQ(s_prompts->lastMessage(), colsMessage);
+    EXPECT_FALSE(dialog.result() == QDialog::Accepted);
+    EXPECT_EQ(rows->text(), QStringLiteral("2.5")); // the dialog keeps its contents
+
+    cols->setText(QStringLiteral("3"));
+    tableAttrs->setText(QString()); // empty: the parameter object keeps its value
+    caption->setText(QStringLiteral("Scores"));
+    const QString previousAttributes = dialog.params().tableAttributes;
+    ok->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.params().rows, 2);
+    EXPECT_EQ(dialog.params().tableAttributes, previousAttributes);
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelectorAll('table tr').length"), 2.0));
+    EXPECT_EQ(driver().eval(QStringLiteral("document.querySelector('table tr').cells.length")).toInt(), 3);
+    EXPECT_EQ(driver().eval(QStringLiteral("document.querySelector('table').caption.textContent")).toString(),
+        QStringLiteral("Scores"));
+    EXPECT_EQ(driver().eval(QStringLiteral("document.querySelector('table').getAttribute('border')")).toString(),
+        QStringLiteral("1"));
+
+    EXPECT_EQ(InsertTableDlg::positiveCount(QStringLiteral("3.5")), 4); // halves to even
+    EXPECT_EQ(InsertTableDlg::positiveCount(QStringLiteral("0.4")), 1);
+    EXPECT_FALSE(InsertTableDlg::positiveCount(QStringLiteral("99999999999")));
+}
+
+TEST_F(MainFormTest, InsertHtmlDialog)
+{
+    driver().setBody(QStringLiteral("<p id=p>here</p>"), QStringLiteral("#p"));
+    InsertHTMLDlg dialog(*window().editor(), &window());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Insert HTML"));
+    auto *text = dialog.findChild<QPlainTextEdit *>(QStringLiteral("HTMLText"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("<B> here's some <I>HTML</></B>"));
+    dialog.findChild<QPushButton *>(QStringLiteral("CmdCancel"))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('b')"), false));
+
+    InsertHTMLDlg again(*window().editor(), &window());
+    again.findChild<QPushButton *>(QStringLiteral("CmdOK"))->click();
+    EXPECT_EQ(again.result(), QDialog::Accepted);
+    EXPECT_TRUE(
+        driver().waitFor(QStringLiteral("(document.querySelector('b i') || {}).textContent"), QStringLiteral("HTML")));
+    EXPECT_EQ(driver().eval(QStringLiteral("document.querySelector('b').textContent.trim()")).toString(),
+        QStringLiteral("here's some HTML"));
+}
+
+TEST(MainWindowEntry, HtmlEditorOpensTheEditor)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    auto prompts = std::make_unique<ScriptedPrompts>();
+    Application app(ProgramFolder(dir.path(), dir.path(), dir.path()), std::move(prompts));
+    registerHtmlEditor(app);
+    frmForm *main = app.mainWindow();
+    auto *file = main->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    ASSERT_NE(file, nullptr);
+    auto *entry = main->findChild<QAction *>(QStringLiteral("mnuEditor"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), QStringLiteral("HTML Editor"));
+    EXPECT_TRUE(entry->isEnabled());
+    const QList<QAction *> actions = file->actions();
+    const qsizetype at = actions.indexOf(entry);
+    ASSERT_GE(at, 0);
+    EXPECT_TRUE(actions.at(at + 1)->isSeparator()); // before the first separator
+    EXPECT_EQ(actions.at(at + 2)->objectName(), QStringLiteral("mnuHelp"));
+    entry->trigger();
+    auto *editor = qobject_cast<MainForm *>(app.showHtmlEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->objectName(), QStringLiteral("MainForm"));
+    entry->trigger(); // the same window, not a second one
+    EXPECT_EQ(app.showHtmlEditor(), editor);
+
+    // Its help item shows the editor's page of the manual.
+    EXPECT_TRUE(HelpWindow::hasTopic(QStringLiteral("html-editor")));
+    editor->findChild<QAction *>(QStringLiteral("mnuHelpTopics"))->trigger();
+    ASSERT_NE(app.helpWindowIfOpen(), nullptr);
+    EXPECT_TRUE(app.helpWindowIfOpen()->isVisible());
+}
+
+} // namespace
