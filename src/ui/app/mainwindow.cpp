@@ -523,8 +523,13 @@ void frmForm::changeEvent(QEvent *event)
 
 void frmForm::exitProgram()
 {
+    // The other windows close first: one that holds unsaved work may ask, and when
+    // the user keeps it open the program goes on running, this window included.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && !window->close())
+            return;
+    }
     close();
-    QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
 

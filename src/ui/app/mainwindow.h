@@ -57,7 +57,8 @@ public:
     /// unless the window is minimized.
     void scaleControls();
 
-    /// Exit: close this window, then end the program with every window.
+    /// Exit: close every other window, then this one, and end the program. A window
+    /// that refuses to close (unsaved work the user keeps) stops the exit.
     void exitProgram();
 
     /// "Create Thumbs": a thumbnail of every selected picture of the source list

@@ -53,7 +53,6 @@ protected:
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         files->setCurrentItem(items.first());
     }
-
 };
 
 } // namespace
@@ -301,4 +300,32 @@ TEST_F(MainWindowTest, ChoosingADriveMovesItsFolderListAndTheSourceFolderFillsTh
     Q_EMIT drive->activated(drive->currentIndex());
     EXPECT_EQ(control<FolderList>("Dir1")->path(), drive->rootPath());
     EXPECT_EQ(control<FileList>("File1")->path(), drive->rootPath());
+}
+
+TEST_F(MainWindowTest, ExitStopsWhileAnotherWindowKeepsUnsavedWork)
+{
+    // A window that refuses to close, as an editor does when the user cancels its
+    // save-changes question.
+    class KeepsWork : public QWidget
+    {
+    public:
+        bool refuse = true;
+
+    protected:
+        void closeEvent(QCloseEvent *event) override
+        {
+            event->setAccepted(!refuse);
+        }
+    };
+    frmForm *window = start();
+    KeepsWork editor;
+    editor.show();
+    window->exitProgram();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_TRUE(window->isVisible());
+
+    editor.refuse = false;
+    window->exitProgram();
+    EXPECT_FALSE(editor.isVisible());
+    QTRY_VERIFY(m_app->mainWindowIfOpen() == nullptr);
 }
