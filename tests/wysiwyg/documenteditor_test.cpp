@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -154,7 +155,14 @@ TEST_F(DocumentEditorTest, CutCopyAndPasteThroughTheClipboard)
     driver().setBody(QStringLiteral("<p id=a>alpha</p><p id=b>beta</p>"));
     driver().selectContents(QStringLiteral("#a"));
     ASSERT_TRUE(driver().waitStatus(EditCommand::Copy, StatusEnabled));
+    QGuiApplication::clipboard()->clear();
     editor().execCommand(EditCommand::Copy);
+    // Copying is asynchronous: paste only once the text has reached the clipboard.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            return QGuiApplication::clipboard()->text() == QStringLiteral("alpha");
+        },
+        5000));
     driver().caret(QStringLiteral("#b"));
     editor().execCommand(EditCommand::Paste);
     EXPECT_TRUE(
