@@ -79,6 +79,14 @@ void InsertTableDlg::onOk()
         m_prompts.message(this, tr("Please specify a positive integer for the number of table columns."));
         return;
     }
+    if (qint64(*rows) * *columns > kMaxInsertedTableCells) {
+        m_prompts.message(this,
+            tr("A table of %1 rows and %2 columns is too large to insert. Choose at most %3 cells in all.")
+                .arg(*rows)
+                .arg(*columns)
+                .arg(kMaxInsertedTableCells));
+        return;
+    }
     m_params.rows = *rows;
     m_params.columns = *columns;
     if (!m_tableAttributes->text().isEmpty())

@@ -485,7 +485,15 @@ TEST_F(MainFormTest, InsertTableDialog)
     EXPECT_FALSE(dialog.result() == QDialog::Accepted);
     EXPECT_EQ(rows->text(), QStringLiteral("2.5")); // the dialog keeps its contents
 
+    // A table too large to build without freezing the editor is refused.
+    rows->setText(QStringLiteral("5000"));
     cols->setText(QStringLiteral("3"));
+    ok->click();
+    EXPECT_TRUE(s_prompts->lastMessage().contains(QStringLiteral("too large")))
+        << s_prompts->lastMessage().toStdString();
+    EXPECT_FALSE(dialog.result() == QDialog::Accepted);
+    rows->setText(QStringLiteral("2.5"));
+
     tableAttrs->setText(QString()); // empty: the parameter object keeps its value
     caption->setText(QStringLiteral("Scores"));
     const QString previousAttributes = dialog.params().tableAttributes;

@@ -8,6 +8,10 @@ namespace quorvel
 
 /// The insert-table parameter object: what the insert-table command makes. The
 /// attribute texts are written into the start tags as typed ("border=1 width=75%").
+/// The most cells a table inserted at once may have: far more than any page table,
+/// and few enough that the editor stays responsive while it builds them.
+constexpr qint64 kMaxInsertedTableCells = 10000;
+
 struct InsertTableParams {
     qint32 rows = 2;
     qint32 columns = 2;
