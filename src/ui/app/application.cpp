@@ -21,13 +21,6 @@ template <typename Window> Window *present(Window *window)
     return window;
 }
 
-/// A window that loads itself after it is made (its opening steps).
-template <typename Window> auto loadIfLoadable(Window *window, int) -> decltype(window->load(), void())
-{
-    window->load();
-}
-template <typename Window> void loadIfLoadable(Window *, long) { }
-
 } // namespace
 
 template <typename Window> Window *Application::toolWindow(QPointer<Window> &slot)
@@ -37,7 +30,9 @@ template <typename Window> Window *Application::toolWindow(QPointer<Window> &slo
         // the next opening starts from its design values.
         slot = new Window(*this, mainWindow());
         slot->setAttribute(Qt::WA_DeleteOnClose);
-        loadIfLoadable(slot.data(), 0);
+        // Windows with opening steps run them once they exist.
+        if constexpr (requires { slot->load(); })
+            slot->load();
     }
     return slot;
 }
