@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "pageeditor/headerfooter.h"
+#include "pageeditor/htmlhighlighter.h"
 #include "pageeditor/tagtexts.h"
 #include "platform/prompts.h"
 
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -47,6 +49,7 @@ QPlainTextEdit *makeBox(const char *name, const QString &accessibleName, QWidget
     box->setAccessibleName(accessibleName);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    new HtmlHighlighter(box->document());
     return box;
 }
 
@@ -224,6 +227,17 @@ void Form4::buildMenus()
         this,
         &Form4::insertBodyBackground);
     connect(addItem(insert, "mnLink", tr("&Link")), &QAction::triggered, this, &Form4::insertLink);
+
+    QMenu *view = bar->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction *monospace = addItem(view, "mnuMonospace", tr("&Monospace Font"));
+    monospace->setCheckable(true);
+    connect(monospace, &QAction::toggled, this, [this](bool on) {
+        // Only the look changes: the boxes keep their text, selection and undo.
+        const QFont chosen = on ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : font();
+        m_header->setFont(chosen);
+        m_footer->setFont(chosen);
+    });
 }
 
 void Form4::setBoxTexts(const QString &header, const QString &footer)

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
@@ -168,6 +169,13 @@ TEST_F(PageEditorTest, OpensFromThePageOptionsWithItsControlsAndTheBuiltInTexts)
     EXPECT_EQ(editor->headerText(), builtIn.header);
     EXPECT_EQ(editor->footerText(), builtIn.footer);
     EXPECT_TRUE(editor->headerText().contains(QStringLiteral("vellodeflogo.jpg")));
+
+    // The monospace font changes only the look.
+    trigger(editor, "mnuMonospace");
+    EXPECT_EQ(header(editor)->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_EQ(editor->headerText(), builtIn.header);
+    trigger(editor, "mnuMonospace");
+    EXPECT_EQ(footer(editor)->font(), editor->font());
 
     // Opening it again only brings it to the front: the boxes keep their text.
     header(editor)->setPlainText(QStringLiteral("mine"));
