@@ -47,7 +47,7 @@ QPlainTextEdit *makeBox(const char *name, const QString &accessibleName, QWidget
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(accessibleName);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines wrap at the box's edge, so only a vertical scroll bar is needed.
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     new HtmlHighlighter(box->document());
     return box;
