@@ -114,6 +114,11 @@ saveto *Application::showPageOptions()
     return present(toolWindow(m_pageOptions));
 }
 
+Form4 *Application::showHeaderFooterEditor()
+{
+    return present(toolWindow(m_headerFooterEditor));
+}
+
 pageView *Application::showPageView()
 {
     return present(toolWindow(m_pageView));

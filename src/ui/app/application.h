@@ -7,6 +7,7 @@
 #include "app/pageoptionsdialog.h"
 #include "imaging/advancedoptions.h"
 #include "imaging/advancedoptionswindow.h"
+#include "pageeditor/pageeditorwindow.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
@@ -110,6 +111,13 @@ public:
     {
         return m_pageOptions;
     }
+    /// Shows the header and footer editor ("HTML Heading and Footing"), creating it
+    /// (from the template) when needed; an open one only comes to the front.
+    Form4 *showHeaderFooterEditor();
+    Form4 *headerFooterEditorIfOpen() const
+    {
+        return m_headerFooterEditor;
+    }
     /// Shows the page view of the latest gallery page, creating it when needed.
     pageView *showPageView();
     pageView *pageViewIfOpen() const
@@ -145,6 +153,7 @@ private:
     QPointer<Form5> m_defaultsDialog;
     std::function<QWidget *()> m_htmlEditorFactory;
     QPointer<QWidget> m_htmlEditor;
+    QPointer<Form4> m_headerFooterEditor;
 };
 
 } // namespace quorvel

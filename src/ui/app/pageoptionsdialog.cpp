@@ -64,8 +64,6 @@ saveto::saveto(Application &app, QWidget *parent)
 
     m_headerFooter = new QPushButton(tr("Custom Header && Footer Pages"), this);
     m_headerFooter->setObjectName(QStringLiteral("Command3"));
-    // Opens the header and footer editor; disabled while the program has none.
-    m_headerFooter->setEnabled(false);
     auto *use = new QPushButton(tr("Use"), this);
     use->setObjectName(QStringLiteral("Command1"));
     use->setDefault(true);
@@ -99,6 +97,8 @@ saveto::saveto(Application &app, QWidget *parent)
 
     connect(use, &QPushButton::clicked, this, &saveto::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    // The editor is modeless; this dialog stays open.
+    connect(m_headerFooter, &QPushButton::clicked, &m_app, &Application::showHeaderFooterEditor);
 }
 
 void saveto::confirm()

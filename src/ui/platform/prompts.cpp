@@ -90,9 +90,9 @@ QString QtPrompts::folder(QWidget *parent, const QString &caption, const QString
     return QFileDialog::getExistingDirectory(parent, caption, startFolder);
 }
 
-std::optional<QColor> QtPrompts::color(QWidget *parent, const QColor &initial)
+std::optional<QColor> QtPrompts::color(QWidget *parent, const QColor &initial, const QString &caption)
 {
-    const QColor chosen = QColorDialog::getColor(initial, parent);
+    const QColor chosen = QColorDialog::getColor(initial, parent, caption);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
@@ -138,15 +138,15 @@ std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt, 
     return texts.takeFirst();
 }
 
-QString ScriptedPrompts::openFile(QWidget *, const QString &caption, const QString &, const QString &)
+QString ScriptedPrompts::openFile(QWidget *, const QString &caption, const QString &folder, const QString &filter)
 {
-    records.append({ QStringLiteral("openFile"), caption, caption });
+    records.append({ QStringLiteral("openFile"), caption, caption, Icon::None, Buttons::Ok, folder, filter });
     return nextText();
 }
 
-QString ScriptedPrompts::saveFile(QWidget *, const QString &caption, const QString &, const QString &)
+QString ScriptedPrompts::saveFile(QWidget *, const QString &caption, const QString &folder, const QString &filter)
 {
-    records.append({ QStringLiteral("saveFile"), caption, caption });
+    records.append({ QStringLiteral("saveFile"), caption, caption, Icon::None, Buttons::Ok, folder, filter });
     return nextText();
 }
 
@@ -156,9 +156,9 @@ QString ScriptedPrompts::folder(QWidget *, const QString &caption, const QString
     return nextText();
 }
 
-std::optional<QColor> ScriptedPrompts::color(QWidget *, const QColor &)
+std::optional<QColor> ScriptedPrompts::color(QWidget *, const QColor &initial, const QString &caption)
 {
-    records.append({ QStringLiteral("color"), QString(), QString() });
+    records.append({ QStringLiteral("color"), caption, caption, Icon::None, Buttons::Ok, {}, {}, initial });
     if (colors.isEmpty())
         return std::nullopt;
     return colors.takeFirst();

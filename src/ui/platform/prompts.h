@@ -46,8 +46,9 @@ public:
     virtual QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) = 0;
     /// A folder chooser; empty when cancelled.
     virtual QString folder(QWidget *parent, const QString &caption, const QString &startFolder) = 0;
-    /// A colour chooser; nullopt when cancelled.
-    virtual std::optional<QColor> color(QWidget *parent, const QColor &initial) = 0;
+    /// A colour chooser, titled caption (the toolkit's own title when empty); nullopt
+    /// when cancelled.
+    virtual std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &caption = {}) = 0;
     /// A font chooser (family, size, style); nullopt when cancelled.
     virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
 };
@@ -62,7 +63,7 @@ public:
     QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString folder(QWidget *parent, const QString &caption, const QString &startFolder) override;
-    std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
+    std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &caption = {}) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
 };
 
@@ -78,6 +79,9 @@ public:
         QString caption; ///< the window caption
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        QString folder {}; ///< a file dialog's starting folder or proposed file
+        QString filter {}; ///< a file dialog's filter
+        QColor initialColor {}; ///< the colour a colour dialog opened on
     };
 
     QList<Record> records;
@@ -95,7 +99,7 @@ public:
     QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString folder(QWidget *parent, const QString &caption, const QString &startFolder) override;
-    std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
+    std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &caption = {}) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
 
 private:

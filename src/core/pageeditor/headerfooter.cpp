@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pageeditor/headerfooter.h"
+
+#include "app/maker.h"
+#include "platform/atomicfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QUrl>
+
+namespace quorvel
+{
+namespace
+{
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString pictureUrl(const QString &folder, const QString &name)
+{
+    return QUrl::fromLocalFile(QDir(folder).filePath(name)).toString(QUrl::FullyEncoded);
+}
+
+} // namespace
+
+QStringList splitFileLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(QString::fromLocal8Bit(bytes.mid(start, i - start)));
+        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(QString::fromLocal8Bit(bytes.mid(start)));
+    return lines;
+}
+
+QString joinBoxLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + kCrLf;
+    return text;
+}
+
+HeaderFooterTexts parseTemplate(const QByteArray &bytes)
+{
+    HeaderFooterTexts texts;
+    bool inFooter = false;
+    const QString marker = QLatin1String(kFooterMarker);
+    for (const QString &line : splitFileLines(bytes)) {
+        if (line == marker) {
+            inFooter = true;
+            continue;
+        }
+        (inFooter ? texts.footer : texts.header) += line + kCrLf;
+    }
+    return texts;
+}
+
+QString pageCharset()
+{
+#ifdef Q_OS_WIN
+    // The ANSI code page of western Windows systems.
+    return QStringLiteral("iso-8859-1");
+#else
+    // Files are written in the locale's encoding, which Qt takes as UTF-8 here.
+    return QStringLiteral("utf-8");
+#endif
+}
+
+HeaderFooterTexts builtInTexts(const QString &pictureFolder)
+{
+    const QString name = QLatin1String(kProgramName);
+    const QString logo = pictureUrl(pictureFolder, QStringLiteral("vellodeflogo.jpg"));
+    const QString line = pictureUrl(pictureFolder, QStringLiteral("line.jpg"));
+    const QStringList header = {
+        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">"),
+        QStringLiteral("<HTML>"),
+        QStringLiteral("<HEAD>"),
+        QStringLiteral("\t<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=%1\">").arg(pageCharset()),
+        QStringLiteral("\t<META NAME=\"GENERATOR\" CONTENT=\"%1\">").arg(name),
+        QStringLiteral("\t<TITLE>%1 - Making instant webimage libraries from your images!</TITLE>").arg(name),
+        QStringLiteral("</HEAD>"),
+        QStringLiteral("<BODY TEXT=\"blue\" BGCOLOR=\"white\">"),
+        QString(),
+        QStringLiteral("<CENTER>"),
+        QStringLiteral("<P><IMG SRC=\"%1\" WIDTH=\"204\" HEIGHT=\"47\" ALIGN=\"BOTTOM\" BORDER=\"0\"></P>").arg(logo),
+        QString(),
+        QStringLiteral("<P><IMG SRC=\"%1\" WIDTH=\"621\" HEIGHT=\"13\" ALIGN=\"BOTTOM\" BORDER=\"0\"><BR>").arg(line),
+        QStringLiteral("<FONT SIZE=\"1\">If the thumbnails and images below do not show, change the URL path setting "
+                       "in the defaults"),
+        QStringLiteral("to point to your new thumbnails and images, and run %1 again. The code below was made on the "
+                       "assumption")
+            .arg(name),
+        QStringLiteral("that the pictures and this page are uploaded to a server.</FONT></P>"),
+        QStringLiteral("<P>"),
+    };
+    const QString small = QStringLiteral("<FONT SIZE=\"2\" FACE=\"MS\"><I>%1</I></FONT>");
+    const QStringList footer = {
+        QStringLiteral("<P><IMG SRC=\"%1\" WIDTH=\"621\" HEIGHT=\"13\" ALIGN=\"BOTTOM\" BORDER=\"0\"><I></I></P>")
+            .arg(line),
+        QString(),
+        small.arg(QStringLiteral("This page created with")),
+        small.arg(name),
+        small.arg(QStringLiteral("from <A HREF=\"%1\">%2</A>")
+                      .arg(QLatin1String(kMakerWebAddress), QLatin1String(kMakerName))),
+        QStringLiteral("</CENTER>"),
+        QStringLiteral("</BODY>"),
+        QStringLiteral("</HTML>"),
+    };
+    return { joinBoxLines(header), joinBoxLines(footer) };
+}
+
+std::optional<HeaderFooterTexts> readTemplateFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // A read failure part-way keeps what was read.
+    return parseTemplate(file.readAll());
+}
+
+std::optional<QString> readBoxFile(const QString &path, QString *reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (reason) {
+            *reason = QCoreApplication::translate("quorvel", "Could not read \"%1\": %2.")
+                          .arg(QDir::toNativeSeparators(path), file.errorString());
+        }
+        return std::nullopt;
+    }
+    return joinBoxLines(splitFileLines(file.readAll()));
+}
+
+QByteArray headerFileBytes(const QString &header)
+{
+    return header.toLocal8Bit() + "\r\n";
+}
+
+QByteArray footerFileBytes(const QString &footer)
+{
+    qsizetype begin = 0;
+    qsizetype end = footer.size();
+    while (begin < end && footer.at(begin) == u' ')
+        ++begin;
+    while (end > begin && footer.at(end - 1) == u' ')
+        --end;
+    return footer.mid(begin, end - begin).toLocal8Bit() + "\r\n";
+}
+
+QString writeBoxFile(const QString &path, const QByteArray &bytes)
+{
+    return writeFileAtomically(path, bytes);
+}
+
+} // namespace quorvel

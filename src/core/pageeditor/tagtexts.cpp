@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pageeditor/tagtexts.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace quorvel
+{
+
+const std::array<TagButton, kTagButtonCount> &tagButtons()
+{
+    static const std::array<TagButton, kTagButtonCount> buttons = { {
+        { "<hr>", "Add a line to the html coding", "<HR>", nullptr, false },
+        { "<p>", "Add a paragraph to the html coding", "<P>", "</P>", false },
+        { "<h1>", "heading 1", "<H1>", "</H1>", true },
+        { "<h2>", "heading 2", "<H2>", "</H2>", true },
+        { "<h3>", "heading 3", "<H3>", "</H3>", true },
+        { "<h4>", "heading 4", "<H4>", "</H4>", true },
+        { "<h5>", "heading 5", "<H5>", "</H5>", true },
+        { "<h6>", "heading 6", "<H6>", "</H6>", true },
+        { "<center>", "Center Html coding", "<CENTER>", "</CENTER>", true },
+        { "<br>", "Insert line break", "<BR>", nullptr, false },
+        { "<b>", "Bold text", "<B>", "</B>", true },
+        { "<i>", "Italic Text", "<I>", "</I>", true },
+        { "<u>", "Underline Text", "<U>", "</U>", true },
+        { "Body/Textcolor", "Change the body/text color", "", nullptr, false },
+    } };
+    return buttons;
+}
+
+TagInsertion tagButtonInsertion(int index, const QString &selection)
+{
+    if (index < 0 || index >= kColorTagButton)
+        return {};
+    const TagButton &button = tagButtons()[static_cast<std::size_t>(index)];
+    if (!button.closeTag)
+        return { QLatin1String(button.openTag), 0 };
+    const QString close = QLatin1String(button.closeTag);
+    const QString inner = button.wrapsSelection ? selection : QString();
+    return { QLatin1String(button.openTag) + inner + close, static_cast<int>(close.size()) };
+}
+
+QString colorHex(const QColor &color)
+{
+    const QColor rgb = color.toRgb();
+    return QStringLiteral("%1%2%3")
+        .arg(rgb.red(), 2, 16, QLatin1Char('0'))
+        .arg(rgb.green(), 2, 16, QLatin1Char('0'))
+        .arg(rgb.blue(), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QString bodyColorTag(const QColor &background, const QColor &text)
+{
+    return QStringLiteral("<BODY BGCOLOR = \"#%1\" TEXT = \"#%2\">").arg(colorHex(background), colorHex(text));
+}
+
+QString escapeFileName(const QString &name)
+{
+    QString escaped;
+    escaped.reserve(name.size());
+    for (const QChar c : name) {
+        if (c == u'&')
+            escaped += QStringLiteral("&amp;");
+        else if (c == u'"')
+            escaped += QStringLiteral("&quot;");
+        else if (c == u'<')
+            escaped += QStringLiteral("&lt;");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QString linkTag(const QString &fileName)
+{
+    const QString name = escapeFileName(fileName);
+    return QStringLiteral("<A HREF=\"%1\">%1</A>").arg(name);
+}
+
+QString imageTag(const QString &fileName)
+{
+    return QStringLiteral("<IMG SRC=\"%1\">").arg(escapeFileName(fileName));
+}
+
+QString backgroundTag(const QString &fileName)
+{
+    return QStringLiteral("<BODY BACKGROUND=\"%1\">").arg(escapeFileName(fileName));
+}
+
+const std::array<InsertMenuItem, 6> &pageStructureItems()
+{
+    static const std::array<InsertMenuItem, 6> items = { {
+        { "mnuBanner", "&Banner", "<BANNER></BANNER>" },
+        { "mnuBase", "B&ase", "<BASE></BASE>" },
+        { "mnuBody", "B&ody", "<BODY></BODY>" },
+        { "mnuHead", "&Head", "<HEAD></HEAD>" },
+        { "mnuHtml", "H&TML", "<HTML></HTML>" },
+        { "mnuTitle", "&Title", "<TITLE></TITLE>" },
+    } };
+    return items;
+}
+
+const std::array<InsertMenuItem, 8> &physicalStyleItems()
+{
+    static const std::array<InsertMenuItem, 8> items = { {
+        { "mnuBlink", "&Blink", "<BLINK></BLINK>" },
+        { "mnuBold", "B&old", "<BOLD></BOLD>" },
+        { "mnuEmp", "&Emphasis", "<EM></EM>" },
+        { "mnuItalic", "&Italic", "<I></I>" },
+        { "mnunder", "&Undelined", "<U></U>" },
+        { "mnuStrike", "&Strikethrough", "<S></S>" },
+        { "mnuSub", "S&ubscript", "<SUB></SUB>" },
+        { "mnuSuper", "Su&perscript", "<SUP></SUP>" },
+    } };
+    return items;
+}
+
+const std::array<InsertMenuItem, 6> &headingItems()
+{
+    static const std::array<InsertMenuItem, 6> items = { {
+        { "mnuH1", "Heading 1", "<H1></H1>" },
+        { "mnuH2", "Heading 2", "<H2></H2>" },
+        { "mnuH3", "Heading 3", "<H3></H3>" },
+        { "mnuH4", "Heading 4", "<H4></H4>" },
+        { "mnuH5", "Heading 5", "<H5></H5>" },
+        { "mnuH6", "Heading 6", "<H6></H6>" },
+    } };
+    return items;
+}
+
+QString qtFileFilter(const QString &commonDialogFilter)
+{
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    const QStringList parts = commonDialogFilter.split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i);
+        description.remove(trailingPatterns);
+        QStringList patterns = parts.at(i + 1).split(u';', Qt::SkipEmptyParts);
+        for (QString &pattern : patterns)
+            pattern = pattern.trimmed();
+        patterns.removeAll(QString());
+        if (patterns.isEmpty())
+            continue;
+        const QString joined = patterns.join(u' ');
+        entries.append(description.isEmpty() ? joined : QStringLiteral("%1 (%2)").arg(description, joined));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+} // namespace quorvel
