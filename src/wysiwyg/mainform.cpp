@@ -165,6 +165,13 @@ void MainForm::buildMenus()
     m_insertButton = m_insertMenu->addAction(tr("Button"));
     m_insertButton->setObjectName(QStringLiteral("mnuInsertButton"));
     connect(m_insertButton, &QAction::triggered, this, &MainForm::onInsertButton);
+    m_insertThumbnail = m_insertMenu->addAction(tr("Thumbnail"));
+    m_insertThumbnail->setObjectName(QStringLiteral("mnuInsertThumbnail"));
+    m_insertThumbnail->setEnabled(false);
+    connect(m_insertThumbnail, &QAction::triggered, this, [this] {
+        if (m_thumbnailHandler)
+            m_thumbnailHandler();
+    });
     m_insertHtml = m_insertMenu->addAction(tr("HTML"));
     m_insertHtml->setObjectName(QStringLiteral("mnuInsertHTML"));
     connect(m_insertHtml, &QAction::triggered, this, &MainForm::onInsertHtml);
@@ -528,6 +535,12 @@ void MainForm::onContextMenuAction(int index)
 void MainForm::onInsertButton()
 {
     m_editor->pasteHtml(QLatin1String(kButtonHtml));
+}
+
+void MainForm::setThumbnailHandler(std::function<void()> handler)
+{
+    m_thumbnailHandler = std::move(handler);
+    m_insertThumbnail->setEnabled(static_cast<bool>(m_thumbnailHandler));
 }
 
 void MainForm::onInsertHtml()

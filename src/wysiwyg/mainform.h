@@ -41,6 +41,9 @@ public:
     {
         m_helpHandler = std::move(handler);
     }
+    /// What Insert > Thumbnail calls (the thumbnail window, modal); the item is
+    /// disabled while none is set.
+    void setThumbnailHandler(std::function<void()> handler);
 
     /// Asks to save a changed document: true to go on (not dirty, No, or Yes with a
     /// save that succeeded); false when cancelled or the save failed.
@@ -97,6 +100,7 @@ private:
     QComboBox *m_fontSize = nullptr; // FontSizeCombo
     QLabel *m_blockFormatPanel = nullptr; // first panel of StatusBar1
     std::function<void()> m_helpHandler;
+    std::function<void()> m_thumbnailHandler;
 
     bool m_documentReady = false;
 
@@ -112,6 +116,7 @@ private:
     QAction *m_details = nullptr;
     QAction *m_insertButton = nullptr;
     QAction *m_insertHtml = nullptr;
+    QAction *m_insertThumbnail = nullptr;
     QAction *m_makeAbsolute = nullptr;
     QAction *m_lockElement = nullptr;
 
