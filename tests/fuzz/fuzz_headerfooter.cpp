@@ -25,6 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (trimmed.startsWith(QLatin1Char(' ')))
         trimmed.remove(0, 1);
     FUZZ_CHECK(footer == splitFileLines((trimmed + QStringLiteral("\r\n")).toLocal8Bit()),
-               "a saved footer is the text without its leading spaces, then CR LF");
+        "a saved footer is the text without its leading spaces, then CR LF");
     return 0;
 }

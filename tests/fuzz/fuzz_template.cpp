@@ -23,6 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(header + footer == kept, "every other line is kept, in order");
     const qsizetype firstMarker = lines.indexOf(marker);
     FUZZ_CHECK(firstMarker < 0 ? footer.isEmpty() : header == lines.mid(0, firstMarker),
-               "the header is what comes before the first marker");
+        "the header is what comes before the first marker");
     return 0;
 }

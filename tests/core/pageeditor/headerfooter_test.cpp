@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 using namespace quorvel;
