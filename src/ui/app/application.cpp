@@ -131,7 +131,7 @@ picView *Application::showPictureViewer()
 
 FileList *Application::viewerList()
 {
-    if (m_viewerSource.viewerSource == ViewerSource::kImageReplace && m_imageReplace)
+    if (m_viewerSource.viewerSource == ViewerSource::kImageReplace && m_imageReplace && m_imageReplace->isVisible())
         return m_imageReplace->imagesList();
     return mainWindow()->sourceFileList();
 }

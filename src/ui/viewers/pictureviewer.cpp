@@ -80,6 +80,8 @@ void picView::buildControls()
     m_position->setRange(0, 0);
     m_position->setSingleStep(1);
     m_position->setPageStep(1);
+    // Dragging the box steps once, where it is let go, not through every picture passed.
+    m_position->setTracking(false);
     m_position->setAccessibleName(tr("Picture in the list"));
 
     m_close = new QPushButton(tr("&Close"), this);
