@@ -190,7 +190,10 @@ void Form2::onFileClicked(FileList *list, QListWidgetItem *item)
     }
     m_lastShown = path;
     if (!m_preview->loadPicture(path).isEmpty()) {
-        m_app.prompts().message(this, QStringLiteral("Could Not open image file."));
+        // A run previews each picture it is about to replace; one that cannot be
+        // shown is replaced all the same, without stopping the run for a message.
+        if (!m_running)
+            m_app.prompts().message(this, QStringLiteral("Could Not open image file."));
         return;
     }
     m_app.viewerSource().viewerSource = ViewerSource::kImageReplace;
@@ -287,7 +290,9 @@ void Form2::runCreate()
     };
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_running = true;
     const ImageReplaceOutcome outcome = runImageReplace(m_app.state(), plan, writeThumbnail, progress);
+    m_running = false;
     QApplication::restoreOverrideCursor();
     dialog.hide();
 

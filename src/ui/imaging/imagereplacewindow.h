@@ -63,6 +63,7 @@ private:
     QPushButton *m_create = nullptr; // Command1
     QPushButton *m_cancel = nullptr; // Command2
     QString m_lastShown; // the path the last click showed (or failed to)
+    bool m_running = false; // a run selects the entries it replaces: no messages then
 };
 
 } // namespace quorvel

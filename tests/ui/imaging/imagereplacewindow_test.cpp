@@ -242,6 +242,21 @@ TEST_F(ImageReplaceWindowTest, AThumbnailFolderThatIsTheDestinationIsRefusedOnce
     EXPECT_EQ(test::readFile(QDir(m_old).filePath(QStringLiteral("b.jpg"))), green);
 }
 
+TEST_F(ImageReplaceWindowTest, ABrokenPictureIsReplacedWithoutStoppingTheRun)
+{
+    const QByteArray red = jpeg(Qt::red);
+    put(m_new, QStringLiteral("x.jpg"), red);
+    put(m_old, QStringLiteral("broken.jpg"), "not a picture");
+    Form2 *replace = open();
+    ASSERT_NE(replace, nullptr);
+    select(replace, { QStringLiteral("x.jpg") });
+    control<QPushButton>(replace, "Command1")->click();
+    ASSERT_EQ(m_prompts->records.size(), 2);
+    EXPECT_EQ(m_prompts->records[1].text, QStringLiteral("Thumbnail Creation Completed!"));
+    EXPECT_EQ(test::readFile(QDir(m_old).filePath(QStringLiteral("broken.jpg"))), red);
+    EXPECT_EQ(longSide(QDir(m_thumbs).filePath(QStringLiteral("broken.jpg"))), 90);
+}
+
 TEST_F(ImageReplaceWindowTest, PreviewTakesTheDefaultSizeCappedAndNoBorder)
 {
     Form2 *replace = open();
