@@ -149,10 +149,15 @@ QList<ReplaceStep> planImageReplace(const ImageReplaceRequest &request)
         plan.append(step);
     }
     // Thumbnails are checked against the whole run: a thumbnail folder that is the
-    // source or the destination folder would put thumbnails over the pictures.
+    // source or the destination folder would put thumbnails over the pictures, those
+    // of the run and any other picture already there.
+    const QString thumbFolderKey = fileKey(request.thumbFolder);
+    const bool thumbsAmongPictures =
+        thumbFolderKey == fileKey(request.sourceFolder) || thumbFolderKey == fileKey(request.destFolder);
     for (ReplaceStep &step : plan) {
         const QString key = fileKey(step.thumbnail);
-        step.thumbnailRefused = sourceKeys.contains(key) || targetKeys.contains(key);
+        step.thumbnailRefused = sourceKeys.contains(key) || targetKeys.contains(key)
+            || (thumbsAmongPictures && QFileInfo::exists(step.thumbnail));
     }
     return plan;
 }
@@ -182,9 +187,8 @@ QString replacementListText(const QList<ReplaceStep> &plan, int maxLines)
     appendCapped(text, lines, maxLines);
     text += tr("Thumbnails go to \"%1\".").arg(native(QFileInfo(plan.first().thumbnail).path()));
     if (refused > 0) {
-        text += QStringLiteral("\r\n")
-            + tr("%1 of them will not be written: each would replace a picture this run copies from or to.")
-                  .arg(refused);
+        text +=
+            QStringLiteral("\r\n") + tr("%1 of them will not be written: each would replace a picture.").arg(refused);
     }
     return text;
 }
@@ -252,8 +256,9 @@ QString imageReplaceProblems(const ImageReplaceOutcome &outcome)
     constexpr int kMaxLines = 15;
     QStringList paragraphs;
     if (!outcome.refusedThumbnails.isEmpty()) {
-        QString text = tr("These thumbnails were not written, because each would have replaced a picture this "
-                          "run copies from or to (choose a thumbnail folder of their own):")
+        QString text = tr("These thumbnails were not written, because each would have replaced a picture in the "
+                          "folder of the new pictures or in the folder being replaced (choose a thumbnail folder "
+                          "of their own):")
             + QStringLiteral("\r\n");
         QStringList lines;
         for (const QString &path : outcome.refusedThumbnails)

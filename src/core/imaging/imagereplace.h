@@ -34,8 +34,9 @@ struct ReplaceStep {
     /// The source and the target are the same file: copying would read the picture
     /// while truncating it, so the copy is left out (the thumbnail is still made).
     bool sameFile = false;
-    /// The thumbnail would land on one of the run's source pictures or on a file the
-    /// run copies to, so it is not written.
+    /// The thumbnail would land on one of the run's source pictures, on a file the run
+    /// copies to, or on any file already in the source or destination folder (when
+    /// the thumbnail folder is one of them), so it is not written.
     bool thumbnailRefused = false;
     /// The target is already the target of an earlier step (a picture copied under its
     /// own name that an earlier picture replaced): the step is left out whole, so the

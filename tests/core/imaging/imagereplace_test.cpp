@@ -243,6 +243,16 @@ TEST_F(ImageReplaceTest, ThumbnailsNeverReplaceTheRunsPictures)
     EXPECT_EQ(bytesOf(m_new, QStringLiteral("y.jpg")), green);
     EXPECT_TRUE(isThumbnail(QDir(m_new).filePath(QStringLiteral("a.jpg"))));
     EXPECT_EQ(guarded.refusedThumbnails, QStringList({ QDir(m_new).filePath(QStringLiteral("y.jpg")) }));
+
+    // A picture of that folder that is not part of the run is protected as well.
+    const QByteArray blue = makeJpeg(Qt::blue);
+    put(m_new, QStringLiteral("z.jpg"), blue);
+    intoSource.sources = { QStringLiteral("x.jpg") };
+    intoSource.destEntries = { QStringLiteral("z.jpg") };
+    const ImageReplaceOutcome other = run(planImageReplace(intoSource));
+    EXPECT_EQ(bytesOf(m_new, QStringLiteral("z.jpg")), blue);
+    EXPECT_EQ(other.refusedThumbnails, QStringList({ QDir(m_new).filePath(QStringLiteral("z.jpg")) }));
+    EXPECT_EQ(bytesOf(m_old, QStringLiteral("z.jpg")), red); // the copy is made all the same
 }
 
 TEST_F(ImageReplaceTest, ASourceWhoseNameAnEarlierCopyTookIsLeftOut)
