@@ -124,4 +124,31 @@ pageView *Application::showPageView()
     return present(toolWindow(m_pageView));
 }
 
+picView *Application::pictureViewer()
+{
+    return toolWindow(m_pictureViewer);
+}
+
+picView *Application::showPictureViewer()
+{
+    return present(pictureViewer());
+}
+
+FileList *Application::viewerList()
+{
+    if (m_viewerSource.viewerSource == ViewerSource::kImageReplace && m_imageReplace && m_imageReplace->isVisible())
+        return m_imageReplace->imagesList();
+    return mainWindow()->sourceFileList();
+}
+
+Form2 *Application::imageReplaceWindow()
+{
+    return toolWindow(m_imageReplace);
+}
+
+Form2 *Application::showImageReplace()
+{
+    return present(imageReplaceWindow());
+}
+
 } // namespace quorvel
