@@ -2,6 +2,7 @@
 #include "files/renamebatch.h"
 
 #include "files/fileoperations.h"
+#include "platform/fileidentity.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +31,16 @@ QString temporaryNameFor(const QString &path)
         if (!pathTaken(candidate))
             return candidate;
     }
+}
+
+/// A new path that already names the very file being renamed under another spelling:
+/// a change of letter case on a volume that ignores case.
+bool sameFileRespelled(const RenameMove &move)
+{
+    if (key(move.from) == key(move.to) || !pathTaken(move.to))
+        return false;
+    const QString identity = fileIdentity(move.from);
+    return !identity.isEmpty() && identity == fileIdentity(move.to);
 }
 
 QString failureText(const QString &from, const QString &to, const QString &reason)
@@ -65,7 +76,7 @@ QString checkRenames(const QList<RenameMove> &moves)
             return QStringLiteral("Two files on your list would both be renamed to %1. Nothing has been renamed.")
                 .arg(move.to);
         targets.insert(target);
-        if (pathTaken(move.to) && !sources.contains(target))
+        if (pathTaken(move.to) && !sources.contains(target) && !sameFileRespelled(move))
             return renameFailedMessage();
         if (!QFileInfo(QFileInfo(move.to).absolutePath()).isDir())
             return renameFailedMessage();
@@ -115,7 +126,7 @@ RenameRun executeRenames(
     };
     for (qsizetype i = 0; i < moves.size(); ++i) {
         const RenameMove &move = moves[i];
-        if (key(move.from) == key(move.to) || !targets.contains(key(move.from)))
+        if (key(move.from) == key(move.to) || (!targets.contains(key(move.from)) && !sameFileRespelled(move)))
             continue;
         const QString temporary = temporaryNameFor(move.from);
         QString reason;

@@ -29,7 +29,8 @@ struct RenameRun {
 
 /// Makes a checked batch of renames without ever replacing a file. A file whose name
 /// is the new name of another entry is first moved aside to a temporary name in its
-/// folder, so swaps (a->b, b->a) and rotations lose nothing. Each completed move of
+/// folder, so swaps (a->b, b->a) and rotations lose nothing; so does a file whose new
+/// name differs only in letter case on a volume that ignores case. Each completed move of
 /// the batch is reported through `moved` (in list order). Every rename made on disk,
 /// the temporary ones included, is appended to `journal`; playing the journal
 /// backwards (undoRenames) restores the old names. On a failure the run stops, files

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace quorvel
@@ -139,7 +140,12 @@ frmFileManage::frmFileManage(Application &app, QWidget *parent)
 
 void frmFileManage::load()
 {
-    m_folders->setPath(QDir::currentPath());
+    {
+        // The window opens on the working folder; only a folder the user chooses is
+        // written to imageFolderRef.
+        const QSignalBlocker blocker(m_folders);
+        m_folders->setPath(QDir::currentPath());
+    }
     m_drives->showVolumeOf(m_folders->path());
     m_files->setPath(m_folders->path());
     m_files->setPattern(m_pattern->text());

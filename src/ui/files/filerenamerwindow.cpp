@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace quorvel
@@ -240,7 +241,12 @@ void frmFileManageRename::buildMenus()
 void frmFileManageRename::load()
 {
     m_move->hide();
-    m_folders->setPath(QDir::currentPath());
+    {
+        // The window opens on the working folder; only a folder the user chooses is
+        // written to imageFolderRef.
+        const QSignalBlocker blocker(m_folders);
+        m_folders->setPath(QDir::currentPath());
+    }
     m_drives->showVolumeOf(m_folders->path());
     m_files->setPath(m_folders->path());
     m_files->setPattern(m_pattern->text());

@@ -4,9 +4,11 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace quorvel;
 using quorvel::test::readFile;
@@ -165,4 +167,17 @@ TEST_F(RenameBatch, UndoStopsRatherThanReplaceAFile)
     EXPECT_EQ(journal.size(), 1);
     EXPECT_EQ(readFile(path("a")), QByteArray("new A"));
     EXPECT_EQ(readFile(path("b")), QByteArray("A"));
+}
+
+TEST_F(RenameBatch, AHardLinkedTargetIsNeverReplaced)
+{
+    make("a", "A");
+    ASSERT_EQ(::link(QFile::encodeName(path("a")).constData(), QFile::encodeName(path("b")).constData()), 0);
+    // b is the same file under another name: the check lets it pass as a respelling,
+    // and the rename itself then refuses without losing either name.
+    QList<RenameMove> journal;
+    const RenameRun run = executeRenames({ { path("a"), path("b") } }, journal);
+    EXPECT_FALSE(run.error.isEmpty());
+    EXPECT_EQ(names(), QStringList({ "a", "b" }));
+    EXPECT_EQ(readFile(path("a")), QByteArray("A"));
 }

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace quorvel;
@@ -59,6 +60,13 @@ TEST_F(FileManagerTest, OpensFromTheMainMenuWithItsCaptions)
     QAction *entry = m_app->mainWindow()->findChild<QAction *>(QStringLiteral("mnuCreate3D"));
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->text(), QStringLiteral("&Rename..."));
+    // In the File menu after "&Advanced Options", before "HTML Editor".
+    const QList<QAction *> entries = m_app->mainWindow()->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions();
+    const qsizetype at = entries.indexOf(entry);
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(entries.at(at - 1)->objectName(), QStringLiteral("mnuAdv"));
+    EXPECT_EQ(entries.at(at + 1)->objectName(), QStringLiteral("mnuEditor"));
+    m_app->state().imageFolderRef = QStringLiteral("images/");
     entry->trigger();
     frmFileManage *window = m_app->fileManagerIfOpen();
     ASSERT_NE(window, nullptr);
@@ -69,6 +77,8 @@ TEST_F(FileManagerTest, OpensFromTheMainMenuWithItsCaptions)
     EXPECT_EQ(control<QPushButton>(window, "Command1")->toolTip(),
         QStringLiteral("Create a directory within the above textbox"));
     EXPECT_EQ(control<QPushButton>(window, "Command8")->text(), QStringLiteral("&Advanced Renaming"));
+    EXPECT_EQ(m_app->state().imageFolderRef, QStringLiteral("images/")) << "opening alone changes nothing";
+    EXPECT_EQ(control<QLineEdit>(window, "Text3")->text(), QString());
 }
 
 TEST_F(FileManagerTest, FolderChangeFillsThePathBoxAndImageFolderRef)
@@ -210,4 +220,19 @@ TEST_F(FileManagerTest, FtpWithoutAProgramAsksThenOpensTheDefaultsModally)
             dialog->close();
         } });
     EXPECT_EQ(met, QStringList({ "Form5" }));
+}
+
+TEST_F(FileManagerTest, FtpStartsTheChosenProgramOrSaysWhyNot)
+{
+    frmFileManage *window = open();
+    m_app->state().FTPprog = m_pics.filePath(QStringLiteral("no-such-ftp-program"));
+    control<QPushButton>(window, "Command3")->click();
+    EXPECT_EQ(m_prompts->lastMessage(),
+        QStringLiteral("The FTP program ") + m_app->state().FTPprog + QStringLiteral(" could not be started."));
+    EXPECT_EQ(m_app->defaultsDialogIfOpen(), nullptr);
+
+    const qsizetype shown = m_prompts->records.size();
+    m_app->state().FTPprog = QStringLiteral("/bin/true");
+    control<QPushButton>(window, "Command3")->click();
+    EXPECT_EQ(m_prompts->records.size(), shown);
 }
