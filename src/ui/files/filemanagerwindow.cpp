@@ -33,6 +33,8 @@ QPushButton *button(const char *name, const QString &caption, const QString &too
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
+    // Enter in a text box must not press a button that deletes or creates something.
+    b->setAutoDefault(false);
     if (!toolTip.isEmpty())
         b->setToolTip(toolTip);
     return b;
