@@ -5,6 +5,7 @@
 #include "app/defaultsdialog.h"
 #include "app/mainwindow.h"
 #include "app/pageoptionsdialog.h"
+#include "files/renamerules.h"
 #include "imaging/advancedoptions.h"
 #include "imaging/advancedoptionswindow.h"
 #include "pageeditor/pageeditorwindow.h"
@@ -27,6 +28,9 @@ namespace quorvel
 
 class FileList;
 class Prompts;
+class frmFileManage;
+class frmFileManageRename;
+class frmRenameChoice;
 
 /// Owns the program-wide state and is the window registry: it creates a window on
 /// demand, hands out the live instance, and forgets it when it closes, so a window
@@ -166,6 +170,22 @@ public:
     }
     /// Shows the Image Replace window, modeless.
     Form2 *showImageReplace();
+    /// The batch renamer's rule, text, case, start number, confirmation state and
+    /// the last run's renames (for undo).
+    RenameState &renameState()
+    {
+        return m_renameState;
+    }
+    /// Shows the file manager ("File Management"), modeless, creating it when needed.
+    frmFileManage *showFileManager();
+    frmFileManage *fileManagerIfOpen() const;
+    /// Shows the File Renamer, modeless; the program keeps one instance of it.
+    frmFileManageRename *showFileRenamer();
+    frmFileManageRename *fileRenamerIfOpen() const;
+    /// The renamer's rule window ("Renaming Selections"), loaded on first use; it
+    /// stays loaded (hidden) after "&Rename!" until it is cancelled or closed.
+    frmRenameChoice *renameChoiceWindow();
+    frmRenameChoice *renameChoiceWindowIfOpen() const;
 
 private:
     /// The live tool window of that kind, made (and loaded) when there is none.
@@ -188,6 +208,10 @@ private:
     ViewerSource m_viewerSource;
     QPointer<picView> m_pictureViewer;
     QPointer<Form2> m_imageReplace;
+    RenameState m_renameState;
+    QPointer<frmFileManage> m_fileManager;
+    QPointer<frmFileManageRename> m_fileRenamer;
+    QPointer<frmRenameChoice> m_renameChoice;
 };
 
 } // namespace quorvel

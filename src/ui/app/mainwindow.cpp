@@ -272,6 +272,9 @@ void frmForm::buildMenusAndToolbar()
     QAction *advanced = file->addAction(tr("&Advanced Options"));
     advanced->setObjectName(QStringLiteral("mnuAdv"));
     connect(advanced, &QAction::triggered, &m_app, &Application::showAdvancedOptions);
+    QAction *renameFiles = file->addAction(tr("&Rename..."));
+    renameFiles->setObjectName(QStringLiteral("mnuCreate3D"));
+    connect(renameFiles, &QAction::triggered, &m_app, &Application::showFileManager);
     QAction *editor = file->addAction(tr("HTML Editor"));
     editor->setObjectName(QStringLiteral("mnuEditor"));
     editor->setEnabled(m_app.canOpenHtmlEditor());
