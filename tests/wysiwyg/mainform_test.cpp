@@ -551,8 +551,9 @@ TEST(MainWindowEntry, HtmlEditorOpensTheEditor)
     const QList<QAction *> actions = file->actions();
     const qsizetype at = actions.indexOf(entry);
     ASSERT_GE(at, 0);
-    EXPECT_TRUE(actions.at(at + 1)->isSeparator()); // before the first separator
-    EXPECT_EQ(actions.at(at + 2)->objectName(), QStringLiteral("mnuHelp"));
+    EXPECT_EQ(actions.at(at + 1)->objectName(), QStringLiteral("mnuImagereplace"));
+    EXPECT_TRUE(actions.at(at + 2)->isSeparator()); // then the first separator
+    EXPECT_EQ(actions.at(at + 3)->objectName(), QStringLiteral("mnuHelp"));
     entry->trigger();
     auto *editor = qobject_cast<MainForm *>(app.showHtmlEditor());
     ASSERT_NE(editor, nullptr);

@@ -3,6 +3,9 @@
 
 #include "app/mainwindow.h"
 #include "app/pageoptionsdialog.h"
+#include "files/filemanagerwindow.h"
+#include "files/filerenamerwindow.h"
+#include "files/renamechoicedialog.h"
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
 #include "viewers/pageview.h"
@@ -122,6 +125,71 @@ Form4 *Application::showHeaderFooterEditor()
 pageView *Application::showPageView()
 {
     return present(toolWindow(m_pageView));
+}
+
+picView *Application::pictureViewer()
+{
+    return toolWindow(m_pictureViewer);
+}
+
+picView *Application::showPictureViewer()
+{
+    return present(pictureViewer());
+}
+
+FileList *Application::viewerList()
+{
+    if (m_viewerSource.viewerSource == ViewerSource::kImageReplace && m_imageReplace && m_imageReplace->isVisible())
+        return m_imageReplace->imagesList();
+    return mainWindow()->sourceFileList();
+}
+
+Form2 *Application::imageReplaceWindow()
+{
+    return toolWindow(m_imageReplace);
+}
+
+Form2 *Application::showImageReplace()
+{
+    return present(imageReplaceWindow());
+}
+
+frmFileManage *Application::showFileManager()
+{
+    return present(toolWindow(m_fileManager));
+}
+
+frmFileManage *Application::fileManagerIfOpen() const
+{
+    return m_fileManager;
+}
+
+frmFileManageRename *Application::showFileRenamer()
+{
+    return present(toolWindow(m_fileRenamer));
+}
+
+frmFileManageRename *Application::fileRenamerIfOpen() const
+{
+    return m_fileRenamer;
+}
+
+frmRenameChoice *Application::renameChoiceWindow()
+{
+    if (!m_renameChoice) {
+        toolWindow(m_renameChoice);
+        // An unloaded rule window is forgotten at once, even before it is deleted,
+        // so the next run never shows a window on its way out.
+        connect(m_renameChoice, &frmRenameChoice::unloaded, this, [this] {
+            m_renameChoice = nullptr;
+        });
+    }
+    return m_renameChoice;
+}
+
+frmRenameChoice *Application::renameChoiceWindowIfOpen() const
+{
+    return m_renameChoice;
 }
 
 } // namespace quorvel

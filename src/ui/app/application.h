@@ -5,13 +5,17 @@
 #include "app/defaultsdialog.h"
 #include "app/mainwindow.h"
 #include "app/pageoptionsdialog.h"
+#include "files/renamerules.h"
 #include "imaging/advancedoptions.h"
 #include "imaging/advancedoptionswindow.h"
 #include "pageeditor/pageeditorwindow.h"
+#include "imaging/imagereplacewindow.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
 #include "viewers/pageview.h"
+#include "viewers/pictureviewer.h"
+#include "viewers/viewerrules.h"
 
 #include <QObject>
 #include <QPointer>
@@ -22,7 +26,11 @@
 namespace quorvel
 {
 
+class FileList;
 class Prompts;
+class frmFileManage;
+class frmFileManageRename;
+class frmRenameChoice;
 
 /// Owns the program-wide state and is the window registry: it creates a window on
 /// demand, hands out the live instance, and forgets it when it closes, so a window
@@ -136,6 +144,49 @@ public:
         m_shellLauncher = std::move(launcher);
     }
 
+    /// The flag that chooses the list the picture viewer walks (2: Image Replace).
+    ViewerSource &viewerSource()
+    {
+        return m_viewerSource;
+    }
+    /// The picture viewer, created on first use (hidden until shown).
+    picView *pictureViewer();
+    picView *pictureViewerIfOpen() const
+    {
+        return m_pictureViewer;
+    }
+    /// Shows the picture viewer, modeless.
+    picView *showPictureViewer();
+    /// The list the picture viewer walks: the Image Replace window's "Select Images:"
+    /// list while viewerSource is 2 and that window is open, else the main window's
+    /// source list (a closed Image Replace window has no list to walk).
+    FileList *viewerList();
+
+    /// The Image Replace window, created on first use.
+    Form2 *imageReplaceWindow();
+    Form2 *imageReplaceWindowIfOpen() const
+    {
+        return m_imageReplace;
+    }
+    /// Shows the Image Replace window, modeless.
+    Form2 *showImageReplace();
+    /// The batch renamer's rule, text, case, start number, confirmation state and
+    /// the last run's renames (for undo).
+    RenameState &renameState()
+    {
+        return m_renameState;
+    }
+    /// Shows the file manager ("File Management"), modeless, creating it when needed.
+    frmFileManage *showFileManager();
+    frmFileManage *fileManagerIfOpen() const;
+    /// Shows the File Renamer, modeless; the program keeps one instance of it.
+    frmFileManageRename *showFileRenamer();
+    frmFileManageRename *fileRenamerIfOpen() const;
+    /// The renamer's rule window ("Renaming Selections"), loaded on first use; it
+    /// stays loaded (hidden) after "&Rename!" until it is cancelled or closed.
+    frmRenameChoice *renameChoiceWindow();
+    frmRenameChoice *renameChoiceWindowIfOpen() const;
+
 private:
     /// The live tool window of that kind, made (and loaded) when there is none.
     template <typename Window> Window *toolWindow(QPointer<Window> &slot);
@@ -154,6 +205,13 @@ private:
     std::function<QWidget *()> m_htmlEditorFactory;
     QPointer<QWidget> m_htmlEditor;
     QPointer<Form4> m_headerFooterEditor;
+    ViewerSource m_viewerSource;
+    QPointer<picView> m_pictureViewer;
+    QPointer<Form2> m_imageReplace;
+    RenameState m_renameState;
+    QPointer<frmFileManage> m_fileManager;
+    QPointer<frmFileManageRename> m_fileRenamer;
+    QPointer<frmRenameChoice> m_renameChoice;
 };
 
 } // namespace quorvel

@@ -240,6 +240,15 @@ void frmForm::buildControls()
         onStepThumbSize(-1);
     });
     connect(m_noBorder, &QCheckBox::toggled, this, &frmForm::onBorderClicked);
+    // Double-clicks open the picture viewer: on the clicked entry, or on the
+    // previewed picture with the viewer's position left as it was.
+    connect(m_sourceFiles, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        viewPicture(item->text(), m_sourceFiles->row(item));
+    });
+    connect(m_preview, &ImageBox::doubleClicked, this, [this] {
+        if (!m_sourceFiles->fileName().isEmpty())
+            viewPicture(m_sourceFiles->fileName(), std::nullopt);
+    });
 
     const QString start = initialFolder();
     m_sourceFolders->setPath(start);
@@ -263,12 +272,18 @@ void frmForm::buildMenusAndToolbar()
     QAction *advanced = file->addAction(tr("&Advanced Options"));
     advanced->setObjectName(QStringLiteral("mnuAdv"));
     connect(advanced, &QAction::triggered, &m_app, &Application::showAdvancedOptions);
+    QAction *renameFiles = file->addAction(tr("&Rename..."));
+    renameFiles->setObjectName(QStringLiteral("mnuCreate3D"));
+    connect(renameFiles, &QAction::triggered, &m_app, &Application::showFileManager);
     QAction *editor = file->addAction(tr("HTML Editor"));
     editor->setObjectName(QStringLiteral("mnuEditor"));
     editor->setEnabled(m_app.canOpenHtmlEditor());
     connect(editor, &QAction::triggered, this, [this] {
         m_app.showHtmlEditor();
     });
+    QAction *imageReplace = file->addAction(tr("Image Replace"));
+    imageReplace->setObjectName(QStringLiteral("mnuImagereplace"));
+    connect(imageReplace, &QAction::triggered, &m_app, &Application::showImageReplace);
     file->addSeparator();
     QAction *help = file->addAction(tr("H&elp"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -489,6 +504,26 @@ void frmForm::createAndReport(const CreationRequest &request)
     reportCreation(this, m_app.prompts(), outcome);
     if (outcome.pageWritten)
         m_app.showPageView();
+}
+
+bool frmForm::noBorderTicked() const
+{
+    return m_noBorder->isChecked();
+}
+
+void frmForm::viewPicture(const QString &fileName, std::optional<int> atEntry)
+{
+    const bool wasOpen = m_app.pictureViewerIfOpen() != nullptr;
+    picView *viewer = m_app.pictureViewer();
+    if (!viewer->openPicture(sourcePathOf(fileName))) {
+        m_app.prompts().message(this, QStringLiteral("Can not open file!"), Prompts::Icon::Exclamation);
+        if (!wasOpen)
+            viewer->deleteLater(); // made for this picture only
+        return;
+    }
+    if (atEntry)
+        viewer->setPosition(*atEntry);
+    m_app.showPictureViewer();
 }
 
 void frmForm::tickHtmlCode()

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -90,6 +92,17 @@ public:
     {
         return m_preview;
     }
+    /// The source file list (File1), which the picture viewer walks.
+    FileList *sourceFileList() const
+    {
+        return m_sourceFiles;
+    }
+    /// Whether "No border" is ticked.
+    bool noBorderTicked() const;
+    /// Double-click in the source list or on the preview: the picture viewer on the
+    /// source folder's entry; from the list (atEntry) the viewer's position is that
+    /// entry, from the preview it stays where it was.
+    void viewPicture(const QString &fileName, std::optional<int> atEntry);
     ImageBox *workingBox() const
     {
         return m_worker;
