@@ -2,7 +2,7 @@
 # missing first (scripts/install-deps), then configure and build with CMake.
 PRESET ?= $(if $(CI),ci,default)
 
-.PHONY: all deps build run test format clean
+.PHONY: all deps build run test sanitize format clean
 
 all: build
 
@@ -19,8 +19,15 @@ run: build
 test: build
 	@ctest --preset $(PRESET)
 
+# The core, quorvel-batch and their tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then every fuzz target for a bounded time.
+sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build
+	rm -rf build build-sanitize

@@ -4,6 +4,7 @@
 #include "platform/atomicfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -91,6 +92,9 @@ std::optional<std::int16_t> toInt16(const QByteArray &field)
 
 bool SettingsStore::load(const QString &filePath, AppState &state)
 {
+    // Only a plain file: a named pipe in its place would block the start forever.
+    if (!QFileInfo(filePath).isFile())
+        return false;
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return false;

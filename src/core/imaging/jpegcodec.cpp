@@ -28,6 +28,11 @@ constexpr int kScaleDenominator = 8;
 constexpr int kExifMarker = JPEG_APP0 + 1;
 constexpr int kIccMarker = JPEG_APP0 + 2;
 constexpr int kMaxSegmentLength = 0xFFFF;
+// A progressive file may cut its picture into any number of scans, and every scan walks
+// the whole picture: a few thousand tiny scans make a small file that takes minutes to
+// decode. Real files have about ten; a file with more than this many is refused.
+constexpr int kMaxScans = 1000;
+constexpr int kTooManyScans = -1; // our own error code beside libjpeg's
 constexpr char kExifSignature[] = "Exif\0\0"; // 6 bytes with the terminating NUL
 
 struct ErrorManager {
@@ -83,6 +88,17 @@ void onEmitMessage(j_common_ptr cinfo, int msgLevel)
 
 void onOutputMessage(j_common_ptr) { }
 
+// Called by the decoder as it reads the file, at least once per row of blocks.
+void onProgress(j_common_ptr cinfo)
+{
+    if (!cinfo->is_decompressor || reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxScans)
+        return;
+    auto *err = reinterpret_cast<ErrorManager *>(cinfo->err);
+    err->code = kTooManyScans;
+    err->message[0] = '\0';
+    std::longjmp(err->jump, 1);
+}
+
 void initErrorManager(ErrorManager *err)
 {
     jpeg_std_error(&err->pub);
@@ -111,6 +127,9 @@ QString describeError(const ErrorManager &err)
     // Picture data that runs into the end marker (ours, see decode()) stops early.
     const bool ranOut = err.code == JWRN_HIT_MARKER && err.unreadMarker == JPEG_EOI;
     switch (ranOut ? int(JWRN_JPEG_EOF) : err.code) {
+    case kTooManyScans:
+        return QStringLiteral("The JPEG file is cut into more than %1 scans, far more than any picture needs.")
+            .arg(kMaxScans);
     case JWRN_JPEG_EOF:
     case JERR_INPUT_EOF:
     case JERR_INPUT_EMPTY:
@@ -148,12 +167,14 @@ struct Decoder {
     unsigned int iccLength = 0;
     unsigned char *pixels = nullptr;
     size_t bytesPerLine = 0;
+    jpeg_progress_mgr progress {};
 
     Decoder()
     {
         std::memset(&cinfo, 0, sizeof cinfo);
         initErrorManager(&err);
         cinfo.err = &err.pub;
+        progress.progress_monitor = onProgress;
     }
     ~Decoder()
     {
@@ -176,6 +197,7 @@ void stepReadHeader(void *context)
     auto *d = static_cast<Decoder *>(context);
     jpeg_decompress_struct *cinfo = &d->cinfo;
     jpeg_create_decompress(cinfo);
+    cinfo->progress = &d->progress;
     cinfo->mem->max_memory_to_use = kMaxWorkingMemory;
     jpeg_mem_src(cinfo, d->data, d->size);
     jpeg_save_markers(cinfo, kExifMarker, kMaxSegmentLength);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace quorvel
@@ -121,8 +122,9 @@ HeaderFooterTexts builtInTexts(const QString &pictureFolder)
 
 std::optional<HeaderFooterTexts> readTemplateFile(const QString &path)
 {
+    // Only a plain file: opening a named pipe would wait for a writer forever.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     // A read failure part-way keeps what was read.
     return parseTemplate(file.readAll());
@@ -131,6 +133,14 @@ std::optional<HeaderFooterTexts> readTemplateFile(const QString &path)
 std::optional<QString> readBoxFile(const QString &path, QString *reason)
 {
     QFile file(path);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        if (reason) {
+            *reason = QCoreApplication::translate("quorvel", "Could not read \"%1\": it is not a file.")
+                          .arg(QDir::toNativeSeparators(path));
+        }
+        return std::nullopt;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         if (reason) {
             *reason = QCoreApplication::translate("quorvel", "Could not read \"%1\": %2.")

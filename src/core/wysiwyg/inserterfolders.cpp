@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace quorvel
 {
@@ -15,9 +16,11 @@ QString storedFolderForm(const QString &folder)
     while (end > 0 && (folder[end - 1] == u'/' || folder[end - 1] == u'\\'))
         --end;
     if (end > 0) {
-        // A drive root ("C:\") keeps its separator, as "/" does.
-        if (end == 2 && folder[1] == u':' && end < folder.size())
-            return folder.left(3);
+        // A drive root ("C:\") keeps its separator, as "/" does. A bare "C:" gets one
+        // too: its box shows it with a separator, which would otherwise be kept at
+        // the next save (on Linux "a:/" names the same folder as "a:").
+        if (end == 2 && folder[1] == u':')
+            return end < folder.size() ? folder.left(3) : folder + u'/';
         return folder.left(end);
     }
     return folder.contains(u'/') ? QStringLiteral("/") : QString();
@@ -60,8 +63,9 @@ QByteArray formatInserterFolders(const InserterFolders &folders)
 
 InserterFolders readInserterFolders(const QString &path)
 {
+    // Only a plain file: opening a named pipe would wait for a writer forever.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
     return parseInserterFolders(file.readAll());
 }

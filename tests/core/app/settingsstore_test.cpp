@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace quorvel;
 
@@ -194,4 +195,21 @@ TEST(SettingsStore, FiveLineFilesLeaveTheFtpProgramAsItWas)
     EXPECT_EQ(state.FTPprog, QStringLiteral("/opt/ftp"));
     EXPECT_EQ(state.defPathToThumb, QStringLiteral("C:\\Thumbs"));
     EXPECT_EQ(state.tableBorder, 1);
+}
+
+TEST(SettingsStore, APipeOrFolderInPlaceOfTheFileIsNotRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Opening a pipe nobody writes to would wait forever at start-up.
+    const QString pipe = dir.filePath(QStringLiteral("quorvel.ins"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    for (const QString &path : { pipe, folder }) {
+        AppState state;
+        state.defPathToThumb = QStringLiteral("kept");
+        EXPECT_FALSE(SettingsStore::load(path, state)) << qPrintable(path);
+        EXPECT_EQ(state.defPathToThumb, QStringLiteral("kept"));
+    }
 }

@@ -2,9 +2,11 @@
 #include "pageeditor/headerfooter.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace quorvel;
 
@@ -137,4 +139,18 @@ TEST(HeaderFooterFiles, FailedWriteLeavesTheOldFileWhole)
     const QString message = writeBoxFile(blocker + QStringLiteral("/header.html"), "x\r\n");
     EXPECT_FALSE(message.isEmpty());
     EXPECT_EQ(test::readFile(blocker), QByteArray("old\r\n"));
+}
+
+TEST(HeaderFooterFiles, PipesAndFoldersAreNotRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A pipe nobody writes to would keep the editor waiting forever.
+    const QString pipe = dir.filePath(QStringLiteral("default.def"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(readTemplateFile(pipe).has_value());
+    QString reason;
+    EXPECT_FALSE(readBoxFile(pipe, &reason).has_value());
+    EXPECT_TRUE(reason.contains(QLatin1String("not a file"))) << qPrintable(reason);
+    EXPECT_FALSE(readBoxFile(dir.path(), &reason).has_value());
 }

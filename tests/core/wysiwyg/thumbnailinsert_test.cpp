@@ -181,6 +181,9 @@ TEST(InserterFolders, FileFormatAndStoredForm)
     EXPECT_EQ(storedFolderForm(QStringLiteral("\\")), QString());
     EXPECT_EQ(storedFolderForm(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
     EXPECT_EQ(storedFolderForm(QStringLiteral("C:\\web\\images\\\\")), QStringLiteral("C:\\web\\images"));
+    // A folder named like a bare drive does not grow a separator from one save to the next.
+    EXPECT_EQ(storedFolderForm(folderBoxText(storedFolderForm(QStringLiteral("a:")))),
+        storedFolderForm(QStringLiteral("a:")));
     EXPECT_EQ(folderBoxText(QStringLiteral("/a")), QStringLiteral("/a/"));
     EXPECT_EQ(folderBoxText(QStringLiteral("/")), QStringLiteral("/"));
     EXPECT_EQ(folderBoxText(QString()), QString()); // not a lone separator

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// quorvel-batch against what users' folders really hold and what really happens to
+// runs: picture names made of markup, quotes, line breaks, dashes and bytes that are not
+// text, and a run killed part way.
+#include "testsupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace quorvel;
+
+namespace
+{
+
+const QRegularExpression &anchorShape()
+{
+    static const QRegularExpression shape(
+        QStringLiteral("^<a href = [^ <>\"'`=]+><img src = [^ <>\"'`=]+ border = 0></a>$"));
+    return shape;
+}
+
+bool isStructureLine(const QByteArray &line)
+{
+    static const QList<QByteArray> lines {
+        "<TABLE border = 0>", "<TR>", "<TD>", "</TD>", "</TR><TR>", "</TD></TR></TABLE>"
+    };
+    return lines.contains(line);
+}
+
+// Every file under root, as paths relative to it.
+QStringList filesUnder(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files += QDir(root).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+TEST(BatchReliability, HostileNamesKeepThePageWellFormedAndNothingIsWrittenElsewhere)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString source = root.filePath(QStringLiteral("pictures"));
+    const QString dest = root.filePath(QStringLiteral("thumbs"));
+    const QString work = root.filePath(QStringLiteral("work"));
+    for (const QString &folder : { source, dest, work })
+        ASSERT_TRUE(QDir().mkpath(folder));
+
+    const QStringList names { QStringLiteral("<b onmouseover=alert(1)>x.jpg"),
+        QStringLiteral("say \"cheese\" & 'smile'.jpg"),
+        QStringLiteral("two\nlines.jpg"),
+        QStringLiteral("-rf.jpg"),
+        QStringLiteral("--size=1.jpg"),
+        QStringLiteral("%3Cb%3E #1?.jpg"),
+        QString(240, QLatin1Char('n')) + ".jpg",
+        QStringLiteral("back\\slash.jpg") };
+    const QString picture = test::testPicture(QStringLiteral("cameras/nikon-e950.jpg"));
+    for (const QString &name : names)
+        ASSERT_TRUE(QFile::copy(picture, QDir(source).filePath(name))) << qPrintable(name);
+    // A name that is not valid text in the system's encoding cannot be named in the
+    // program's text at all: it is left out of the run like a file of another type.
+    const QByteArray badName = QFile::encodeName(source) + "/bad\xff\xfe.jpg";
+    ASSERT_EQ(::link(QFile::encodeName(picture).constData(), badName.constData()), 0);
+
+    QProcess process;
+    process.setWorkingDirectory(work);
+    process.start(QStringLiteral(QUORVEL_BATCH_EXE),
+        { QStringLiteral("--page=index.html"), QStringLiteral("--columns=3"), source, dest });
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+
+    // Every line of the page is a table line, the empty header and footer, or one anchor
+    // around one image whose values hold no blank, quote or angle bracket.
+    const QByteArray page = test::readFile(QDir(source).filePath(QStringLiteral("index.html")));
+    ASSERT_TRUE(page.endsWith("\r\n"));
+    int anchors = 0;
+    // Split at CR LF only: a lone LF or CR inside a line would be a broken line.
+    const QList<QByteArray> lines = page.chopped(2).split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (i + 1 < lines.size()) {
+            ASSERT_TRUE(line.endsWith('\r')) << line.toStdString();
+            line.chop(1);
+        }
+        ASSERT_FALSE(line.contains('\r')) << line.toStdString();
+        if (line.isEmpty() || isStructureLine(line))
+            continue;
+        EXPECT_TRUE(anchorShape().match(QString::fromLatin1(line)).hasMatch()) << line.toStdString();
+        ++anchors;
+    }
+    EXPECT_EQ(anchors, names.size());
+
+    // The thumbnails went to the thumbnail folder under the pictures' names, and nothing
+    // was written anywhere else: not in the working folder, not beside the pictures.
+    QStringList expected;
+    for (const QString &name : names)
+        expected += QStringLiteral("pictures/") + name;
+    expected += QStringLiteral("pictures/index.html");
+    for (const QString &name : names)
+        expected += QStringLiteral("thumbs/") + name;
+    expected.sort();
+    QStringList found = filesUnder(root.path());
+    found.removeIf([](const QString &path) {
+        return path.startsWith(QLatin1String("pictures/bad"));
+    });
+    EXPECT_EQ(found, expected);
+    EXPECT_TRUE(QDir(work).isEmpty());
+}
+
+// A run killed at any moment leaves every file under its final name whole: each
+// thumbnail there is a complete picture, and the page is either the one from before
+// the run or the complete new one.
+TEST(BatchReliability, AKilledRunLeavesOnlyWholeFilesUnderTheirNames)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString source = root.filePath(QStringLiteral("pictures"));
+    const QString dest = root.filePath(QStringLiteral("thumbs"));
+    ASSERT_TRUE(QDir().mkpath(source));
+    const QDir cameras(test::testdataDir() + QStringLiteral("/cameras"));
+    int pictures = 0;
+    for (int copy = 0; copy < 3; ++copy) {
+        for (const QString &name : cameras.entryList({ QStringLiteral("*.jpg") }, QDir::Files)) {
+            const QString target = QDir(source).filePath(QStringLiteral("%1-%2").arg(copy).arg(name));
+            ASSERT_TRUE(QFile::link(cameras.filePath(name), target));
+            ++pictures;
+        }
+    }
+    const QString pagePath = QDir(source).filePath(QStringLiteral("index.html"));
+    const QByteArray oldPage("the page of an earlier run\r\n");
+
+    // Killed as soon as the first thumbnail is there, about half way, and near the end.
+    for (const int killAfter : { 1, pictures / 2, pictures - 2 }) {
+        ASSERT_TRUE(QDir(dest).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(dest));
+        ASSERT_TRUE(test::writeFile(pagePath, oldPage));
+
+        QProcess process;
+        process.start(QStringLiteral(QUORVEL_BATCH_EXE),
+            { QStringLiteral("--page=index.html"), QStringLiteral("--size=300"), source, dest });
+        ASSERT_TRUE(process.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        while (QDir(dest).entryList({ QStringLiteral("*.jpg") }, QDir::Files).size() < killAfter
+            && process.state() == QProcess::Running && waited.elapsed() < 60000)
+            QThread::msleep(2);
+        ::kill(pid_t(process.processId()), SIGKILL);
+        process.waitForFinished(10000);
+
+        const QStringList made = QDir(dest).entryList({ QStringLiteral("*.jpg") }, QDir::Files);
+        EXPECT_GE(made.size(), killAfter);
+        for (const QString &name : made) {
+            const QByteArray bytes = test::readFile(QDir(dest).filePath(name));
+            EXPECT_TRUE(bytes.startsWith("\xFF\xD8") && bytes.endsWith("\xFF\xD9")) << qPrintable(name);
+            QImageReader reader(QDir(dest).filePath(name));
+            EXPECT_FALSE(reader.read().isNull()) << qPrintable(name) << " after " << killAfter;
+        }
+        const QByteArray page = test::readFile(pagePath);
+        if (page != oldPage) {
+            EXPECT_EQ(page.count("<a href = "), pictures) << "after " << killAfter;
+            EXPECT_TRUE(page.endsWith("></a>\r\n"));
+        }
+    }
+}
