@@ -2,6 +2,7 @@
 #include "files/renamerules.h"
 
 #include "platform/numbers.h"
+#include "platform/paths.h"
 
 #include <cmath>
 
@@ -9,15 +10,6 @@ namespace quorvel
 {
 namespace
 {
-
-bool isSeparator(QChar c)
-{
-#ifdef Q_OS_WIN
-    return c == u'/' || c == u'\\';
-#else
-    return c == u'/';
-#endif
-}
 
 QString convertCase(const QString &text, std::int16_t caseCode)
 {
@@ -57,7 +49,7 @@ NameParts splitName(const QString &path)
 {
     NameParts parts;
     qsizetype cut = path.size();
-    while (cut > 0 && !isSeparator(path[cut - 1]))
+    while (cut > 0 && !isPathSeparator(path[cut - 1]))
         --cut;
     parts.folder = path.left(cut);
     parts.name = path.mid(cut);

@@ -10,15 +10,6 @@ namespace quorvel
 namespace
 {
 
-bool isSeparator(QChar c)
-{
-#ifdef Q_OS_WIN
-    return c == u'/' || c == u'\\';
-#else
-    return c == u'/';
-#endif
-}
-
 /// Compares two runs of digits by value without converting them (no overflow on
 /// long runs): leading zeros are skipped, then the longer run is the larger number.
 int compareDigitRuns(QStringView a, QStringView b)
@@ -42,14 +33,23 @@ QString joinPath(const QString &folder, const QString &name)
 {
     if (folder.isEmpty())
         return name;
-    if (isSeparator(folder.back()))
+    if (isPathSeparator(folder.back()))
         return folder + name;
     return folder + u'/' + name;
 }
 
+bool isPathSeparator(QChar c)
+{
+#ifdef Q_OS_WIN
+    return c == u'/' || c == u'\\';
+#else
+    return c == u'/';
+#endif
+}
+
 QString withTrailingSeparator(const QString &folder)
 {
-    if (folder.isEmpty() || isSeparator(folder.back()))
+    if (folder.isEmpty() || isPathSeparator(folder.back()))
         return folder;
     return folder + u'/';
 }
@@ -57,7 +57,7 @@ QString withTrailingSeparator(const QString &folder)
 QString fileNameOf(const QString &path)
 {
     for (qsizetype i = path.size() - 1; i >= 0; --i) {
-        if (isSeparator(path[i]))
+        if (isPathSeparator(path[i]))
             return path.mid(i + 1);
     }
     return path;

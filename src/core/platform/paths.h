@@ -17,6 +17,9 @@ QString joinPath(const QString &folder, const QString &name);
 /// "/" -> "/"); an empty folder stays empty.
 QString withTrailingSeparator(const QString &folder);
 
+/// Whether c separates folders in a path on this system ("/"; on Windows "\\" too).
+bool isPathSeparator(QChar c);
+
 /// The file name part of a path: the text after its last separator.
 QString fileNameOf(const QString &path);
 
