@@ -7,6 +7,8 @@
 #include "platform/prompts.h"
 #include "viewers/pageview.h"
 
+#include <QCoreApplication>
+
 namespace quorvel
 {
 namespace
@@ -42,6 +44,18 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
     , m_folders(std::move(folders))
     , m_prompts(std::move(prompts))
 {
+    // F1 in any window shows that window's page of the manual.
+    m_contextHelp = new ContextHelp(
+        [this](const QString &topic) {
+            showHelp(topic);
+        },
+        this);
+    // Ctrl+Tab leaves a box that takes Tab as text.
+    m_textAreaTabs = new TextAreaTabs(this);
+    if (QCoreApplication::instance()) {
+        QCoreApplication::instance()->installEventFilter(m_contextHelp);
+        QCoreApplication::instance()->installEventFilter(m_textAreaTabs);
+    }
 }
 
 Application::~Application()

@@ -8,9 +8,11 @@
 #include "imaging/advancedoptions.h"
 #include "imaging/advancedoptionswindow.h"
 #include "pageeditor/pageeditorwindow.h"
+#include "platform/contexthelp.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
+#include "platform/textareatabs.h"
 #include "viewers/pageview.h"
 
 #include <QObject>
@@ -154,6 +156,8 @@ private:
     std::function<QWidget *()> m_htmlEditorFactory;
     QPointer<QWidget> m_htmlEditor;
     QPointer<Form4> m_headerFooterEditor;
+    ContextHelp *m_contextHelp = nullptr;
+    TextAreaTabs *m_textAreaTabs = nullptr;
 };
 
 } // namespace quorvel

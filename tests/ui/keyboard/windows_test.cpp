@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every window the program opens, driven by keyboard alone: each control is reached
+// by Tab, has a name a screen reader can say, its "&" letters are unique, and F1
+// shows the window's own page of the manual.
+#include "../apptest.h"
+#include "../windowcatalog.h"
+#include "app/application.h"
+#include "keyboardcheck.h"
+#include "platform/contexthelp.h"
+#include "platform/helpwindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quorvel
+{
+namespace
+{
+
+class KeyboardTest : public test::AppTest, public ::testing::WithParamInterface<test::WindowOpener>
+{
+protected:
+    QWidget *openWindow()
+    {
+        start();
+        QWidget *window = GetParam().open(*m_app);
+        if (window) {
+            window->show();
+            window->raise();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        }
+        return window;
+    }
+};
+
+TEST_P(KeyboardTest, EveryControlIsReachedByTab)
+{
+    QWidget *window = openWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->objectName(), QLatin1String(GetParam().name));
+    ASSERT_FALSE(test::userControls(window).isEmpty());
+    EXPECT_EQ(test::controlsNotReachedByTab(window).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+TEST_P(KeyboardTest, EveryControlHasAnAccessibleName)
+{
+    QWidget *window = openWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(test::controlsWithoutAccessibleName(window).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+TEST_P(KeyboardTest, MnemonicsAreUniqueAndLeadToAControl)
+{
+    QWidget *window = openWindow();
+    ASSERT_NE(window, nullptr);
+    // The header and footer editor's tag menus keep their long-known captions.
+    const QStringList tolerated {
+        QStringLiteral("H&TML"), QStringLiteral("&Title"), QStringLiteral("&Undelined"), QStringLiteral("S&ubscript")
+    };
+    EXPECT_EQ(test::mnemonicFaults(window, tolerated).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+TEST_P(KeyboardTest, F1ShowsTheWindowsPageOfTheManual)
+{
+    QWidget *window = openWindow();
+    ASSERT_NE(window, nullptr);
+    const QString topic = helpTopicForWindow(window);
+    EXPECT_TRUE(HelpWindow::hasTopic(topic.section(QLatin1Char('#'), 0, 0))) << topic.toStdString();
+    if (window->objectName() != QLatin1String("helpWindow")) {
+        EXPECT_NE(topic, QStringLiteral("contents"));
+    }
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QWidget *focused = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyClick(focused, Qt::Key_F1);
+    HelpWindow *help = m_app->helpWindowIfOpen();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentTopic(), topic.section(QLatin1Char('#'), 0, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows,
+    KeyboardTest,
+    ::testing::ValuesIn(test::windowCatalog()),
+    [](const ::testing::TestParamInfo<test::WindowOpener> &info) {
+        return std::string(info.param.name);
+    });
+
+TEST_F(KeyboardTest, CtrlTabLeavesABoxThatTakesTabAsTextBothWays)
+{
+    start();
+    QWidget *editor = m_app->showHeaderFooterEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor));
+    editor->activateWindow();
+    QApplication::setActiveWindow(editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    auto *header = control<QPlainTextEdit>(editor, "Text1");
+    header->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), header);
+    const QString before = header->toPlainText();
+    QTest::keyClick(header, Qt::Key_Tab); // a tab character, as in any text editor
+    EXPECT_EQ(header->toPlainText().size(), before.size() + 1);
+    EXPECT_EQ(QApplication::focusWidget(), header);
+    QTest::keyClick(header, Qt::Key_Tab, Qt::ControlModifier);
+    QWidget *next = QApplication::focusWidget();
+    EXPECT_NE(next, header);
+    EXPECT_EQ(next->window(), editor);
+    header->setFocus();
+    QTest::keyClick(header, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), header);
+    EXPECT_NE(QApplication::focusWidget(), next);
+}
+
+TEST(ContextHelpTopics, AMessageBoxTakesThePageOfItsWindowAndAStrayWindowTheContents)
+{
+    QWidget editor;
+    editor.setObjectName(QStringLiteral("Form4"));
+    QWidget message(&editor, Qt::Dialog);
+    message.setObjectName(QStringLiteral("qt_msgbox"));
+    QLineEdit box(&message);
+    EXPECT_EQ(helpTopicForWindow(&box), QStringLiteral("header-footer-editor"));
+    QWidget stray;
+    EXPECT_EQ(helpTopicForWindow(&stray), QStringLiteral("contents"));
+    EXPECT_EQ(helpTopicForWindow(nullptr), QStringLiteral("contents"));
+}
+
+TEST(ContextHelpTopics, ASectionOpensItsPageAtThatSection)
+{
+    HelpWindow help;
+    help.showTopic(QStringLiteral("gallery#options"));
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("gallery"));
+    help.showTopic(QStringLiteral("no-such-page#options"));
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("contents"));
+    EXPECT_TRUE(HelpWindow::hasTopic(QStringLiteral("getting-started")));
+}
+
+} // namespace
+} // namespace quorvel
