@@ -11,6 +11,7 @@ version=$2
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 prefix=$work/prefix
+mkdir -m 700 "$work/run"
 fail() { echo "install test: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -40,7 +41,7 @@ out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/quorvel" -
 [ "$out" = "quorvel $version" ] || fail "quorvel --version said: $out"
 env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -q '^Usage: quorvel' || fail "quorvel --help"
 set +e
-"$prefix/bin/quorvel" --no-such-option >/dev/null 2>"$work/err"
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/run "$prefix/bin/quorvel" --no-such-option >/dev/null 2>"$work/err"
 status=$?
 set -e
 [ $status = 2 ] || fail "an unknown option gave exit status $status"
