@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// quorvel_screenshots OUTDIR PICTURES: starts the program over a temporary program
-// folder, points the main window at a copy of PICTURES with a few of them chosen and
-// one previewed, then opens every window of the window catalogue in turn and saves
+// quorvel_screenshots OUTDIR PICTURES [WORKDIR]: starts the program over a temporary
+// program folder, points the main window at a copy of PICTURES (in
+// WORKDIR/Pictures/Holiday, by default in a temporary folder) with a few of them
+// chosen and one previewed, then opens every window of the window catalogue in turn and saves
 // a PNG of each, named after the window, in OUTDIR. Run by scripts/screenshots.
 #include "app/application.h"
 #include "platform/filelist.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <optional>
 
 namespace
 {
@@ -35,17 +37,20 @@ int main(int argc, char **argv)
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 3) {
-        std::fputs("usage: quorvel_screenshots OUTDIR PICTURES\n", stderr);
+    if (arguments.size() != 3 && arguments.size() != 4) {
+        std::fputs("usage: quorvel_screenshots OUTDIR PICTURES [WORKDIR]\n", stderr);
         return 2;
     }
     const QString outDir = arguments[1];
     QDir().mkpath(outDir);
 
     using namespace quorvel;
-    QTemporaryDir work;
-    const QString program = work.filePath(QStringLiteral("program"));
-    const QString pictures = work.filePath(QStringLiteral("Pictures/holiday"));
+    std::optional<QTemporaryDir> temporary;
+    if (arguments.size() == 3)
+        temporary.emplace();
+    const QDir work(temporary ? temporary->path() : arguments[3]);
+    const QString program = work.filePath(QStringLiteral(".quorvel"));
+    const QString pictures = work.filePath(QStringLiteral("Pictures/Holiday"));
     QDir().mkpath(program);
     QDir().mkpath(pictures + QStringLiteral("/thumbs"));
     for (const QString &logo : { QStringLiteral("vellodeflogo.jpg"), QStringLiteral("line.jpg") })
@@ -54,7 +59,7 @@ int main(int argc, char **argv)
     for (const QString &name : source.entryList({ QStringLiteral("*.jpg") }, QDir::Files))
         QFile::copy(source.filePath(name), pictures + QLatin1Char('/') + name);
 
-    Application app(ProgramFolder(program, program, work.filePath(QStringLiteral("data"))),
+    Application app(ProgramFolder(program, program, work.filePath(QStringLiteral(".local/share/Quorvel"))),
         std::make_unique<ScriptedPrompts>());
     int failed = 0;
     for (const test::WindowOpener &entry : test::windowCatalog()) {
@@ -73,8 +78,8 @@ int main(int argc, char **argv)
             files->refresh();
             for (int i = 0; i < files->count() && i < 4; ++i)
                 files->item(i)->setSelected(true);
-            if (files->count() > 0)
-                files->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+            if (files->count() > 1)
+                files->setCurrentRow(1, QItemSelectionModel::NoUpdate);
         }
         if (auto *help = app.helpWindowIfOpen(); help && help == window)
             help->showTopic(QStringLiteral("getting-started"));
