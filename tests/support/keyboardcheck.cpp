@@ -47,6 +47,12 @@ bool isControl(const QWidget *widget)
     // editor, a scroll area's bars) belong to that control.
     if (widget->objectName().startsWith(QLatin1String("qt_")))
         return false;
+    // The focus proxy of an enclosing control (a web view's drawing surface) is
+    // that control.
+    for (const QWidget *w = widget->parentWidget(); w; w = w->parentWidget()) {
+        if (w->focusProxy() == widget)
+            return false;
+    }
     if (qobject_cast<const QLineEdit *>(widget) && qobject_cast<const QAbstractSpinBox *>(widget->parentWidget()))
         return false;
     if (qobject_cast<const QLineEdit *>(widget) && qobject_cast<const QComboBox *>(widget->parentWidget()))
