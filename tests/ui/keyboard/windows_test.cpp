@@ -10,9 +10,12 @@
 #include "platform/helpwindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +117,35 @@ TEST_F(KeyboardTest, CtrlTabLeavesABoxThatTakesTabAsTextBothWays)
     QTest::keyClick(header, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_NE(QApplication::focusWidget(), header);
     EXPECT_NE(QApplication::focusWidget(), next);
+}
+
+TEST(KeyboardCheck, FindsTheFaultsItLooksFor)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *save = new QPushButton(QStringLiteral("&Save"));
+    auto *size = new QPushButton(QStringLiteral("&Size"));
+    auto *label = new QLabel(QStringLiteral("&Name:"));
+    auto *unnamed = new QLineEdit;
+    unnamed->setObjectName(QStringLiteral("unnamed"));
+    auto *unreachable = new QPushButton(QStringLiteral("Go"));
+    unreachable->setObjectName(QStringLiteral("unreachable"));
+    unreachable->setFocusPolicy(Qt::NoFocus);
+    for (QWidget *widget : std::initializer_list<QWidget *> { save, size, label, unnamed, unreachable })
+        layout->addWidget(widget);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    const QStringList mnemonics = test::mnemonicFaults(&window);
+    EXPECT_TRUE(mnemonics.contains(QStringLiteral("'s' in &Save, &Size"))) << mnemonics.join(u'|').toStdString();
+    EXPECT_TRUE(mnemonics.join(u'|').contains(QStringLiteral("has a mnemonic but no buddy")));
+    EXPECT_EQ(test::controlsWithoutAccessibleName(&window), QStringList { QStringLiteral("unnamed (QLineEdit)") });
+    EXPECT_EQ(test::controlsNotReachedByTab(&window), QStringList { QStringLiteral("unreachable (QPushButton)") });
+
+    // A buddy gives the box its name and the label's letter a place to go.
+    label->setBuddy(unnamed);
+    EXPECT_TRUE(test::controlsWithoutAccessibleName(&window).isEmpty());
+    EXPECT_FALSE(test::mnemonicFaults(&window).join(u'|').contains(QStringLiteral("no buddy")));
 }
 
 TEST(ContextHelpTopics, AMessageBoxTakesThePageOfItsWindowAndAStrayWindowTheContents)
