@@ -7,6 +7,7 @@
 #include "platform/prompts.h"
 #include "viewers/pageview.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 namespace quorvel
@@ -107,8 +108,15 @@ QWidget *Application::showHtmlEditor()
 
 void Application::showHelp(const QString &topic)
 {
+    // Over a modal dialog the help window belongs to that dialog, else the dialog
+    // would block it: readable, but not to be scrolled or clicked.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == m_help)
+        modal = nullptr;
+    if (m_help && modal && m_help->parentWidget() != modal)
+        m_help->setParent(modal, Qt::Window);
     if (!m_help) {
-        m_help = new HelpWindow;
+        m_help = new HelpWindow(modal);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_help->showTopic(topic);

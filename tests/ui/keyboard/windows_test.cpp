@@ -119,6 +119,31 @@ TEST_F(KeyboardTest, CtrlTabLeavesABoxThatTakesTabAsTextBothWays)
     EXPECT_NE(QApplication::focusWidget(), next);
 }
 
+TEST_F(KeyboardTest, F1OverAModalDialogShowsHelpThatTheDialogDoesNotBlock)
+{
+    start();
+    m_app->showHelp(QStringLiteral("contents")); // already open, then a dialog comes
+    auto *picker = new savedirs(*m_app, QDir::homePath(), m_app->mainWindow());
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    picker->setWindowModality(Qt::ApplicationModal);
+    picker->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picker));
+    picker->activateWindow();
+    QApplication::setActiveWindow(picker);
+    ASSERT_EQ(QApplication::activeModalWidget(), picker);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : picker, Qt::Key_F1);
+    HelpWindow *help = m_app->helpWindowIfOpen();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentTopic(), QStringLiteral("html-editor"));
+    EXPECT_EQ(help->parentWidget(), picker); // a window of the dialog: not blocked by it
+    EXPECT_TRUE(help->isWindow());
+    picker->close();
+    QTRY_VERIFY(m_app->helpWindowIfOpen() == nullptr); // it goes with its dialog
+    m_app->showHelp(QStringLiteral("gallery"));
+    ASSERT_NE(m_app->helpWindowIfOpen(), nullptr);
+    EXPECT_EQ(m_app->helpWindowIfOpen()->parentWidget(), nullptr);
+}
+
 TEST(KeyboardCheck, FindsTheFaultsItLooksFor)
 {
     QWidget window;
