@@ -1,21 +1,84 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "platform/prompts.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/webengine.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace
+{
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    // --help and --version answer before anything needs a display, so they work on
+    // a text console and over ssh.
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments += QString::fromLocal8Bit(argv[i]);
+    const quorvel::ProgramCommand early = quorvel::parseProgramArguments(rawArguments);
+    if (early.action == quorvel::ProgramCommand::Action::ShowHelp) {
+        print(stdout, quorvel::programHelpText());
+        return 0;
+    }
+    if (early.action == quorvel::ProgramCommand::Action::ShowVersion) {
+        print(stdout, quorvel::programVersionBanner());
+        return 0;
+    }
+
     quorvel::prepareWebEngine();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    // Matches the window to example.quorvel.Quorvel.desktop (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.Quorvel"));
 
-    quorvel::Application app(quorvel::ProgramFolder::forRunningProgram(), std::make_unique<quorvel::QtPrompts>());
+    // What is left once the toolkit has taken its own options (-platform, ...).
+    const quorvel::ProgramCommand command = quorvel::parseProgramArguments(QApplication::arguments().mid(1));
+    if (command.action == quorvel::ProgramCommand::Action::Refuse) {
+        print(stderr, command.error + QLatin1Char('\n'));
+        return 2;
+    }
+
+    // A translation of the program's texts, when one ships for the user's language
+    // (translations/quorvel_LANG.qm in the data folder), and then the toolkit's own
+    // for its standard buttons; without one, everything stays in English.
+    const quorvel::ProgramFolder folders = quorvel::ProgramFolder::forRunningProgram();
+    QTranslator programTexts;
+    QTranslator qtTexts;
+    if (programTexts.load(QLocale(),
+            QStringLiteral("quorvel"),
+            QStringLiteral("_"),
+            folders.dataDir() + QStringLiteral("/translations"))) {
+        QApplication::installTranslator(&programTexts);
+        if (qtTexts.load(QLocale(),
+                QStringLiteral("qtbase"),
+                QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtTexts);
+    }
+
+    quorvel::Application app(folders, std::make_unique<quorvel::QtPrompts>());
     quorvel::registerHtmlEditor(app);
     app.mainWindow()->show();
+    // For the install test: start up fully (settings read, logo pictures copied, main
+    // window shown), then quit as File > Exit would.
+    if (qEnvironmentVariableIsSet("QUORVEL_TEST_QUIT_AFTER_START"))
+        QTimer::singleShot(0, app.mainWindow(), &QWidget::close);
     return QApplication::exec();
 }

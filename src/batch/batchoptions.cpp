@@ -3,6 +3,7 @@
 
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,32 +27,33 @@ std::optional<int> wholeIn(const QString &text, int lowest, int highest)
 
 QString helpText()
 {
-    return QStringLiteral("Usage: quorvel-batch [options] SOURCE DEST\n"
-                          "Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with\n"
-                          "--page, a gallery page in SOURCE that links each thumbnail to its picture.\n"
-                          "\n"
-                          "  -s, --size N            thumbnail size in pixels, 1 to 32767 (default 90)\n"
-                          "      --no-border         thumbnails without the frame\n"
-                          "  -p, --prefix P          name each thumbnail P + picture name\n"
-                          "      --page NAME         also write the gallery page NAME in SOURCE\n"
-                          "      --image-folder REF  image folder reference put before each thumbnail name\n"
-                          "      --columns N         lay the page out as a table of N columns\n"
-                          "      --table-border      table border 1 (default 0)\n"
-                          "      --header FILE       header text: the file's contents, verbatim (default empty)\n"
-                          "      --footer FILE       footer text, likewise\n"
-                          "  -q, --quality Q         JPEG quality, 0 to 100 (default 85)\n"
-                          "      --smoothing S       JPEG smoothing, 0 to 100 (default 0)\n"
-                          "      --dct METHOD        slow, fast or float (default fast)\n"
-                          "      --no-optimize       optimized Huffman coding off (on by default)\n"
-                          "      --fancy-upsampling  smooth chroma upsampling when decoding\n"
-                          "  -j, --jobs N            worker threads (default: one per core)\n"
-                          "      --quiet             no summary line\n"
-                          "      --progress          show the count of pictures done on standard error\n"
-                          "  -h, --help              show this text\n"
-                          "      --version           show the version\n"
-                          "\n"
-                          "Exit status: 0 done (pictures that could not be read are named on standard\n"
-                          "error), 1 refused or the page could not be written, 2 bad options or folders.\n");
+    return QCoreApplication::translate("quorvel-batch",
+        "Usage: quorvel-batch [options] SOURCE DEST\n"
+        "Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with\n"
+        "--page, a gallery page in SOURCE that links each thumbnail to its picture.\n"
+        "\n"
+        "  -s, --size N            thumbnail size in pixels, 1 to 32767 (default 90)\n"
+        "      --no-border         thumbnails without the frame\n"
+        "  -p, --prefix P          name each thumbnail P + picture name\n"
+        "      --page NAME         also write the gallery page NAME in SOURCE\n"
+        "      --image-folder REF  image folder reference put before each thumbnail name\n"
+        "      --columns N         lay the page out as a table of N columns\n"
+        "      --table-border      table border 1 (default 0)\n"
+        "      --header FILE       header text: the file's contents, verbatim (default empty)\n"
+        "      --footer FILE       footer text, likewise\n"
+        "  -q, --quality Q         JPEG quality, 0 to 100 (default 85)\n"
+        "      --smoothing S       JPEG smoothing, 0 to 100 (default 0)\n"
+        "      --dct METHOD        slow, fast or float (default fast)\n"
+        "      --no-optimize       optimized Huffman coding off (on by default)\n"
+        "      --fancy-upsampling  smooth chroma upsampling when decoding\n"
+        "  -j, --jobs N            worker threads (default: one per core)\n"
+        "      --quiet             no summary line\n"
+        "      --progress          show the count of pictures done on standard error\n"
+        "  -h, --help              show this text\n"
+        "      --version           show the version\n"
+        "\n"
+        "Exit status: 0 done (pictures that could not be read are named on standard\n"
+        "error), 1 refused or the page could not be written, 2 bad options or folders.\n");
 }
 
 QString parseArguments(const QStringList &arguments, BatchOptions &options)
@@ -82,10 +84,11 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
         const auto number = [&](int lowest, int highest, int &target) -> QString {
             const std::optional<QString> text = value();
             if (!text)
-                return QStringLiteral("%1 needs a number.").arg(name);
+                return QCoreApplication::translate("quorvel-batch", "%1 needs a number.").arg(name);
             const std::optional<int> parsed = wholeIn(*text, lowest, highest);
             if (!parsed)
-                return QStringLiteral("%1 needs a whole number from %2 to %3, not \"%4\".")
+                return QCoreApplication::translate(
+                    "quorvel-batch", "%1 needs a whole number from %2 to %3, not \"%4\".")
                     .arg(name)
                     .arg(lowest)
                     .arg(highest)
@@ -96,7 +99,7 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
         const auto text = [&](QString &target) -> QString {
             const std::optional<QString> given = value();
             if (!given)
-                return QStringLiteral("%1 needs a value.").arg(name);
+                return QCoreApplication::translate("quorvel-batch", "%1 needs a value.").arg(name);
             target = *given;
             return {};
         };
@@ -146,7 +149,8 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
             error = text(method);
             const QStringList methods { QStringLiteral("slow"), QStringLiteral("fast"), QStringLiteral("float") };
             if (error.isEmpty() && !methods.contains(method))
-                error = QStringLiteral("--dct takes slow, fast or float, not \"%1\".").arg(method);
+                error = QCoreApplication::translate("quorvel-batch", "--dct takes slow, fast or float, not \"%1\".")
+                            .arg(method);
             settings.dctMethod = int(methods.indexOf(method));
         } else if (name == QLatin1String("--no-optimize")) {
             settings.optimizeCoding = false;
@@ -166,7 +170,7 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
             positional += arguments.mid(i + 1);
             break;
         } else if (name.startsWith(QLatin1Char('-')) && name.size() > 1) {
-            error = QStringLiteral("Unknown option %1 (see --help).").arg(name);
+            error = QCoreApplication::translate("quorvel-batch", "Unknown option %1 (see --help).").arg(name);
         } else {
             positional += argument;
         }
@@ -177,10 +181,10 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
         return {};
     settings.boxSize = size;
     if (positional.size() != 2)
-        return QStringLiteral("Give a SOURCE and a DEST folder (see --help).");
+        return QCoreApplication::translate("quorvel-batch", "Give a SOURCE and a DEST folder (see --help).");
     for (const QString &folder : positional) {
         if (!QFileInfo(folder).isDir())
-            return QStringLiteral("\"%1\" is not a folder.").arg(folder);
+            return QCoreApplication::translate("quorvel-batch", "\"%1\" is not a folder.").arg(folder);
     }
     options.request.sourceFolder = QFileInfo(positional[0]).absoluteFilePath();
     options.request.destFolder = QFileInfo(positional[1]).absoluteFilePath();

@@ -66,12 +66,14 @@ int main(int argc, char **argv)
     if (!outcome.pageError.isEmpty())
         printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.pageError);
     if (!options.quiet) {
-        QString summary = QStringLiteral("%1 thumbnails written to %2, %3 pictures failed")
-                              .arg(outcome.written)
-                              .arg(QDir::toNativeSeparators(options.request.destFolder))
-                              .arg(outcome.failures.size());
+        QString summary =
+            QCoreApplication::translate("quorvel-batch", "%1 thumbnails written to %2, %3 pictures failed")
+                .arg(outcome.written)
+                .arg(QDir::toNativeSeparators(options.request.destFolder))
+                .arg(outcome.failures.size());
         if (outcome.pageWritten)
-            summary += QStringLiteral(", gallery page %1").arg(QDir::toNativeSeparators(outcome.pagePath));
+            summary += QCoreApplication::translate("quorvel-batch", ", gallery page %1")
+                           .arg(QDir::toNativeSeparators(outcome.pagePath));
         printLine(stdout, summary + QLatin1Char('.'));
     }
     return outcome.pageError.isEmpty() ? 0 : 1;

@@ -5,8 +5,10 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "editortesthelpers.h"
+#include "keyboardcheck.h"
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
+#include "platform/textareatabs.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/inserthtmldlg.h"
 #include "wysiwyg/inserttabledlg.h"
@@ -567,6 +569,34 @@ TEST(MainWindowEntry, HtmlEditorOpensTheEditor)
     editor->findChild<QAction *>(QStringLiteral("mnuHelpTopics"))->trigger();
     ASSERT_NE(app.helpWindowIfOpen(), nullptr);
     EXPECT_TRUE(app.helpWindowIfOpen()->isVisible());
+}
+
+// The editor and its dialogs by keyboard alone: names for screen readers, unique "&"
+// letters, and every control of the dialogs reached by Tab. (The page itself takes
+// Tab as text, as a word processor does.)
+TEST_F(MainFormTest, KeyboardAndScreenReaderReachEveryControl)
+{
+    // As in the program, Ctrl+Tab leaves the HTML box.
+    TextAreaTabs textAreaTabs;
+    QCoreApplication::instance()->installEventFilter(&textAreaTabs);
+    EXPECT_EQ(test::controlsWithoutAccessibleName(&window()).join(QLatin1Char('\n')).toStdString(), "");
+    EXPECT_EQ(test::mnemonicFaults(&window()).join(QLatin1Char('\n')).toStdString(), "");
+
+    InsertTableDlg table(*window().editor(), *s_prompts, &window());
+    table.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+    EXPECT_EQ(test::controlsNotReachedByTab(&table).join(QLatin1Char('\n')).toStdString(), "");
+    EXPECT_EQ(test::controlsWithoutAccessibleName(&table).join(QLatin1Char('\n')).toStdString(), "");
+    EXPECT_EQ(test::mnemonicFaults(&table).join(QLatin1Char('\n')).toStdString(), "");
+    table.close();
+
+    InsertHTMLDlg html(*window().editor(), &window());
+    html.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&html));
+    EXPECT_EQ(test::controlsNotReachedByTab(&html).join(QLatin1Char('\n')).toStdString(), "");
+    EXPECT_EQ(test::controlsWithoutAccessibleName(&html).join(QLatin1Char('\n')).toStdString(), "");
+    EXPECT_EQ(test::mnemonicFaults(&html).join(QLatin1Char('\n')).toStdString(), "");
+    html.close();
 }
 
 } // namespace

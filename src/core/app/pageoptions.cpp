@@ -14,7 +14,7 @@ namespace quorvel
 
 QString noPageNameMessage()
 {
-    return QStringLiteral("No name selected for HTML file!");
+    return QCoreApplication::translate("saveto", "No name selected for HTML file!");
 }
 
 QString applyPageOptions(AppState &state, const PageOptionsForm &form)

@@ -28,11 +28,6 @@ namespace
 
 constexpr auto kProgressInterval = std::chrono::milliseconds(40);
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CreationRun", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -174,17 +169,23 @@ private:
 QString openPage(QSaveFile &file, const QString &path, const QString &htmlFileName, const QSet<QString> &pictures)
 {
     if (htmlFileName.isEmpty())
-        return tr("The gallery page was not written: no name is set for it. Choose one with \"Code Options\".");
+        return QCoreApplication::translate("CreationRun",
+            "The gallery page was not written: no name is set for it. Choose one with \"Code Options\".");
     const QFileInfo info(path);
     if (info.isDir())
-        return tr("The gallery page \"%1\" could not be written: a folder has that name.").arg(native(path));
+        return QCoreApplication::translate(
+            "CreationRun", "The gallery page \"%1\" could not be written: a folder has that name.")
+            .arg(native(path));
     if (pictures.contains(fileIdentity(path)))
-        return tr("The gallery page \"%1\" was not written: it would replace one of the pictures.").arg(native(path));
+        return QCoreApplication::translate(
+            "CreationRun", "The gallery page \"%1\" was not written: it would replace one of the pictures.")
+            .arg(native(path));
     file.setFileName(path);
     // Unbuffered: every write reaches the file at once, so a full disk is an error
     // the commit sees rather than one lost in a final flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return tr("The gallery page \"%1\" could not be written: %2.").arg(native(path), file.errorString());
+        return QCoreApplication::translate("CreationRun", "The gallery page \"%1\" could not be written: %2.")
+            .arg(native(path), file.errorString());
     return {};
 }
 
@@ -215,8 +216,9 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
     }
     if (request.rename && (request.prefix.contains(QLatin1Char('/')) || request.prefix.contains(QLatin1Char('\\')))) {
         outcome.result = CreationOutcome::Result::Refused;
-        outcome.refusal = tr("The prefix \"%1\" holds a folder separator. A thumbnail name cannot lead into "
-                             "another folder; choose a prefix without \"/\" or \"\\\".")
+        outcome.refusal = QCoreApplication::translate("CreationRun",
+            "The prefix \"%1\" holds a folder separator. A thumbnail name cannot lead into "
+            "another folder; choose a prefix without \"/\" or \"\\\".")
                               .arg(request.prefix);
         return outcome;
     }
@@ -234,8 +236,9 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         names[i] = fileNameOf(request.pictures[i]);
         targets[i] = joinPath(request.destFolder, thumbnailName(request.rename, request.prefix, names[i]));
         if (pictureIdentities.contains(fileIdentity(targets[i])))
-            refusals[i] =
-                tr("\"%1\" is one of the pictures; its thumbnail was not written over it.").arg(native(targets[i]));
+            refusals[i] = QCoreApplication::translate(
+                "CreationRun", "\"%1\" is one of the pictures; its thumbnail was not written over it.")
+                              .arg(native(targets[i]));
     }
 
     GalleryWriter writer(state);
@@ -304,8 +307,9 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         if (page.commit())
             outcome.pageWritten = true;
         else
-            outcome.pageError = tr("The gallery page \"%1\" could not be written: %2.")
-                                    .arg(native(outcome.pagePath), page.errorString());
+            outcome.pageError =
+                QCoreApplication::translate("CreationRun", "The gallery page \"%1\" could not be written: %2.")
+                    .arg(native(outcome.pagePath), page.errorString());
     }
     if (request.writePage)
         state.pageFolder = withTrailingSeparator(request.sourceFolder);

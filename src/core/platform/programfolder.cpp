@@ -20,12 +20,19 @@ ProgramFolder::ProgramFolder(QString writableDir, QString dataDir, QString userD
 
 ProgramFolder ProgramFolder::forRunningProgram()
 {
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (QFileInfo(exeDir).isWritable())
-        return ProgramFolder(exeDir, exeDir, userData);
+    return forExecutableIn(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+ProgramFolder ProgramFolder::forExecutableIn(
+    const QString &exeDir, const QString &configDir, const QString &userDataDir)
+{
     const QString installData = QDir::cleanPath(exeDir + QStringLiteral("/../share/quorvel"));
-    return ProgramFolder(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), installData, userData);
+    const bool installedLayout = QFileInfo(exeDir).fileName() == QLatin1String("bin") && QFileInfo(installData).isDir();
+    if (!installedLayout && QFileInfo(exeDir).isWritable())
+        return ProgramFolder(exeDir, exeDir, userDataDir);
+    return ProgramFolder(configDir, installData, userDataDir);
 }
 
 QString ProgramFolder::fileForWriting(const QString &name) const

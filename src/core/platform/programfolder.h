@@ -21,6 +21,21 @@ public:
     /// The folders for the running executable, decided as described above.
     static ProgramFolder forRunningProgram();
 
+    /// The rule itself, for an executable in exeDir. An installed program is one whose
+    /// executable lies in a bin/ folder with share/quorvel beside it, or whose folder
+    /// is read-only: it writes to configDir and reads its shipped files from
+    /// share/quorvel. Any other (a build tree, a portable copy) keeps everything in
+    /// its own folder. A user's own install into a writable prefix (~/.local) thus
+    /// still counts as installed, and root running an installed program does not
+    /// write beside it.
+    static ProgramFolder forExecutableIn(const QString &exeDir, const QString &configDir, const QString &userDataDir);
+
+    /// Whether the program runs as an installed one (see forExecutableIn).
+    bool isInstalled() const
+    {
+        return m_writableDir != m_dataDir;
+    }
+
     /// Folder of the files the program writes (settings and remembered folders).
     QString writableDir() const
     {

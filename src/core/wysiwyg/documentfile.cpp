@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wysiwyg/documentfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,21 +15,21 @@ QString loadErrorReason(std::uint32_t error)
 {
     switch (error) {
     case DocumentInvalidArgument:
-        return QStringLiteral("Invalid argument");
+        return QCoreApplication::translate("DocumentFile", "Invalid argument");
     case DocumentAccessDenied:
-        return QStringLiteral("Access denied");
+        return QCoreApplication::translate("DocumentFile", "Access denied");
     case DocumentFileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("DocumentFile", "File not found");
     case DocumentPathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("DocumentFile", "Path not found");
     case DocumentFrameset:
-        return QStringLiteral("Document contains a frameset");
+        return QCoreApplication::translate("DocumentFile", "Document contains a frameset");
     case DocumentServerScript:
-        return QStringLiteral("Document is primarily server side script");
+        return QCoreApplication::translate("DocumentFile", "Document is primarily server side script");
     case DocumentUnexpected:
-        return QStringLiteral("Unexpected error");
+        return QCoreApplication::translate("DocumentFile", "Unexpected error");
     default:
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("DocumentFile", "Unknown error");
     }
 }
 
@@ -36,17 +37,17 @@ QString saveErrorReason(std::uint32_t error)
 {
     switch (error) {
     case DocumentInvalidArgument:
-        return QStringLiteral("Invalid argument");
+        return QCoreApplication::translate("DocumentFile", "Invalid argument");
     case DocumentAccessDenied:
-        return QStringLiteral("Access denied");
+        return QCoreApplication::translate("DocumentFile", "Access denied");
     case DocumentDiskFull:
-        return QStringLiteral("Disk is full");
+        return QCoreApplication::translate("DocumentFile", "Disk is full");
     case DocumentPathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("DocumentFile", "Path not found");
     case DocumentUnexpected:
-        return QStringLiteral("Unexpected error");
+        return QCoreApplication::translate("DocumentFile", "Unexpected error");
     default:
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("DocumentFile", "Unknown error");
     }
 }
 

@@ -15,11 +15,6 @@ namespace quorvel
 namespace
 {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("quorvel::Form1", text);
-}
-
 bool isPlainUrlCharacter(QChar c)
 {
     if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))
@@ -119,7 +114,7 @@ ThumbnailPlan planThumbnail(const ThumbnailRequest &request)
 {
     ThumbnailPlan plan;
     if (request.picturePath.isEmpty()) {
-        plan.error = tr("Choose a picture with \"Browse\" first.");
+        plan.error = QCoreApplication::translate("quorvel::Form1", "Choose a picture with \"Browse\" first.");
         return plan;
     }
     const QString pictureName = fileNameOf(request.picturePath);
@@ -127,19 +122,22 @@ ThumbnailPlan planThumbnail(const ThumbnailRequest &request)
     const QString base = baseFolder(request);
 
     if (request.useThumbnailFolder && request.thumbnailFolder.trimmed().isEmpty()) {
-        plan.error = tr("Choose the folder for the thumbnail, or clear \"Use Paths when creating Thumbnails\".");
+        plan.error = QCoreApplication::translate(
+            "quorvel::Form1", "Choose the folder for the thumbnail, or clear \"Use Paths when creating Thumbnails\".");
         return plan;
     }
     if (request.copyPicture && request.imageFolder.trimmed().isEmpty()) {
-        plan.error = tr("Choose the folder to copy the picture to, or clear \"Copy Images to Image Path\".");
+        plan.error = QCoreApplication::translate(
+            "quorvel::Form1", "Choose the folder to copy the picture to, or clear \"Copy Images to Image Path\".");
         return plan;
     }
 
     const QString thumbnailFolder = request.useThumbnailFolder ? resolveFolder(base, request.thumbnailFolder) : base;
     plan.thumbnailFile = joinPath(thumbnailFolder, thumbnailName);
     if (isSameFile(plan.thumbnailFile, request.picturePath)) {
-        plan.error = tr("The thumbnail would be written over the picture itself (\"%1\"). Tick \"Rename "
-                        "Thumbnail\" or choose another folder for the thumbnail.")
+        plan.error = QCoreApplication::translate("quorvel::Form1",
+            "The thumbnail would be written over the picture itself (\"%1\"). Tick \"Rename "
+            "Thumbnail\" or choose another folder for the thumbnail.")
                          .arg(QDir::toNativeSeparators(plan.thumbnailFile));
         plan.thumbnailFile.clear();
         return plan;
@@ -163,10 +161,12 @@ QString copyPictureFile(const QString &source, const QString &target)
         return {};
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return tr("Could not read \"%1\": %2.").arg(QDir::toNativeSeparators(source), in.errorString());
+        return QCoreApplication::translate("quorvel::Form1", "Could not read \"%1\": %2.")
+            .arg(QDir::toNativeSeparators(source), in.errorString());
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return tr("Could not read \"%1\": %2.").arg(QDir::toNativeSeparators(source), in.errorString());
+        return QCoreApplication::translate("quorvel::Form1", "Could not read \"%1\": %2.")
+            .arg(QDir::toNativeSeparators(source), in.errorString());
     return writeFileAtomically(target, bytes);
 }
 

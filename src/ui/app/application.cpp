@@ -10,6 +10,9 @@
 #include "platform/prompts.h"
 #include "viewers/pageview.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+
 namespace quorvel
 {
 namespace
@@ -45,6 +48,18 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
     , m_folders(std::move(folders))
     , m_prompts(std::move(prompts))
 {
+    // F1 in any window shows that window's page of the manual.
+    m_contextHelp = new ContextHelp(
+        [this](const QString &topic) {
+            showHelp(topic);
+        },
+        this);
+    // Ctrl+Tab leaves a box that takes Tab as text.
+    m_textAreaTabs = new TextAreaTabs(this);
+    if (QCoreApplication::instance()) {
+        QCoreApplication::instance()->installEventFilter(m_contextHelp);
+        QCoreApplication::instance()->installEventFilter(m_textAreaTabs);
+    }
 }
 
 Application::~Application()
@@ -96,8 +111,15 @@ QWidget *Application::showHtmlEditor()
 
 void Application::showHelp(const QString &topic)
 {
+    // Over a modal dialog the help window belongs to that dialog, else the dialog
+    // would block it: readable, but not to be scrolled or clicked.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == m_help)
+        modal = nullptr;
+    if (m_help && modal && m_help->parentWidget() != modal)
+        m_help->setParent(modal, Qt::Window);
     if (!m_help) {
-        m_help = new HelpWindow;
+        m_help = new HelpWindow(modal);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_help->showTopic(topic);

@@ -10,9 +10,11 @@
 #include "imaging/advancedoptionswindow.h"
 #include "pageeditor/pageeditorwindow.h"
 #include "imaging/imagereplacewindow.h"
+#include "platform/contexthelp.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
+#include "platform/textareatabs.h"
 #include "viewers/pageview.h"
 #include "viewers/pictureviewer.h"
 #include "viewers/viewerrules.h"
@@ -212,6 +214,8 @@ private:
     QPointer<frmFileManage> m_fileManager;
     QPointer<frmFileManageRename> m_fileRenamer;
     QPointer<frmRenameChoice> m_renameChoice;
+    ContextHelp *m_contextHelp = nullptr;
+    TextAreaTabs *m_textAreaTabs = nullptr;
 };
 
 } // namespace quorvel

@@ -65,6 +65,7 @@ Form5::Form5(Application &app, QWidget *parent)
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setAccessibleName(tr("Defaults pages"));
     m_tabs->addTab(buildVersionTab(), tr("Quorvel"));
     m_tabs->addTab(buildInformationTab(), tr("Information"));
     m_tabs->addTab(buildThumbnailsTab(), tr("Thumbnails options"));

@@ -467,7 +467,7 @@ void frmForm::onMakeDir()
 
 void frmForm::onToolbarCreate()
 {
-    m_app.prompts().message(this, QStringLiteral("Drag your selected file(s) to the Selected Thumbnail Folder!"));
+    m_app.prompts().message(this, tr("Drag your selected file(s) to the Selected Thumbnail Folder!"));
 }
 
 CreationRequest frmForm::creationRequest() const

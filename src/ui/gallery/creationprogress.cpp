@@ -4,6 +4,7 @@
 #include "platform/prompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProgressDialog>
@@ -15,11 +16,6 @@ namespace
 
 // A longer list of failures is cut short; the count says how many there were.
 constexpr int kFailuresListed = 10;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CreationRun", text);
-}
 
 } // namespace
 
@@ -35,7 +31,7 @@ CreationOutcome runCreationWithProgress(
     // Shown by the run itself, not by the dialog's own timer.
     dialog.setMinimumDuration(std::numeric_limits<int>::max());
     dialog.setRange(0, std::max(1, int(request.pictures.size())));
-    dialog.setCancelButtonText(tr("Cancel"));
+    dialog.setCancelButtonText(QCoreApplication::translate("CreationRun", "Cancel"));
     dialog.hide();
 
     QElapsedTimer clock;
@@ -46,7 +42,8 @@ CreationOutcome runCreationWithProgress(
             dialog.raise();
         }
         if (dialog.isVisible()) {
-            dialog.setLabelText(tr("Making thumbnails: %1 of %2 done").arg(done).arg(total));
+            dialog.setLabelText(
+                QCoreApplication::translate("CreationRun", "Making thumbnails: %1 of %2 done").arg(done).arg(total));
             dialog.setValue(done);
             QCoreApplication::processEvents();
         }
@@ -68,16 +65,21 @@ void reportCreation(QWidget *parent, Prompts &prompts, const CreationOutcome &ou
     if (!outcome.pageError.isEmpty())
         prompts.message(parent, outcome.pageError, Prompts::Icon::Exclamation);
     if (!outcome.failures.isEmpty()) {
-        QString text = tr("%1 of %2 pictures gave no thumbnail:").arg(outcome.failures.size()).arg(outcome.processed);
+        QString text = QCoreApplication::translate("CreationRun", "%1 of %2 pictures gave no thumbnail:")
+                           .arg(outcome.failures.size())
+                           .arg(outcome.processed);
         for (int i = 0; i < outcome.failures.size() && i < kFailuresListed; ++i)
             text += QStringLiteral("\r\n") + outcome.failures[i].error;
         if (outcome.failures.size() > kFailuresListed)
-            text += QStringLiteral("\r\n") + tr("... and %1 more.").arg(outcome.failures.size() - kFailuresListed);
+            text += QStringLiteral("\r\n")
+                + QCoreApplication::translate("CreationRun", "... and %1 more.")
+                      .arg(outcome.failures.size() - kFailuresListed);
         prompts.message(parent, text, Prompts::Icon::Exclamation);
     }
     if (outcome.result == CreationOutcome::Result::Cancelled) {
         prompts.message(parent,
-            tr("Thumbnail creation was cancelled: %1 of %2 thumbnails were made.")
+            QCoreApplication::translate(
+                "CreationRun", "Thumbnail creation was cancelled: %1 of %2 thumbnails were made.")
                 .arg(outcome.written)
                 .arg(outcome.total),
             Prompts::Icon::Information);

@@ -37,7 +37,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_browser->setAccessibleName(tr("Help page"));
     m_browser->setOpenExternalLinks(true);
 
-    auto *contents = new QPushButton(tr("&Contents"), this);
+    auto *contents = new QPushButton(tr("C&ontents"), this);
     contents->setObjectName(QStringLiteral("helpContents"));
     connect(contents, &QPushButton::clicked, this, [this] {
         showTopic(QStringLiteral("contents"));
@@ -64,7 +64,13 @@ bool HelpWindow::hasTopic(const QString &topic)
 
 void HelpWindow::showTopic(const QString &topic)
 {
-    m_browser->setSource(QUrl(topicUrl(hasTopic(topic) ? topic : QStringLiteral("contents"))));
+    // "page#section" opens the page at that section.
+    const QString page = topic.section(QLatin1Char('#'), 0, 0);
+    const QString section = topic.section(QLatin1Char('#'), 1);
+    QUrl url(topicUrl(hasTopic(page) ? page : QStringLiteral("contents")));
+    if (hasTopic(page) && !section.isEmpty())
+        url.setFragment(section);
+    m_browser->setSource(url);
 }
 
 QString HelpWindow::currentTopic() const

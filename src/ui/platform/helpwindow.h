@@ -16,8 +16,8 @@ class HelpWindow : public QWidget
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
-    /// Shows a page of the manual by its name ("contents", "main-window", ...);
-    /// an unknown name shows the contents.
+    /// Shows a page of the manual by its name ("contents", "main-window", ...), or a
+    /// section of it ("gallery#options"); an unknown name shows the contents.
     void showTopic(const QString &topic);
 
     /// The name of the page on show.

@@ -4,6 +4,7 @@
 #include "platform/prompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -37,7 +38,9 @@ bool openWithShell(QWidget *parent, const QString &target, Prompts &prompts, con
     if (errorNumber == 0)
         return true;
     prompts.message(parent,
-        QStringLiteral("Unable to load '%1' : %2 (Error %3)").arg(target, description).arg(errorNumber),
+        QCoreApplication::translate("QObject", "Unable to load '%1' : %2 (Error %3)")
+            .arg(target, description)
+            .arg(errorNumber),
         Prompts::Icon::Exclamation);
     return false;
 }

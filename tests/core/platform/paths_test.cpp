@@ -4,6 +4,7 @@
 #include "platform/programfolder.h"
 #include "platform/twips.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -104,4 +105,37 @@ TEST(ProgramFolder, ReadsTheWrittenCopyFirstThenTheShippedOne)
         ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
     }
     EXPECT_EQ(folders.fileForReading(QStringLiteral("default.def")), written);
+}
+
+TEST(ProgramFolder, BuildTreeAndPortableCopyKeepEverythingInTheirOwnFolder)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("bin")));
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    const ProgramFolder folders = ProgramFolder::forExecutableIn(
+        bin, root.filePath(QStringLiteral("config")), root.filePath(QStringLiteral("data")));
+    EXPECT_FALSE(folders.isInstalled());
+    EXPECT_EQ(folders.writableDir(), bin);
+    EXPECT_EQ(folders.dataDir(), bin);
+    EXPECT_EQ(folders.userDataDir(), root.filePath(QStringLiteral("data")));
+}
+
+TEST(ProgramFolder, InstalledProgramReadsShareAndWritesToTheConfigFolderEvenInAWritablePrefix)
+{
+    QTemporaryDir prefix; // writable, as ~/.local is
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/quorvel")));
+    {
+        QFile logo(prefix.filePath(QStringLiteral("share/quorvel/line.jpg")));
+        ASSERT_TRUE(logo.open(QIODevice::WriteOnly));
+    }
+    const QString config = prefix.filePath(QStringLiteral("home/config"));
+    const ProgramFolder folders = ProgramFolder::forExecutableIn(
+        prefix.filePath(QStringLiteral("bin")), config, prefix.filePath(QStringLiteral("home/data")));
+    EXPECT_TRUE(folders.isInstalled());
+    EXPECT_EQ(folders.writableDir(), config);
+    EXPECT_EQ(folders.dataDir(), prefix.filePath(QStringLiteral("share/quorvel")));
+    EXPECT_EQ(
+        folders.fileForReading(QStringLiteral("line.jpg")), prefix.filePath(QStringLiteral("share/quorvel/line.jpg")));
+    EXPECT_EQ(folders.fileForWriting(QStringLiteral("quorvel.ins")), config + QStringLiteral("/quorvel.ins"));
 }

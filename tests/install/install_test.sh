@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the built program into a temporary prefix, as a user would with
+# `cmake --install`, and starts it from there: quorvel-batch --version and --help,
+# quorvel --version and --help, then the program itself (offscreen), which must find
+# its shipped files in share/quorvel and quit by itself.
+# Usage: install_test.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+prefix=$work/prefix
+mkdir -m 700 "$work/run"
+fail() { echo "install test: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for f in bin/quorvel bin/quorvel-batch bin/holtavi \
+         share/quorvel/vellodeflogo.jpg share/quorvel/line.jpg \
+         share/applications/example.quorvel.Quorvel.desktop \
+         share/icons/hicolor/scalable/apps/example.quorvel.Quorvel.svg \
+         share/metainfo/example.quorvel.Quorvel.metainfo.xml \
+         share/man/man1/quorvel.1 share/man/man1/quorvel-batch.1 \
+         share/doc/quorvel/manual/getting-started.html; do
+    [ -e "$prefix/$f" ] || fail "$f is not installed"
+done
+
+# As on a system install, the program folder is not writable by the user. (Under
+# root that does not hold, which is why the program also recognises the layout.)
+chmod a-w "$prefix/bin"
+
+out=$("$prefix/bin/quorvel-batch" --version)
+[ "$out" = "quorvel-batch $version" ] || fail "quorvel-batch --version said: $out"
+"$prefix/bin/quorvel-batch" --help | grep -q '^Usage: quorvel-batch' || fail "quorvel-batch --help"
+# holtavi starts only when it finds its library in the prefix's lib folder.
+"$prefix/bin/holtavi" --help | grep -q '^usage: holtavi' || fail "holtavi does not start"
+
+# --help and --version need no display at all.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/quorvel" --version | head -1)
+[ "$out" = "quorvel $version" ] || fail "quorvel --version said: $out"
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -q '^Usage: quorvel' || fail "quorvel --help"
+set +e
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/run "$prefix/bin/quorvel" --no-such-option >/dev/null 2>"$work/err"
+status=$?
+set -e
+[ $status = 2 ] || fail "an unknown option gave exit status $status"
+grep -q "unknown option '--no-such-option'" "$work/err" || fail "unknown option message: $(cat "$work/err")"
+
+# The program itself, in a fresh home: it starts, copies the logo pictures from
+# share/quorvel to the user's data folder, writes nothing beside itself, and quits.
+home=$work/home
+mkdir -p "$home"
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+    XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen QUORVEL_TEST_QUIT_AFTER_START=1 \
+    QTWEBENGINE_DISABLE_SANDBOX=1 timeout 60 "$prefix/bin/quorvel" || fail "quorvel did not start and quit (status $?)"
+for logo in vellodeflogo.jpg line.jpg; do
+    cmp -s "$home/.local/share/Quorvel/$logo" "$prefix/share/quorvel/$logo" \
+        || fail "the program did not take $logo from share/quorvel"
+done
+[ -z "$(ls "$prefix/bin" | grep -v -x -e quorvel -e quorvel-batch -e holtavi)" ] \
+    || fail "the program wrote into its bin folder: $(ls "$prefix/bin")"
+
+# The desktop files are valid where the validators are at hand.
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/example.quorvel.Quorvel.desktop"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/example.quorvel.Quorvel.metainfo.xml" >/dev/null \
+        || appstreamcli validate --no-net "$prefix/share/metainfo/example.quorvel.Quorvel.metainfo.xml" >/dev/null \
+        || fail "AppStream data does not validate"
+fi
+echo "install test: all good in $prefix"

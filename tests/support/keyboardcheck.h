@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keyboard and screen-reader checks of a whole window, shared by the window tests:
+// every control is reachable with Tab, has an accessible name, and the "&"
+// mnemonics of a window (and of each of its menus) are unique and lead somewhere.
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+namespace quorvel::test
+{
+
+/// The controls a user works with: buttons, boxes, lists, sliders, text areas and
+/// any widget that takes focus by Tab; visible and enabled ones only. Tool bar
+/// buttons are left out (a tool bar is not in the Tab order on any desktop; its
+/// commands have menu entries or buttons in the window).
+QList<QWidget *> userControls(QWidget *window);
+
+/// Presses Tab (Ctrl+Tab in text areas that take Tab as text) from the window's
+/// focused control round the whole window and names every control never reached.
+/// A radio button counts as reached when another of its exclusive group was: the
+/// arrow keys move within the group. The window must be shown.
+QStringList controlsNotReachedByTab(QWidget *window);
+
+/// Controls whose accessible name is empty, by objectName and class.
+QStringList controlsWithoutAccessibleName(QWidget *window);
+
+/// Letters used by more than one "&" mnemonic of the window's captions (buttons,
+/// labels with a buddy, group boxes, menu bar titles), or of one menu's entries,
+/// and labels whose mnemonic has no buddy to go to. toleratedInMenus: menu entries
+/// whose captions users know as they are; in a menu a repeated letter still works
+/// (it moves between the entries, Enter chooses), so those may share one.
+QStringList mnemonicFaults(QWidget *window, const QStringList &toleratedInMenus = {});
+
+} // namespace quorvel::test
