@@ -196,7 +196,7 @@ QStringList controlsWithoutAccessibleName(QWidget *window)
     return missing;
 }
 
-QStringList mnemonicFaults(QWidget *window, const QStringList &toleratedInMenus)
+QStringList mnemonicFaults(QWidget *window, const QStringList &tolerated)
 {
     QStringList faults;
     std::map<QChar, QStringList> used;
@@ -228,11 +228,14 @@ QStringList mnemonicFaults(QWidget *window, const QStringList &toleratedInMenus)
             if (!letter.isNull())
                 used[letter] += action->text();
             if (action->menu())
-                checkMenu(action->menu(), action->text(), toleratedInMenus, faults);
+                checkMenu(action->menu(), action->text(), tolerated, faults);
         }
     }
     for (const auto &[letter, captions] : used) {
-        if (captions.size() > 1)
+        qsizetype clashes = captions.size();
+        for (const QString &caption : captions)
+            clashes -= tolerated.contains(caption) ? 1 : 0;
+        if (captions.size() > 1 && clashes > 0)
             faults += QStringLiteral("'%1' in %2").arg(QString(letter), captions.join(QStringLiteral(", ")));
     }
     return faults;

@@ -28,9 +28,9 @@ QStringList controlsWithoutAccessibleName(QWidget *window);
 
 /// Letters used by more than one "&" mnemonic of the window's captions (buttons,
 /// labels with a buddy, group boxes, menu bar titles), or of one menu's entries,
-/// and labels whose mnemonic has no buddy to go to. toleratedInMenus: menu entries
-/// whose captions users know as they are; in a menu a repeated letter still works
-/// (it moves between the entries, Enter chooses), so those may share one.
-QStringList mnemonicFaults(QWidget *window, const QStringList &toleratedInMenus = {});
+/// and labels whose mnemonic has no buddy to go to. tolerated: captions users know as
+/// they are; a repeated letter still works (it moves between the controls or
+/// entries, Enter chooses), so those may share one.
+QStringList mnemonicFaults(QWidget *window, const QStringList &tolerated = {});
 
 } // namespace quorvel::test

@@ -5,6 +5,12 @@
 
 #include "app/application.h"
 #include "app/folderpickerdialog.h"
+#include "files/askrenamedialog.h"
+#include "files/filemanagerwindow.h"
+#include "files/filerenamerwindow.h"
+#include "files/renamechoicedialog.h"
+#include "imaging/imagereplacewindow.h"
+#include "viewers/pictureviewer.h"
 #include "wysiwyg/thumbnailinsertwindow.h"
 
 #include <QDir>
@@ -77,6 +83,33 @@ inline const std::vector<WindowOpener> &windowCatalog()
         { "form21",
             [](Application &app) -> QWidget * {
                 auto *window = new form21(app, QDir::homePath(), app.mainWindow());
+                window->setAttribute(Qt::WA_DeleteOnClose);
+                return window;
+            } },
+        { "picView",
+            [](Application &app) -> QWidget * {
+                return app.showPictureViewer();
+            } },
+        { "Form2",
+            [](Application &app) -> QWidget * {
+                return app.showImageReplace();
+            } },
+        { "frmFileManage",
+            [](Application &app) -> QWidget * {
+                return app.showFileManager();
+            } },
+        { "frmFileManageRename",
+            [](Application &app) -> QWidget * {
+                return app.showFileRenamer();
+            } },
+        { "frmRenameChoice",
+            [](Application &app) -> QWidget * {
+                return app.renameChoiceWindow();
+            } },
+        { "frmAskRename",
+            [](Application &app) -> QWidget * {
+                auto *window = new frmAskRename(app, app.mainWindow());
+                window->setNames(QStringLiteral("/pictures/old.jpg"), QStringLiteral("/pictures/new.jpg"));
                 window->setAttribute(Qt::WA_DeleteOnClose);
                 return window;
             } },

@@ -31,6 +31,12 @@ constexpr WindowTopic kWindowTopics[] = {
     { "Form1", "html-editor#insert-thumbnail" },
     { "savedirs", "html-editor#insert-thumbnail" },
     { "form21", "html-editor#insert-thumbnail" },
+    { "picView", "picture-viewer" },
+    { "Form2", "image-replace" },
+    { "frmFileManage", "file-manager" },
+    { "frmFileManageRename", "file-manager" },
+    { "frmRenameChoice", "file-manager" },
+    { "frmAskRename", "file-manager" },
 };
 
 } // namespace
