@@ -44,13 +44,16 @@ public:
     /// (or the picture's own size when that is smaller); 0 decodes at full size. JPEGs
     /// scale by M/8 in the DCT domain, other formats are always decoded at full size.
     /// settings give the JPEG decoding options (dctMethod, fancyUpsampling, dithering).
+    /// A progressive JPEG that minLongSide lets decode at 1/8 is read only as far as its
+    /// DC scans (jpeg::DecodeOptions::progressiveDcOnly): within a grey level of the
+    /// full decode once scaled to a thumbnail, and much faster.
     static DecodedPicture decode(const QString &path, const ImageSettings &settings, int minLongSide = 0);
 
     /// The same, from bytes already in memory.
     static DecodedPicture decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide = 0);
 
-    /// Scales an upright picture to fit settings.boxSize (never enlarging; smooth,
-    /// area-averaging filter) and draws the 1-pixel black frame over its outermost
+    /// Scales an upright picture to fit settings.boxSize (never enlarging; a Lanczos
+    /// filter, see resample::scaled) and draws the 1-pixel black frame over its outermost
     /// pixels when settings.frame is set. Returns RGB888, or Grayscale8 for a grayscale
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
