@@ -14,6 +14,10 @@
 //     per DIR: the mean SSIM of the luma against the reference, and how many thumbnails
 //     were compared and missing.
 //
+//   quorvel_benchtool thumbs --size N --filter area|lanczos CORPUS OUT
+//     Makes the thumbnails as quorvel-batch does (no frame), reducing with the filter
+//     given: the measurement behind the filter the thumbnailer uses.
+//
 //   quorvel_benchtool dcdiff --size N CORPUS
 //     For every progressive JPEG of CORPUS that a size-N thumbnail decodes at 1/8: the
 //     mean and largest difference, in levels per channel, between the DC-only decode
@@ -60,6 +64,7 @@ int usage()
 {
     std::fputs("Usage: quorvel_benchtool floor --size N --jobs J [--dc-only] CORPUS\n"
                "       quorvel_benchtool ssim --size N CORPUS DIR...\n"
+               "       quorvel_benchtool thumbs --size N --filter area|lanczos CORPUS OUT\n"
                "       quorvel_benchtool dcdiff --size N CORPUS\n",
         stderr);
     return 2;
@@ -250,6 +255,27 @@ int runDcDiff(int size, const QString &corpus)
     return 0;
 }
 
+int runThumbs(int size, resample::Filter filter, const QString &corpus, const QString &out)
+{
+    ImageSettings settings;
+    settings.boxSize = size;
+    settings.frame = false;
+    int failed = 0;
+    for (const QString &path : jpegFiles(corpus)) {
+        const DecodedPicture picture = Thumbnailer::decode(path, settings, size);
+        const QImage flat = picture.image.format() == QImage::Format_Grayscale8
+            ? picture.image
+            : picture.image.convertToFormat(QImage::Format_RGB888);
+        const QImage thumbnail = resample::scaled(flat, fitInBox(flat.size(), size), filter);
+        const QByteArray bytes = Thumbnailer::encodeJpeg(thumbnail, settings);
+        QFile file(QDir(out).filePath(QFileInfo(path).fileName()));
+        if (!picture.ok() || bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            ++failed;
+    }
+    std::printf("%d failed\n", failed);
+    return failed ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -262,12 +288,15 @@ int main(int argc, char **argv)
     int size = 90;
     int jobs = 1;
     bool dcOnly = false;
+    resample::Filter filter = resample::Filter::Lanczos3;
     QStringList positional;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--size") && i + 1 < args.size())
             size = args[++i].toInt();
         else if (args[i] == QLatin1String("--jobs") && i + 1 < args.size())
             jobs = args[++i].toInt();
+        else if (args[i] == QLatin1String("--filter") && i + 1 < args.size())
+            filter = args[++i] == QLatin1String("area") ? resample::Filter::Area : resample::Filter::Lanczos3;
         else if (args[i] == QLatin1String("--dc-only"))
             dcOnly = true;
         else
@@ -277,6 +306,8 @@ int main(int argc, char **argv)
         return usage();
     if (command == QLatin1String("floor") && positional.size() == 1)
         return runFloor(size, jobs, dcOnly, positional[0]);
+    if (command == QLatin1String("thumbs") && positional.size() == 2)
+        return runThumbs(size, filter, positional[0], positional[1]);
     if (command == QLatin1String("dcdiff") && positional.size() == 1)
         return runDcDiff(size, positional[0]);
     if (command == QLatin1String("ssim") && positional.size() >= 2)

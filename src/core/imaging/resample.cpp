@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A two-pass (rows, then columns) convolution resampler. Each output pixel of a pass
+// A two-pass (columns, then rows) convolution resampler. Each output pixel of a pass
 // is a weighted sum of a run of input pixels; the weights, in 14-bit fixed point,
 // sum to exactly 1 so a flat area stays flat, and the sum is rounded and clamped.
 #include "imaging/resample.h"
@@ -107,26 +107,21 @@ template <int C> void scaleRow(const uint8_t *in, uint8_t *out, const Taps &taps
     }
 }
 
-// Columns: every output row is a weighted sum of input rows.
-void scaleColumns(const QImage &in, QImage &out, const Taps &taps, int rowBytes)
+// One output row of the column pass: the weighted sum of input rows first .. first +
+// count - 1, all rowBytes bytes of each (a loop the compiler turns into vector code).
+void sumRows(const QImage &in, int first, const int32_t *weights, int count, int32_t *sum, uint8_t *out, int rowBytes)
 {
-    std::vector<int32_t> sum(static_cast<size_t>(rowBytes));
-    for (int y = 0; y < out.height(); ++y) {
-        const int first = taps.first[size_t(y)];
-        const int32_t *w = &taps.weights[size_t(y) * taps.count];
-        std::fill(sum.begin(), sum.end(), 0);
-        for (int k = 0; k < taps.count; ++k) {
-            const int32_t weight = w[k];
-            if (weight == 0)
-                continue;
-            const uint8_t *row = in.constScanLine(first + k);
-            for (int i = 0; i < rowBytes; ++i)
-                sum[size_t(i)] += int32_t(row[i]) * weight;
-        }
-        uint8_t *row = out.scanLine(y);
+    std::fill(sum, sum + rowBytes, 0);
+    for (int k = 0; k < count; ++k) {
+        const int32_t weight = weights[k];
+        if (weight == 0)
+            continue;
+        const uint8_t *row = in.constScanLine(first + k);
         for (int i = 0; i < rowBytes; ++i)
-            row[i] = clampRound(sum[size_t(i)]);
+            sum[i] += int32_t(row[i]) * weight;
     }
+    for (int i = 0; i < rowBytes; ++i)
+        out[i] = clampRound(sum[i]);
 }
 
 } // namespace
@@ -140,26 +135,41 @@ QImage scaled(const QImage &image, QSize size, Filter filter)
         return image;
     const int channels = format == QImage::Format_RGB888 ? 3 : 1;
 
-    // Rows first: the narrower intermediate keeps the column pass cheap.
-    QImage wide = image;
-    if (size.width() != image.width()) {
-        wide = QImage(size.width(), image.height(), format);
-        if (wide.isNull())
-            return {};
-        const Taps taps = makeTaps(image.width(), size.width(), filter);
-        for (int y = 0; y < image.height(); ++y) {
-            if (channels == 3)
-                scaleRow<3>(image.constScanLine(y), wide.scanLine(y), taps);
-            else
-                scaleRow<1>(image.constScanLine(y), wide.scanLine(y), taps);
-        }
-    }
-    if (size.height() == wide.height())
-        return wide;
     QImage result(size, format);
     if (result.isNull())
         return {};
-    scaleColumns(wide, result, makeTaps(wide.height(), size.height(), filter), size.width() * channels);
+    // Columns first, one output row at a time into a one-row buffer, then that row's
+    // pixels: the buffers stay in the cache and the column sums run over whole rows.
+    const int inRowBytes = image.width() * channels;
+    const bool sameHeight = size.height() == image.height();
+    const bool sameWidth = size.width() == image.width();
+    const Taps columns = sameHeight ? Taps() : makeTaps(image.height(), size.height(), filter);
+    const Taps rows = sameWidth ? Taps() : makeTaps(image.width(), size.width(), filter);
+    std::vector<int32_t> sum(static_cast<size_t>(inRowBytes));
+    std::vector<uint8_t> tall(static_cast<size_t>(inRowBytes));
+    for (int y = 0; y < size.height(); ++y) {
+        const uint8_t *line = image.constScanLine(y);
+        if (!sameHeight) {
+            uint8_t *target = sameWidth ? result.scanLine(y) : tall.data();
+            sumRows(image,
+                columns.first[size_t(y)],
+                &columns.weights[size_t(y) * columns.count],
+                columns.count,
+                sum.data(),
+                target,
+                inRowBytes);
+            line = target;
+        }
+        if (sameWidth) {
+            if (sameHeight)
+                std::copy(line, line + inRowBytes, result.scanLine(y));
+            continue;
+        }
+        if (channels == 3)
+            scaleRow<3>(line, result.scanLine(y), rows);
+        else
+            scaleRow<1>(line, result.scanLine(y), rows);
+    }
     return result;
 }
 

@@ -206,6 +206,12 @@ QString Thumbnailer::writeFileAtomically(const QString &path, const QByteArray &
 
 QString Thumbnailer::writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings)
 {
+    return writeThumbnail(sourcePath, destPath, settings, Durability::Synced);
+}
+
+QString Thumbnailer::writeThumbnail(
+    const QString &sourcePath, const QString &destPath, const ImageSettings &settings, Durability durability)
+{
     if (isSameFile(destPath, sourcePath))
         return writeFileAtomically(destPath, {}, sourcePath); // the refusal, with its message
     const DecodedPicture picture = decode(sourcePath, settings, std::max(0, settings.boxSize));
@@ -219,7 +225,9 @@ QString Thumbnailer::writeThumbnail(const QString &sourcePath, const QString &de
     const QByteArray bytes = encodeJpeg(thumbnail, settings, &error);
     if (bytes.isEmpty())
         return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);
-    return writeFileAtomically(destPath, bytes, sourcePath);
+    if (isSameFile(destPath, sourcePath)) // checked again: the file may have changed meanwhile
+        return writeFileAtomically(destPath, {}, sourcePath);
+    return ::quorvel::writeFileAtomically(destPath, bytes, durability);
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "imaging/imagesettings.h"
+#include "platform/atomicfile.h"
 
 #include <QImage>
 #include <QString>
@@ -76,6 +77,11 @@ public:
     /// source file. Never writes over sourcePath; writes nothing when anything fails.
     /// A JPEG is decoded DCT-scaled to no less than settings.boxSize on its longer side.
     static QString writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings);
+
+    /// The same, choosing when the thumbnail file reaches the disk: a run of many
+    /// thumbnails writes them Deferred and syncs their file system once at its end.
+    static QString writeThumbnail(
+        const QString &sourcePath, const QString &destPath, const ImageSettings &settings, Durability durability);
 };
 
 } // namespace quorvel
