@@ -30,6 +30,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 
 #include <algorithm>
@@ -157,11 +158,18 @@ double ssim(const QImage &a, const QImage &b)
     return sum / count;
 }
 
+// The box's size as the thumbnailer rounds it: the longer side exactly box, the
+// shorter rounded to the nearest pixel.
 QSize fitInBox(QSize size, int box)
 {
     if (size.width() <= box && size.height() <= box)
         return size;
-    return size.scaled(box, box, Qt::KeepAspectRatio);
+    const auto shorter = [box](int shortSide, int longSide) {
+        return std::max(1, int(std::lround(double(shortSide) * box / longSide)));
+    };
+    if (size.width() >= size.height())
+        return QSize(box, shorter(size.height(), size.width()));
+    return QSize(shorter(size.width(), size.height()), box);
 }
 
 int runSsim(int size, const QString &corpus, const QStringList &dirs)
@@ -179,7 +187,16 @@ int runSsim(int size, const QString &corpus, const QStringList &dirs)
         const QImage flat = full.image.format() == QImage::Format_Grayscale8
             ? full.image
             : full.image.convertToFormat(QImage::Format_RGB888);
-        const QImage reference = resample::scaled(flat, fitInBox(flat.size(), size), resample::Filter::Lanczos3);
+        // The reference at the size each tool chose: tools round the shorter side
+        // differently, and a pixel more or less must not count as a difference.
+        const QSize box = fitInBox(flat.size(), size);
+        QHash<QSize, QImage> references;
+        const auto referenceAt = [&](QSize at) {
+            auto found = references.find(at);
+            if (found == references.end())
+                found = references.insert(at, resample::scaled(flat, at, resample::Filter::Lanczos3));
+            return *found;
+        };
         const QString name = QFileInfo(path).fileName();
         for (int d = 0; d < dirs.size(); ++d) {
             QImage thumbnail(QDir(dirs[d]).filePath(name));
@@ -188,10 +205,12 @@ int runSsim(int size, const QString &corpus, const QStringList &dirs)
                 continue;
             }
             thumbnail = thumbnail.convertToFormat(QImage::Format_RGB888);
-            // Tools round the shorter side differently; a pixel or two is scaled away.
-            if (thumbnail.size() != reference.size())
-                thumbnail = resample::scaled(thumbnail, reference.size(), resample::Filter::Area);
-            const double value = ssim(reference, thumbnail);
+            const bool near =
+                std::abs(thumbnail.width() - box.width()) <= 2 && std::abs(thumbnail.height() - box.height()) <= 2;
+            // A thumbnail of another size altogether is compared at the box's size.
+            if (!near)
+                thumbnail = resample::scaled(thumbnail, box, resample::Filter::Lanczos3);
+            const double value = ssim(referenceAt(thumbnail.size()), thumbnail);
             if (std::isnan(value))
                 continue;
             sums[size_t(d)] += value;

@@ -107,8 +107,9 @@ run_tool() {
     mogrify)
         printf '%s\0' "${files[@]}" | xargs -0 -P "$jobs" -n "$per" /usr/bin/mogrify -path "$out" \
             -define jpeg:size="$geometry" -auto-orient -thumbnail "$geometry" -quality 85 ;;
-    gm)
-        printf '%s\0' "${files[@]}" | xargs -0 -P "$jobs" -n "$per" gm mogrify -output-directory "$out" \
+    gm) # -output-directory takes the file names as given: relative ones
+        cd "$corpus"
+        printf '%s\0' "${files[@]##*/}" | xargs -0 -P "$jobs" -n "$per" gm mogrify -output-directory "$out" \
             -size "$geometry" -auto-orient -thumbnail "$geometry" -quality 85 ;;
     pillow)
         printf '%s\0' "${files[@]}" | xargs -0 -P "$jobs" -n "$per" /usr/bin/python3 -c "$pillow_script" "$out" "$size" ;;
@@ -125,7 +126,7 @@ fi
 
 tools="quorvel floor floor-dc vipsthumbnail convert mogrify gm pillow"
 echo "Corpus: $corpus, $count JPEG files, $(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MB"
-echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Machine: $cores cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Times are medians of $runs runs; speed-up = the tool's time / quorvel-batch's time with the same workers."
 for size in $sizes; do
     declare -A seconds=() memory=()
