@@ -35,7 +35,7 @@ done
 corpus="$(cd "$1" && pwd)"
 batch="$build/bin/quorvel-batch"
 benchtool="$build/bin/quorvel_benchtool"
-for exe in "$batch" "$benchtool"; do
+[ "${PEERS_RUN_ONE:-}" = 1 ] || for exe in "$batch" "$benchtool"; do
     [ -x "$exe" ] || { echo "peers.sh: $exe is missing; build it first (cmake --build ... --target quorvel-batch quorvel_benchtool)" >&2; exit 1; }
 done
 [ -x /usr/bin/time ] || { echo "peers.sh: GNU time is missing: scripts/install-deps --bench" >&2; exit 1; }
@@ -135,6 +135,7 @@ for size in $sizes; do
             tool_available "$tool" || continue
             times=()
             peak=0
+            failed=0
             for ((run = 1; run <= runs; run++)); do
                 out="$work/$size/$tool"
                 rm -rf "$out"
@@ -142,7 +143,7 @@ for size in $sizes; do
                 start=$(date +%s.%N)
                 own=$(PEERS_RUN_ONE=1 PEERS_TOOL=$tool PEERS_SIZE=$size PEERS_JOBS=$jobs PEERS_OUT=$out \
                     /usr/bin/time -f %M -o "$work/mem" "$self" --build "$build" "$corpus" 2>"$work/err") \
-                    || echo "peers.sh: $tool failed: $(head -c 300 "$work/err")" >&2
+                    || { failed=1; echo "peers.sh: $tool failed: $(head -c 300 "$work/err")" >&2; }
                 end=$(date +%s.%N)
                 if [ -n "$own" ]; then
                     times+=("$own")
@@ -152,7 +153,12 @@ for size in $sizes; do
                 kb=$(tail -n 1 "$work/mem")
                 [ "$kb" -gt "$peak" ] 2>/dev/null && peak=$kb
             done
-            seconds[$tool,$jobs]=$(printf '%s\n' "${times[@]}" | median)
+            # A tool that failed in any run has no time: it did not make every thumbnail.
+            if [ "$failed" = 1 ]; then
+                seconds[$tool,$jobs]=failed
+            else
+                seconds[$tool,$jobs]=$(printf '%s\n' "${times[@]}" | median)
+            fi
             memory[$tool,$jobs]=$peak
         done
     done
@@ -175,6 +181,10 @@ for size in $sizes; do
             [ -n "${seconds[$tool,$jobs]:-}" ] || continue
             s=${seconds[$tool,$jobs]}
             ours=${seconds[quorvel,$jobs]}
+            if [ "$s" = failed ] || [ "$ours" = failed ]; then
+                printf '%-30s %4s %9s\n' "$(tool_label "$tool")" "$jobs" "failed (see the messages above)"
+                continue
+            fi
             ratio="-"
             [ "$tool" != quorvel ] && ratio=$(awk -v p="$s" -v q="$ours" 'BEGIN { printf "%.2fx", p / q }')
             value="-"
