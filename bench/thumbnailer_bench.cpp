@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Per-picture cost of each stage of thumbnail making, on the largest test photographs.
+// Per-picture cost of each stage of thumbnail making, on the largest test photographs:
+// decode at full size, the engine's scaled decode (DC scans only for a progressive
+// file) against libjpeg's plain decode at the same scale, the reduction to the box,
+// the encoding and the whole writeThumbnail. bench/peers.sh compares whole runs.
 // Run: build/bin/quorvel_bench [--benchmark_filter=...]
+#include "imaging/jpegcodec.h"
 #include "imaging/thumbnailer.h"
 
 #include <QDir>
@@ -45,6 +49,18 @@ void decodeScaled(benchmark::State &state, const QByteArray &data)
     const ImageSettings settings = thumbnailSettings();
     for (auto _ : state)
         benchmark::DoNotOptimize(Thumbnailer::decodeData(data, settings, kBox));
+}
+
+// libjpeg alone at the thumbnail's DCT scale, reading the whole file (no DC-only stop
+// for progressive files, no orientation or colour profile): the floor the engine's
+// scaled decode is measured against.
+void decodeFloor(benchmark::State &state, const QByteArray &data)
+{
+    jpeg::DecodeOptions options;
+    options.minLongSide = kBox;
+    options.maxPixels = Thumbnailer::kMaxDecodedPixels;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(jpeg::decode(data, options));
 }
 
 void makeThumbnail(benchmark::State &state, const QByteArray &data)
@@ -99,6 +115,8 @@ int main(int argc, char **argv)
         const std::string name = QFileInfo(path).completeBaseName().toStdString();
         benchmark::RegisterBenchmark(("decode_full/" + name).c_str(), decodeFull, data)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("decode_scaled/" + name).c_str(), decodeScaled, data)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("decode_floor/" + name).c_str(), decodeFloor, data)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("make_thumbnail/" + name).c_str(), makeThumbnail, data)
             ->Unit(benchmark::kMillisecond);

@@ -136,8 +136,8 @@ private:
                 break;
             for (const int index : m_tasks[next].pictures) {
                 if (m_errors[index].isEmpty())
-                    m_errors[index] =
-                        Thumbnailer::writeThumbnail(m_request.pictures[index], m_targets[index], m_request.settings);
+                    m_errors[index] = Thumbnailer::writeThumbnail(
+                        m_request.pictures[index], m_targets[index], m_request.settings, Durability::Deferred);
                 std::lock_guard lock(m_mutex);
                 m_done[index] = 1;
                 ++m_doneCount;
@@ -291,6 +291,10 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         }
     }
     work.join();
+    // The thumbnails were written without waiting for the disk, one by one; they reach
+    // it here, all at once.
+    if (total > 0)
+        syncFileSystemOf(request.destFolder);
     if (cancelled) {
         // Pictures already under way were finished; they get their cells in order.
         for (; next < total; ++next) {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The only file that knows lcms2. Every call makes its own lcms context, profiles and
-// transform and frees them before returning, so calls from many threads share nothing.
+// The only file that knows lcms2. Calls from many threads share nothing: each call
+// makes its own lcms context, profiles and transform, except that toSrgb keeps the
+// last transform it made in a thread-local cache, since a batch of photos from one
+// camera embeds the same profile in every file and building the transform costs more
+// than applying it to a thumbnail-sized picture.
 #include "imaging/colorprofile.h"
 
 #include <lcms2.h>
@@ -67,6 +70,57 @@ void transformRows(
         0);
 }
 
+// The transform from an embedded RGB or gray profile to sRGB, with all it needs,
+// kept per thread for the next picture with the same profile.
+struct SrgbTransform {
+    QByteArray icc;
+    bool gray = false;
+    Context ctx;
+    Profile in;
+    Profile out;
+    Transform transform;
+
+    void clear() // the transform first, the context last
+    {
+        transform.reset();
+        out.reset();
+        in.reset();
+        ctx.reset();
+        icc.clear();
+    }
+    ~SrgbTransform()
+    {
+        clear();
+    }
+};
+
+// The cached transform for this profile, built when the cache holds another one;
+// null when the profile is unusable or not of the picture's colour space.
+cmsHTRANSFORM srgbTransformFor(const QByteArray &iccProfile, bool gray)
+{
+    thread_local SrgbTransform cache;
+    if (cache.transform && cache.gray == gray && cache.icc == iccProfile)
+        return cache.transform.get();
+    cache.clear();
+    cache.ctx.reset(cmsCreateContext(nullptr, nullptr));
+    if (!cache.ctx)
+        return nullptr;
+    cache.in = openProfile(cache.ctx.get(), iccProfile);
+    if (!cache.in || cmsGetColorSpace(cache.in.get()) != (gray ? cmsSigGrayData : cmsSigRgbData))
+        return nullptr;
+    cache.out = gray ? srgbGrayProfile(cache.ctx.get()) : Profile(cmsCreate_sRGBProfileTHR(cache.ctx.get()));
+    if (!cache.out)
+        return nullptr;
+    const cmsUInt32Number format = gray ? TYPE_GRAY_8 : TYPE_RGB_8;
+    cache.transform.reset(
+        cmsCreateTransformTHR(cache.ctx.get(), cache.in.get(), format, cache.out.get(), format, INTENT_PERCEPTUAL, 0));
+    if (!cache.transform)
+        return nullptr;
+    cache.icc = iccProfile;
+    cache.gray = gray;
+    return cache.transform.get();
+}
+
 inline unsigned char multiply(unsigned a, unsigned b)
 {
     return static_cast<unsigned char>((a * b + 127) / 255);
@@ -82,28 +136,13 @@ QImage toSrgb(const QImage &image, const QByteArray &iccProfile)
     if (!gray && image.format() != QImage::Format_RGB888)
         return image;
 
-    const Context ctx(cmsCreateContext(nullptr, nullptr));
-    if (!ctx)
-        return image;
-    const Profile in = openProfile(ctx.get(), iccProfile);
-    if (!in)
-        return image;
-    const cmsColorSpaceSignature space = cmsGetColorSpace(in.get());
-    if (space != (gray ? cmsSigGrayData : cmsSigRgbData))
-        return image;
-    const Profile out = gray ? srgbGrayProfile(ctx.get()) : Profile(cmsCreate_sRGBProfileTHR(ctx.get()));
-    if (!out)
-        return image;
-    const cmsUInt32Number format = gray ? TYPE_GRAY_8 : TYPE_RGB_8;
-    const Transform transform(
-        cmsCreateTransformTHR(ctx.get(), in.get(), format, out.get(), format, INTENT_PERCEPTUAL, 0));
+    const cmsHTRANSFORM transform = srgbTransformFor(iccProfile, gray);
     if (!transform)
         return image;
-
     QImage result(image.size(), image.format());
     if (result.isNull())
         return result;
-    transformRows(transform.get(), image.constBits(), image.bytesPerLine(), &result, image.width(), image.height());
+    transformRows(transform, image.constBits(), image.bytesPerLine(), &result, image.width(), image.height());
     return result;
 }
 

@@ -168,6 +168,7 @@ struct Decoder {
     unsigned char *pixels = nullptr;
     size_t bytesPerLine = 0;
     jpeg_progress_mgr progress {};
+    bool dcOnly = false; // buffered-image mode, output after the DC scans
 
     Decoder()
     {
@@ -245,6 +246,15 @@ void stepReadHeader(void *context)
     d->scaleNumerator = numerator;
     setScale(cinfo, numerator);
 
+    // At 1/8 every output pixel of a block is its DC value (the chroma of a subsampled
+    // picture adds its first AC coefficients), so a progressive file can be output
+    // from its DC scans. Block smoothing would invent AC coefficients: off.
+    d->dcOnly = o.progressiveDcOnly && numerator == 1 && cinfo->progressive_mode && jpeg_has_multiple_scans(cinfo);
+    if (d->dcOnly) {
+        cinfo->buffered_image = TRUE;
+        cinfo->do_block_smoothing = FALSE;
+    }
+
     if (!jpeg_read_icc_profile(cinfo, &d->icc, &d->iccLength)) {
         d->icc = nullptr;
         d->iccLength = 0;
@@ -255,6 +265,33 @@ void stepStart(void *context)
 {
     auto *d = static_cast<Decoder *>(context);
     jpeg_start_decompress(&d->cinfo);
+}
+
+// Whether every component's DC coefficient has all of its bits (coef_bits[c][0] is
+// the lowest bit still missing, -1 before the component's first DC scan).
+bool dcComplete(const jpeg_decompress_struct &cinfo)
+{
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        if (cinfo.coef_bits[c][0] != 0)
+            return false;
+    }
+    return true;
+}
+
+// Buffered-image mode: reads scans until the DC is complete (or the data ends), then
+// starts the one output pass, from the coefficients read so far.
+void stepConsumeDc(void *context)
+{
+    auto *d = static_cast<Decoder *>(context);
+    jpeg_decompress_struct *cinfo = &d->cinfo;
+    for (;;) {
+        const int status = jpeg_consume_input(cinfo);
+        if (status == JPEG_REACHED_EOI || status == JPEG_SUSPENDED)
+            break;
+        if (status == JPEG_SCAN_COMPLETED && dcComplete(*cinfo))
+            break;
+    }
+    jpeg_start_output(cinfo, cinfo->input_scan_number);
 }
 
 void stepReadLines(void *context)
@@ -342,6 +379,8 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
     const jpeg_decompress_struct &cinfo = d->cinfo;
     result.fullSize = QSize(int(cinfo.image_width), int(cinfo.image_height));
     result.scaleNumerator = d->scaleNumerator;
+    result.progressive = cinfo.progressive_mode;
+    result.dcOnly = d->dcOnly;
     if (d->kind == OutputKind::Unsupported) {
         result.error = QStringLiteral("The JPEG file uses a colour layout this program cannot show (%1 components).")
                            .arg(cinfo.num_components);
@@ -393,6 +432,10 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
         return result;
     }
 
+    if (d->dcOnly && !guarded(&d->err, stepConsumeDc, d.get())) {
+        result.error = describeError(d->err);
+        return result;
+    }
     if (!guarded(&d->err, stepReadLines, d.get())) {
         result.error = describeError(d->err);
         return result;

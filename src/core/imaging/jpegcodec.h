@@ -26,6 +26,14 @@ struct DecodeOptions {
     /// Largest number of output pixels; a larger decode is refused before any pixel
     /// memory is allocated.
     qint64 maxPixels = 0;
+    /// A progressive JPEG decoded at 1/8 scale needs only the DC coefficients, which its
+    /// first scans carry. When set, such a decode stops reading as soon as every
+    /// component's DC has all of its bits, and outputs from the coefficients read so far
+    /// (without block smoothing): most of the file is skipped. The picture then lacks
+    /// the AC detail of the scans not read, which shows only in the chroma of
+    /// subsampled pictures (decoded at 1/8 with a 2x2 transform) and stays within a
+    /// fraction of a grey level once scaled to a thumbnail. Other decodes ignore it.
+    bool progressiveDcOnly = false;
 };
 
 /// A decoded JPEG as stored (no EXIF orientation applied).
@@ -35,6 +43,9 @@ struct DecodedJpeg {
     QImage image;
     QSize fullSize; ///< stored size before decode-time scaling
     int scaleNumerator = 8; ///< the M of the M/8 scale used
+    bool progressive = false; ///< the file is a progressive JPEG
+    /// The decode stopped after the DC scans (DecodeOptions::progressiveDcOnly).
+    bool dcOnly = false;
     /// The APP1 "Exif" segment's payload (starting with "Exif\0\0"), if any.
     QByteArray exif;
     /// The embedded ICC profile still to be applied to image (RGB and grayscale

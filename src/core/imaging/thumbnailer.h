@@ -2,6 +2,7 @@
 #pragma once
 
 #include "imaging/imagesettings.h"
+#include "platform/atomicfile.h"
 
 #include <QImage>
 #include <QString>
@@ -44,13 +45,16 @@ public:
     /// (or the picture's own size when that is smaller); 0 decodes at full size. JPEGs
     /// scale by M/8 in the DCT domain, other formats are always decoded at full size.
     /// settings give the JPEG decoding options (dctMethod, fancyUpsampling, dithering).
+    /// A progressive JPEG that minLongSide lets decode at 1/8 is read only as far as its
+    /// DC scans (jpeg::DecodeOptions::progressiveDcOnly): within a grey level of the
+    /// full decode once scaled to a thumbnail, and much faster.
     static DecodedPicture decode(const QString &path, const ImageSettings &settings, int minLongSide = 0);
 
     /// The same, from bytes already in memory.
     static DecodedPicture decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide = 0);
 
-    /// Scales an upright picture to fit settings.boxSize (never enlarging; smooth,
-    /// area-averaging filter) and draws the 1-pixel black frame over its outermost
+    /// Scales an upright picture to fit settings.boxSize (never enlarging; a Lanczos
+    /// filter, see resample::scaled) and draws the 1-pixel black frame over its outermost
     /// pixels when settings.frame is set. Returns RGB888, or Grayscale8 for a grayscale
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
@@ -73,6 +77,11 @@ public:
     /// source file. Never writes over sourcePath; writes nothing when anything fails.
     /// A JPEG is decoded DCT-scaled to no less than settings.boxSize on its longer side.
     static QString writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings);
+
+    /// The same, choosing when the thumbnail file reaches the disk: a run of many
+    /// thumbnails writes them Deferred and syncs their file system once at its end.
+    static QString writeThumbnail(
+        const QString &sourcePath, const QString &destPath, const ImageSettings &settings, Durability durability);
 };
 
 } // namespace quorvel

@@ -3,7 +3,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
+
+#include <atomic>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace quorvel
 {
@@ -30,6 +41,95 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return failure();
     return {};
+}
+
+#ifdef Q_OS_UNIX
+namespace
+{
+
+std::atomic<unsigned> g_tempCounter = 0;
+
+bool writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+} // namespace
+#endif
+
+QString writeFileAtomically(const QString &path, const QByteArray &bytes, Durability durability)
+{
+#ifdef Q_OS_UNIX
+    if (durability == Durability::Deferred) {
+        const auto failure = [&](int error) {
+            return QCoreApplication::translate("quorvel", "Could not write \"%1\": %2.")
+                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)));
+        };
+        const QByteArray target = QFile::encodeName(path);
+        struct stat existing;
+        const bool replaces = ::stat(target.constData(), &existing) == 0;
+        if (replaces && !S_ISREG(existing.st_mode))
+            return failure(EISDIR);
+        // A name of our own beside the target; O_EXCL never opens someone else's file.
+        QByteArray temp;
+        int fd = -1;
+        for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+            temp = target + ".quorvel-" + QByteArray::number(qint64(::getpid())) + '-'
+                + QByteArray::number(g_tempCounter.fetch_add(1)) + ".tmp";
+            fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 && errno != EEXIST)
+                return failure(errno);
+        }
+        if (fd < 0)
+            return failure(EEXIST);
+        bool ok = writeAll(fd, bytes.constData(), bytes.size());
+        int error = ok ? 0 : (errno ? errno : ENOSPC);
+        if (ok && replaces && ::fchmod(fd, existing.st_mode & 07777) != 0) {
+            ok = false;
+            error = errno;
+        }
+        if (::close(fd) != 0 && ok) {
+            ok = false;
+            error = errno;
+        }
+        if (ok && ::rename(temp.constData(), target.constData()) != 0) {
+            ok = false;
+            error = errno;
+        }
+        if (!ok) {
+            ::unlink(temp.constData());
+            return failure(error);
+        }
+        return {};
+    }
+#else
+    Q_UNUSED(durability)
+#endif
+    return writeFileAtomically(path, bytes);
+}
+
+bool syncFileSystemOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
+#else
+    Q_UNUSED(path)
+    return true;
+#endif
 }
 
 } // namespace quorvel

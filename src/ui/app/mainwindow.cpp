@@ -435,7 +435,7 @@ void frmForm::onFileClicked()
     // Pictures that cannot be loaded are passed over without a message.
     const QString path = sourcePathOf(name);
     m_preview->setPictureFile(path);
-    m_worker->setPictureFile(path);
+    m_worker->sharePicture(*m_preview); // the same pixels: no second decode of the file
     applyThumbSize();
     m_preview->adjustSize();
 }

@@ -36,6 +36,18 @@ void ImageBox::setPictureFile(const QString &path)
     m_lastError = loadPicture(path);
 }
 
+void ImageBox::sharePicture(const ImageBox &other)
+{
+    m_pictureFile = other.m_pictureFile;
+    m_decoded = other.m_decoded;
+    m_fullSize = other.m_fullSize;
+    m_decodedForSize = other.m_decodedForSize;
+    m_decodedDctMethod = other.m_decodedDctMethod;
+    m_decodedFancy = other.m_decodedFancy;
+    m_lastError = other.m_lastError;
+    settingsChanged();
+}
+
 bool ImageBox::hasPicture() const
 {
     return !m_decoded.isNull();

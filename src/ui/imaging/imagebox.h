@@ -65,6 +65,10 @@ public:
     QString loadPicture(const QString &path);
     /// Property setter: loadPicture, with the error kept in lastError().
     void setPictureFile(const QString &path);
+    /// Takes the picture other has loaded (its file, decoded pixels, size and load
+    /// error) without reading the file again; the pixels are shared, not copied. A
+    /// control whose settings need another decode makes it when it next needs pixels.
+    void sharePicture(const ImageBox &other);
     /// Whether a picture is loaded.
     bool hasPicture() const;
     /// The picture's upright size at full resolution (invalid without a picture).

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/jpegcodec.h"
+#include "imaging/resample.h"
 #include "imaging/thumbnailer.h"
 #include "imagingtesthelpers.h"
 #include "support/testsupport.h"
@@ -356,4 +357,61 @@ TEST(JpegEncode, RefusesWhatItCannotWrite)
     tooWide.fill(0);
     EXPECT_TRUE(jpeg::encode(tooWide, jpeg::EncodeOptions(), &error).isEmpty());
     EXPECT_TRUE(error.contains(QLatin1String("65500"))) << qPrintable(error);
+}
+
+// A progressive file decoded at 1/8 for a thumbnail stops after its DC scans: the same
+// size, within a grey level of the full decode once reduced to the thumbnail, and
+// still refused when the DC scans themselves are cut short.
+TEST(JpegDecode, ProgressiveDcOnlyDecodeStaysWithinAGreyLevel)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    for (const char *name : { "formats/progressive.jpg", "formats/progressive-real.jpg" }) {
+        const QByteArray data = readBytes(testPicture(QString::fromLatin1(name)));
+        jpeg::DecodeOptions options = limited(90);
+        const jpeg::DecodedJpeg full = jpeg::decode(data, options);
+        options.progressiveDcOnly = true;
+        const jpeg::DecodedJpeg dc = jpeg::decode(data, options);
+        ASSERT_TRUE(full.error.isEmpty() && dc.error.isEmpty()) << name;
+        EXPECT_TRUE(full.progressive) << name;
+        EXPECT_FALSE(full.dcOnly) << name;
+        EXPECT_TRUE(dc.dcOnly) << name;
+        EXPECT_EQ(dc.scaleNumerator, 1) << name;
+        EXPECT_EQ(dc.image.size(), full.image.size()) << name;
+        EXPECT_EQ(dc.fullSize, full.fullSize) << name;
+        EXPECT_EQ(dc.exif, full.exif) << name;
+        const QSize box = full.image.size().scaled(90, 90, Qt::KeepAspectRatio);
+        const double thumbnailDifference = meanDifference(resample::scaled(full.image, box, resample::Filter::Lanczos3),
+            resample::scaled(dc.image, box, resample::Filter::Lanczos3));
+        EXPECT_LT(thumbnailDifference, 1.0) << name;
+        EXPECT_LT(meanDifference(full.image, dc.image), 2.0) << name;
+        // Not the full decode by accident: the skipped scans leave a trace.
+        EXPECT_GT(meanDifference(full.image, dc.image), 0.0) << name;
+
+        // Cut inside the first scan: an error, as for any truncated file.
+        const qsizetype firstScan = data.indexOf(QByteArray("\xFF\xDA", 2));
+        ASSERT_GT(firstScan, 0);
+        const jpeg::DecodedJpeg cut = jpeg::decode(data.left(firstScan + 200), options);
+        EXPECT_TRUE(cut.error.contains(QLatin1String("truncated"))) << name << ": " << qPrintable(cut.error);
+    }
+}
+
+TEST(JpegDecode, DcOnlyIsIgnoredWhereItWouldLoseDetail)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    // A baseline file interleaves DC and AC: it is decoded as ever.
+    const QByteArray baseline = readBytes(testPicture(QStringLiteral("cameras/casio-ex-z3.jpg")));
+    jpeg::DecodeOptions options = limited(90);
+    options.progressiveDcOnly = true;
+    const jpeg::DecodedJpeg baselineDc = jpeg::decode(baseline, options);
+    EXPECT_FALSE(baselineDc.progressive);
+    EXPECT_FALSE(baselineDc.dcOnly);
+    EXPECT_EQ(baselineDc.image, jpeg::decode(baseline, limited(90)).image);
+
+    // Above 1/8 the AC coefficients make the picture: the whole file is read.
+    const QByteArray progressive = readBytes(testPicture(QStringLiteral("formats/progressive.jpg")));
+    options.minLongSide = 300;
+    const jpeg::DecodedJpeg quarter = jpeg::decode(progressive, options);
+    EXPECT_EQ(quarter.scaleNumerator, 2);
+    EXPECT_FALSE(quarter.dcOnly);
+    EXPECT_EQ(quarter.image, jpeg::decode(baseline, limited(300)).image); // lossless copy, same pixels
 }

@@ -86,6 +86,39 @@ TEST(ImageBox, SavesTheSameBytesAsThumbnailerAndShowsWhatItSaves)
     EXPECT_EQ(box.sizeHint(), QSize(360, 240));
 }
 
+// The main window's hidden writer takes the preview's picture instead of decoding the
+// file a second time; it must then save exactly what a decode of its own would.
+TEST(ImageBox, SharedPictureSavesWhatItsOwnDecodeWould)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir dir;
+    const QString source = test::testPicture(QStringLiteral("orientation/landscape_6.jpg"));
+    ImageBox preview;
+    ImageBox writer;
+    ASSERT_EQ(preview.loadPicture(source), QString());
+    writer.sharePicture(preview);
+    EXPECT_EQ(writer.pictureFile(), source);
+    EXPECT_TRUE(writer.hasPicture());
+    EXPECT_EQ(writer.pictureSize(), preview.pictureSize());
+    EXPECT_EQ(writer.lastError(), QString());
+
+    // A size the preview did not decode for: the writer decodes for it when saving.
+    writer.setThumbSize(500);
+    const QString shared = dir.filePath(QStringLiteral("shared.jpg"));
+    const QString engine = dir.filePath(QStringLiteral("engine.jpg"));
+    ASSERT_EQ(writer.saveJpeg(shared), QString());
+    ASSERT_EQ(Thumbnailer::writeThumbnail(source, engine, writer.settings()), QString());
+    EXPECT_EQ(test::readFile(shared), test::readFile(engine));
+
+    // A failed load is shared too: nothing to save, the same error.
+    ASSERT_NE(preview.loadPicture(test::testPicture(QStringLiteral("broken/text.jpg"))), QString());
+    preview.setPictureFile(test::testPicture(QStringLiteral("broken/text.jpg")));
+    writer.sharePicture(preview);
+    EXPECT_FALSE(writer.hasPicture());
+    EXPECT_EQ(writer.lastError(), preview.lastError());
+    EXPECT_FALSE(writer.saveJpeg(dir.filePath(QStringLiteral("none.jpg"))).isEmpty());
+}
+
 TEST(ImageBox, AFailedLoadLeavesNothingToSave)
 {
     QUORVEL_REQUIRE_TESTDATA();
