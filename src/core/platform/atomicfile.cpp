@@ -79,11 +79,14 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes, Durabi
         const bool replaces = ::stat(target.constData(), &existing) == 0;
         if (replaces && !S_ISREG(existing.st_mode))
             return failure(EISDIR);
-        // A name of our own beside the target; O_EXCL never opens someone else's file.
+        // A short name of our own in the target's folder (not the target's name plus a
+        // suffix, which a long file name would push past the file system's limit);
+        // O_EXCL never opens someone else's file.
+        const QByteArray folder = target.left(target.lastIndexOf('/') + 1);
         QByteArray temp;
         int fd = -1;
         for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-            temp = target + ".quorvel-" + QByteArray::number(qint64(::getpid())) + '-'
+            temp = folder + ".quorvel-" + QByteArray::number(qint64(::getpid())) + '-'
                 + QByteArray::number(g_tempCounter.fetch_add(1)) + ".tmp";
             fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd < 0 && errno != EEXIST)

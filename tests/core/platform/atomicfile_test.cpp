@@ -62,3 +62,17 @@ TEST(AtomicFile, DeferredWritesReplaceWholeFilesAndLeaveNoTemporaries)
     EXPECT_TRUE(syncFileSystemOf(dir.path()));
     EXPECT_FALSE(syncFileSystemOf(dir.filePath(QStringLiteral("no/such/folder"))));
 }
+
+// A name close to the file system's 255-byte limit still gets written: the temporary
+// file's name does not grow from the target's.
+TEST(AtomicFile, LongNamesAreWrittenInBothModes)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QString(250, QLatin1Char('n')) + QStringLiteral(".jpg"));
+    for (const Durability durability : { Durability::Deferred, Durability::Synced }) {
+        EXPECT_EQ(writeFileAtomically(path, "picture", durability), QString());
+        EXPECT_EQ(contents(path), "picture");
+        QFile::remove(path);
+    }
+}
