@@ -24,7 +24,9 @@ test: build
 sanitize: deps
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize
+	@rm -f build-sanitize/fuzz-stats.txt
 	@ctest --preset sanitize
+	@cat build-sanitize/fuzz-stats.txt
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
