@@ -255,27 +255,23 @@ QString imageReplaceProblems(const ImageReplaceOutcome &outcome)
 {
     constexpr int kMaxLines = 15;
     QStringList paragraphs;
-    if (!outcome.refusedThumbnails.isEmpty()) {
-        QString text = tr("These thumbnails were not written, because each would have replaced a picture in the "
-                          "folder of the new pictures or in the folder being replaced (choose a thumbnail folder "
-                          "of their own):")
-            + QStringLiteral("\r\n");
+    // A heading, then the files, at most kMaxLines of them.
+    const auto addList = [&](const QString &heading, const QStringList &paths) {
+        if (paths.isEmpty())
+            return;
+        QString text = heading + QStringLiteral("\r\n");
         QStringList lines;
-        for (const QString &path : outcome.refusedThumbnails)
+        for (const QString &path : paths)
             lines += native(path);
         appendCapped(text, lines, kMaxLines);
         paragraphs += text;
-    }
-    if (!outcome.skippedDuplicates.isEmpty()) {
-        QString text =
-            tr("These pictures were not copied, because an earlier picture of the run was copied under the same name:")
-            + QStringLiteral("\r\n");
-        QStringList lines;
-        for (const QString &path : outcome.skippedDuplicates)
-            lines += native(path);
-        appendCapped(text, lines, kMaxLines);
-        paragraphs += text;
-    }
+    };
+    addList(tr("These thumbnails were not written, because each would have replaced a picture in the "
+               "folder of the new pictures or in the folder being replaced (choose a thumbnail folder "
+               "of their own):"),
+        outcome.refusedThumbnails);
+    addList(tr("These pictures were not copied, because an earlier picture of the run was copied under the same name:"),
+        outcome.skippedDuplicates);
     if (!outcome.failures.isEmpty()) {
         QString text = tr("These files could not be written; the old ones are unchanged:") + QStringLiteral("\r\n");
         QStringList lines;
