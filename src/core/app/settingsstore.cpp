@@ -2,9 +2,8 @@
 #include "app/settingsstore.h"
 
 #include "platform/atomicfile.h"
+#include "platform/plainfile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -92,13 +91,10 @@ std::optional<std::int16_t> toInt16(const QByteArray &field)
 
 bool SettingsStore::load(const QString &filePath, AppState &state)
 {
-    // Only a plain file: a named pipe in its place would block the start forever.
-    if (!QFileInfo(filePath).isFile())
+    const std::optional<QByteArray> bytes = readPlainFile(filePath);
+    if (!bytes)
         return false;
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    loadFromBytes(file.readAll(), state);
+    loadFromBytes(*bytes, state);
     return true;
 }
 

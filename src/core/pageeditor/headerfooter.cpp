@@ -3,11 +3,10 @@
 
 #include "app/maker.h"
 #include "platform/atomicfile.h"
+#include "platform/plainfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QUrl>
 
 namespace quorvel
@@ -122,33 +121,24 @@ HeaderFooterTexts builtInTexts(const QString &pictureFolder)
 
 std::optional<HeaderFooterTexts> readTemplateFile(const QString &path)
 {
-    // Only a plain file: opening a named pipe would wait for a writer forever.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readPlainFile(path);
+    if (!bytes)
         return std::nullopt;
-    // A read failure part-way keeps what was read.
-    return parseTemplate(file.readAll());
+    return parseTemplate(*bytes);
 }
 
 std::optional<QString> readBoxFile(const QString &path, QString *reason)
 {
-    QFile file(path);
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        if (reason) {
-            *reason = QCoreApplication::translate("quorvel", "Could not read \"%1\": it is not a file.")
-                          .arg(QDir::toNativeSeparators(path));
-        }
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString why;
+    const std::optional<QByteArray> bytes = readPlainFile(path, &why);
+    if (!bytes) {
         if (reason) {
             *reason = QCoreApplication::translate("quorvel", "Could not read \"%1\": %2.")
-                          .arg(QDir::toNativeSeparators(path), file.errorString());
+                          .arg(QDir::toNativeSeparators(path), why);
         }
         return std::nullopt;
     }
-    return joinBoxLines(splitFileLines(file.readAll()));
+    return joinBoxLines(splitFileLines(*bytes));
 }
 
 QByteArray headerFileBytes(const QString &header)

@@ -3,9 +3,7 @@
 
 #include "platform/atomicfile.h"
 #include "platform/paths.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "platform/plainfile.h"
 
 namespace quorvel
 {
@@ -63,11 +61,8 @@ QByteArray formatInserterFolders(const InserterFolders &folders)
 
 InserterFolders readInserterFolders(const QString &path)
 {
-    // Only a plain file: opening a named pipe would wait for a writer forever.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {};
-    return parseInserterFolders(file.readAll());
+    const std::optional<QByteArray> bytes = readPlainFile(path);
+    return bytes ? parseInserterFolders(*bytes) : InserterFolders {};
 }
 
 QString writeInserterFolders(const QString &path, const InserterFolders &folders)
