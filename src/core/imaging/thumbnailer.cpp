@@ -103,36 +103,104 @@ void drawFrame(QImage *image)
     }
 }
 
+// The whole file in one read; an empty array and the reason when it cannot be read.
+QByteArray readPictureFile(const QString &path, QString *error)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = QStringLiteral("The file does not exist.");
+        return {};
+    }
+    if (!info.isFile()) {
+        *error = QStringLiteral("This is not a picture file but a folder or a device.");
+        return {};
+    }
+    if (info.size() > kMaxFileBytes) {
+        *error =
+            QStringLiteral("The file is too large (%1 MB) to be a picture this program reads.").arg(info.size() >> 20);
+        return {};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+        return {};
+    }
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+        return {};
+    }
+    if (data.isEmpty())
+        *error = QStringLiteral("The file is empty.");
+    return data;
+}
+
+// A JPEG's thumbnail, reduced while still in its stored orientation and colour space:
+// the colour conversion and the turn upright then work on the few pixels of the
+// thumbnail, not on the decoded picture.
+QImage jpegThumbnail(const QByteArray &data, const ImageSettings &settings, QString *error)
+{
+    jpeg::DecodedJpeg decoded = jpeg::decode(data, jpegDecodeOptions(settings, std::max(0, settings.boxSize)));
+    if (!decoded.error.isEmpty()) {
+        *error = decoded.error;
+        return {};
+    }
+    if (decoded.image.isNull()) {
+        *error = QStringLiteral("There is not enough memory to decode the picture.");
+        return {};
+    }
+    const int orientation = exif::orientationFromApp1(decoded.exif);
+    const bool swaps = exif::swapsAxes(orientation);
+    const QSize stored = decoded.image.size();
+    const QSize target = fitInBox(swaps ? stored.transposed() : stored, settings.boxSize);
+    QImage image = std::move(decoded.image);
+    if (target != (swaps ? stored.transposed() : stored))
+        image = resample::scaled(image, swaps ? target.transposed() : target, kThumbnailFilter);
+    if (!image.isNull())
+        image = colorprofile::toSrgb(image, decoded.iccProfile);
+    if (!image.isNull())
+        image = exif::applyOrientation(image, orientation);
+    if (image.isNull()) {
+        *error = QStringLiteral("There is not enough memory to make the thumbnail.");
+        return {};
+    }
+    if (settings.frame)
+        drawFrame(&image);
+    return image;
+}
+
 } // namespace
 
 DecodedPicture Thumbnailer::decode(const QString &path, const ImageSettings &settings, int minLongSide)
 {
     DecodedPicture picture;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        picture.error = QStringLiteral("The file does not exist.");
+    const QByteArray data = readPictureFile(path, &picture.error);
+    if (data.isEmpty())
         return picture;
-    }
-    if (!info.isFile()) {
-        picture.error = QStringLiteral("This is not a picture file but a folder or a device.");
-        return picture;
-    }
-    if (info.size() > kMaxFileBytes) {
-        picture.error =
-            QStringLiteral("The file is too large (%1 MB) to be a picture this program reads.").arg(info.size() >> 20);
-        return picture;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        picture.error = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
-        return picture;
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        picture.error = QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
-        return picture;
-    }
     return decodeData(data, settings, minLongSide);
+}
+
+QImage Thumbnailer::thumbnailFromData(const QByteArray &data, const ImageSettings &settings, QString *error)
+{
+    QString reason;
+    QImage thumbnail;
+    if (data.isEmpty()) {
+        reason = QStringLiteral("The file is empty.");
+    } else if (sniff(data) == Format::Jpeg) {
+        thumbnail = jpegThumbnail(data, settings, &reason);
+    } else {
+        const DecodedPicture picture = decodeData(data, settings, std::max(0, settings.boxSize));
+        if (!picture.ok()) {
+            reason = picture.error;
+        } else {
+            thumbnail = makeThumbnail(picture.image, settings);
+            if (thumbnail.isNull())
+                reason = QStringLiteral("There is not enough memory to make the thumbnail.");
+        }
+    }
+    if (error)
+        *error = reason;
+    return thumbnail;
 }
 
 DecodedPicture Thumbnailer::decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide)
@@ -214,14 +282,11 @@ QString Thumbnailer::writeThumbnail(
 {
     if (isSameFile(destPath, sourcePath))
         return writeFileAtomically(destPath, {}, sourcePath); // the refusal, with its message
-    const DecodedPicture picture = decode(sourcePath, settings, std::max(0, settings.boxSize));
-    if (!picture.ok())
-        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), picture.error);
-    const QImage thumbnail = makeThumbnail(picture.image, settings);
-    if (thumbnail.isNull())
-        return QStringLiteral("\"%1\": There is not enough memory to make the thumbnail.")
-            .arg(QDir::toNativeSeparators(sourcePath));
     QString error;
+    const QByteArray data = readPictureFile(sourcePath, &error);
+    const QImage thumbnail = data.isEmpty() ? QImage() : thumbnailFromData(data, settings, &error);
+    if (thumbnail.isNull())
+        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);
     const QByteArray bytes = encodeJpeg(thumbnail, settings, &error);
     if (bytes.isEmpty())
         return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);

@@ -59,6 +59,12 @@ public:
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
 
+    /// The thumbnail of a picture file's bytes, as makeThumbnail() makes it from the
+    /// decoded picture; a JPEG is reduced before its colour conversion and EXIF turn,
+    /// which then work on the thumbnail's few pixels. A null image, with the reason in
+    /// error, when the picture cannot be read.
+    static QImage thumbnailFromData(const QByteArray &data, const ImageSettings &settings, QString *error = nullptr);
+
     /// Encodes an image as JPEG with the settings' quality (0 is taken as 1), smoothing,
     /// optimised coding and DCT method; a grayscale image gives a one-component JPEG.
     /// Returns empty bytes and sets *error on failure.

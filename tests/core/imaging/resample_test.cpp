@@ -104,3 +104,40 @@ TEST(Resample, SameInputGivesTheSameBytesAndOtherFormatsAreRefused)
     EXPECT_TRUE(resample::scaled(QImage(), QSize(90, 68), Filter::Area).isNull());
     EXPECT_TRUE(resample::scaled(in, QSize(0, 68), Filter::Area).isNull());
 }
+
+// The colour pictures take the vector paths (three channels at once, rows two taps at a
+// time); a grayscale picture of each channel alone must come out the same.
+TEST(Resample, ColourChannelsComeOutAsEachChannelAlone)
+{
+    struct Case {
+        QSize from;
+        QSize to;
+    };
+    const Case cases[] = {
+        { { 333, 250 }, { 90, 68 } }, // a large reduction: many taps
+        { { 1201, 767 }, { 1024, 654 } }, // a small one: rows of odd length, few taps
+        { { 37, 23 }, { 17, 11 } },
+        { { 20, 9 }, { 61, 30 } }, // enlarging
+        { { 300, 5 }, { 7, 5 } }, // rows only
+        { { 5, 300 }, { 5, 7 } }, // columns only
+    };
+    for (const Filter filter : { Filter::Lanczos3, Filter::Area }) {
+        for (const Case &c : cases) {
+            const QImage in = pattern(c.from, QImage::Format_RGB888);
+            const QImage out = resample::scaled(in, c.to, filter);
+            ASSERT_EQ(out.size(), c.to);
+            for (int channel = 0; channel < 3; ++channel) {
+                QImage plane(c.from, QImage::Format_Grayscale8);
+                for (int y = 0; y < c.from.height(); ++y)
+                    for (int x = 0; x < c.from.width(); ++x)
+                        plane.scanLine(y)[x] = in.constScanLine(y)[3 * x + channel];
+                const QImage expected = resample::scaled(plane, c.to, filter);
+                for (int y = 0; y < c.to.height(); ++y)
+                    for (int x = 0; x < c.to.width(); ++x)
+                        ASSERT_EQ(out.constScanLine(y)[3 * x + channel], expected.constScanLine(y)[x])
+                            << c.from.width() << "->" << c.to.width() << " at " << x << "," << y << " channel "
+                            << channel;
+            }
+        }
+    }
+}
