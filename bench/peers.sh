@@ -43,7 +43,6 @@ done
 mapfile -d '' files < <(find "$corpus" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.jpeg' \) -print0 | sort -z)
 count=${#files[@]}
 [ "$count" -gt 0 ] || { echo "peers.sh: no JPEG files in $corpus" >&2; exit 1; }
-bytes=$(cat "${files[@]}" | wc -c)
 cores=$(nproc)
 jobs_list="1"
 [ "$cores" -gt 1 ] && jobs_list="1 $cores"
@@ -118,11 +117,22 @@ run_tool() {
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# Run by the stopwatch below as a process of its own, so that GNU time sees its peak memory.
+# One run of one tool, as a process of its own so that GNU time sees its peak memory.
+# The clock runs here, around the tool alone: the setup of this script (finding the
+# files) stays out of every tool's time alike. Prints the seconds.
 if [ "${PEERS_RUN_ONE:-}" = 1 ]; then
-    run_tool "$PEERS_TOOL" "$PEERS_SIZE" "$PEERS_JOBS" "$PEERS_OUT"
+    start=$(date +%s.%N)
+    own=$(run_tool "$PEERS_TOOL" "$PEERS_SIZE" "$PEERS_JOBS" "$PEERS_OUT")
+    end=$(date +%s.%N)
+    if [ -n "$own" ]; then
+        echo "$own"
+    else
+        awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
+    fi
     exit 0
 fi
+
+bytes=$(cat "${files[@]}" | wc -c)
 
 tools="quorvel floor floor-dc vipsthumbnail convert mogrify gm pillow"
 echo "Corpus: $corpus, $count JPEG files, $(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MB"
@@ -140,16 +150,10 @@ for size in $sizes; do
                 out="$work/$size/$tool"
                 rm -rf "$out"
                 mkdir -p "$out"
-                start=$(date +%s.%N)
-                own=$(PEERS_RUN_ONE=1 PEERS_TOOL=$tool PEERS_SIZE=$size PEERS_JOBS=$jobs PEERS_OUT=$out \
+                took=$(PEERS_RUN_ONE=1 PEERS_TOOL=$tool PEERS_SIZE=$size PEERS_JOBS=$jobs PEERS_OUT=$out \
                     /usr/bin/time -f %M -o "$work/mem" "$self" --build "$build" "$corpus" 2>"$work/err") \
                     || { failed=1; echo "peers.sh: $tool failed: $(head -c 300 "$work/err")" >&2; }
-                end=$(date +%s.%N)
-                if [ -n "$own" ]; then
-                    times+=("$own")
-                else
-                    times+=("$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')")
-                fi
+                times+=("${took:-0}")
                 kb=$(tail -n 1 "$work/mem")
                 [ "$kb" -gt "$peak" ] 2>/dev/null && peak=$kb
             done
