@@ -3,7 +3,10 @@
 #
 #   bench/corpus.sh DIR            wallpaper photos from Debian's wallpaper packages in
 #                                  DIR/wallpapers (downloaded with apt-get download and
-#                                  unpacked with dpkg-deb -x: nothing is installed)
+#                                  unpacked with dpkg-deb -x: nothing is installed), and
+#                                  the baseline ones of 4 megapixels or more among them,
+#                                  the size and kind of camera photographs, in DIR/baseline
+#                                  (needs ImageMagick's identify: scripts/install-deps --bench)
 #   bench/corpus.sh --camera DIR   the real camera photographs of the shared test data
 #                                  (baseline JPEGs with their EXIF) in DIR/camera
 #
@@ -68,3 +71,18 @@ for p in "${packages[@]}"; do
 done
 echo "corpus.sh: $(ls "$out/wallpapers" | wc -l) photos in $out/wallpapers" \
     "($(du -sm "$out/wallpapers" | cut -f1) MB)"
+
+if ! command -v identify >/dev/null 2>&1; then
+    echo "corpus.sh: identify is missing (scripts/install-deps --bench); $out/baseline not made" >&2
+    exit 0
+fi
+rm -rf "$out/baseline"
+mkdir -p "$out/baseline"
+for f in "$out"/wallpapers/*.jpg; do
+    read -r interlace width height < <(identify -format '%[interlace] %w %h\n' "$f" 2>/dev/null | head -n 1) || continue
+    if [ "$interlace" = None ] && [ $((width * height)) -ge 4000000 ]; then
+        cp "$f" "$out/baseline/"
+    fi
+done
+echo "corpus.sh: $(ls "$out/baseline" | wc -l) baseline photos of 4 MP or more in $out/baseline" \
+    "($(du -sm "$out/baseline" | cut -f1) MB)"

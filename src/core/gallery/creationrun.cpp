@@ -18,6 +18,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -43,6 +44,7 @@ bool sameFolder(const QString &a, const QString &b)
 /// after another.
 struct Task {
     std::vector<int> pictures;
+    qint64 bytes = 0; // the size of its picture files
 };
 
 /// The shared state of one run. Workers take tasks by an atomic counter and only
@@ -64,9 +66,18 @@ public:
                 m_tasks[*found].pictures.push_back(i);
             } else {
                 taskOf.insert(key, int(m_tasks.size()));
-                m_tasks.push_back(Task { { i } });
+                m_tasks.push_back(Task { { i }, 0 });
             }
         }
+        // The largest pictures first: a large one taken last would keep one worker busy
+        // while the others have nothing left to do. The page still lists them in order.
+        for (Task &task : m_tasks) {
+            for (const int index : task.pictures)
+                task.bytes += QFileInfo(m_request.pictures[index]).size();
+        }
+        std::stable_sort(m_tasks.begin(), m_tasks.end(), [](const Task &a, const Task &b) {
+            return a.bytes > b.bytes;
+        });
     }
 
     void start(int jobs)
