@@ -3,9 +3,11 @@
 // makes its own lcms context, profiles and transform, except that toSrgb keeps the
 // last transform it made in a thread-local cache, since a batch of photos from one
 // camera embeds the same profile in every file and building the transform costs more
-// than applying it to a thumbnail-sized picture.
+// than applying it to a thumbnail-sized picture. A profile that is sRGB under another
+// name needs no transform at all.
 #include "imaging/colorprofile.h"
 
+#include <cmath>
 #include <lcms2.h>
 #include <memory>
 #include <type_traits>
@@ -70,11 +72,54 @@ void transformRows(
         0);
 }
 
+// The sRGB tone curve: encoded value to linear light.
+double srgbToLinear(double v)
+{
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+// Whether an RGB profile is sRGB under another name, as most cameras embed it: its
+// colorants (adapted to D50) and tone curves are sRGB's within a fraction of a level.
+// Converting from such a profile to sRGB changes nothing but rounding, so it is skipped.
+bool describesSrgb(cmsHPROFILE profile)
+{
+    if (!cmsIsMatrixShaper(profile))
+        return false;
+    struct Colorant {
+        cmsTagSignature colorant;
+        cmsTagSignature curve;
+        cmsCIEXYZ srgb;
+    };
+    static constexpr Colorant kColorants[] = {
+        { cmsSigRedColorantTag, cmsSigRedTRCTag, { 0.4361, 0.2225, 0.0139 } },
+        { cmsSigGreenColorantTag, cmsSigGreenTRCTag, { 0.3851, 0.7169, 0.0971 } },
+        { cmsSigBlueColorantTag, cmsSigBlueTRCTag, { 0.1431, 0.0606, 0.7141 } },
+    };
+    constexpr double kColorantTolerance = 0.003;
+    constexpr double kCurveTolerance = 0.25 / 255; // of linear light
+    for (const Colorant &c : kColorants) {
+        const auto *xyz = static_cast<const cmsCIEXYZ *>(cmsReadTag(profile, c.colorant));
+        if (!xyz || std::abs(xyz->X - c.srgb.X) > kColorantTolerance || std::abs(xyz->Y - c.srgb.Y) > kColorantTolerance
+            || std::abs(xyz->Z - c.srgb.Z) > kColorantTolerance)
+            return false;
+        const auto *curve = static_cast<const cmsToneCurve *>(cmsReadTag(profile, c.curve));
+        if (!curve)
+            return false;
+        for (int i = 0; i <= 64; ++i) {
+            const double v = i / 64.0;
+            if (std::abs(double(cmsEvalToneCurveFloat(curve, cmsFloat32Number(v))) - srgbToLinear(v)) > kCurveTolerance)
+                return false;
+        }
+    }
+    return true;
+}
+
 // The transform from an embedded RGB or gray profile to sRGB, with all it needs,
 // kept per thread for the next picture with the same profile.
 struct SrgbTransform {
     QByteArray icc;
     bool gray = false;
+    bool identity = false; // the profile is sRGB: nothing to convert
     Context ctx;
     Profile in;
     Profile out;
@@ -87,6 +132,7 @@ struct SrgbTransform {
         in.reset();
         ctx.reset();
         icc.clear();
+        identity = false;
     }
     ~SrgbTransform()
     {
@@ -96,11 +142,11 @@ struct SrgbTransform {
 
 // The cached transform for this profile, built when the cache holds another one;
 // null when the profile is unusable or not of the picture's colour space.
-cmsHTRANSFORM srgbTransformFor(const QByteArray &iccProfile, bool gray)
+const SrgbTransform *srgbTransformFor(const QByteArray &iccProfile, bool gray)
 {
     thread_local SrgbTransform cache;
-    if (cache.transform && cache.gray == gray && cache.icc == iccProfile)
-        return cache.transform.get();
+    if ((cache.transform || cache.identity) && cache.gray == gray && cache.icc == iccProfile)
+        return &cache;
     cache.clear();
     cache.ctx.reset(cmsCreateContext(nullptr, nullptr));
     if (!cache.ctx)
@@ -108,6 +154,12 @@ cmsHTRANSFORM srgbTransformFor(const QByteArray &iccProfile, bool gray)
     cache.in = openProfile(cache.ctx.get(), iccProfile);
     if (!cache.in || cmsGetColorSpace(cache.in.get()) != (gray ? cmsSigGrayData : cmsSigRgbData))
         return nullptr;
+    if (!gray && describesSrgb(cache.in.get())) {
+        cache.identity = true;
+        cache.icc = iccProfile;
+        cache.gray = gray;
+        return &cache;
+    }
     cache.out = gray ? srgbGrayProfile(cache.ctx.get()) : Profile(cmsCreate_sRGBProfileTHR(cache.ctx.get()));
     if (!cache.out)
         return nullptr;
@@ -118,7 +170,7 @@ cmsHTRANSFORM srgbTransformFor(const QByteArray &iccProfile, bool gray)
         return nullptr;
     cache.icc = iccProfile;
     cache.gray = gray;
-    return cache.transform.get();
+    return &cache;
 }
 
 inline unsigned char multiply(unsigned a, unsigned b)
@@ -136,13 +188,14 @@ QImage toSrgb(const QImage &image, const QByteArray &iccProfile)
     if (!gray && image.format() != QImage::Format_RGB888)
         return image;
 
-    const cmsHTRANSFORM transform = srgbTransformFor(iccProfile, gray);
-    if (!transform)
+    const SrgbTransform *cached = srgbTransformFor(iccProfile, gray);
+    if (!cached || cached->identity)
         return image;
     QImage result(image.size(), image.format());
     if (result.isNull())
         return result;
-    transformRows(transform, image.constBits(), image.bytesPerLine(), &result, image.width(), image.height());
+    transformRows(
+        cached->transform.get(), image.constBits(), image.bytesPerLine(), &result, image.width(), image.height());
     return result;
 }
 

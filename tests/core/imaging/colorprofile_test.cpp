@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <lcms2.h>
 
 using namespace quorvel;
 
@@ -55,6 +56,36 @@ QByteArray embeddedCmykProfile()
     return bytes;
 }
 
+// An RGB profile with the given primaries, D65 white and the given tone curve, as bytes.
+QByteArray rgbProfile(cmsToneCurve *curve, const cmsCIExyYTRIPLE &primaries)
+{
+    cmsCIExyY d65;
+    cmsWhitePointFromTemp(&d65, 6504);
+    cmsToneCurve *curves[3] = { curve, curve, curve };
+    cmsHPROFILE profile = cmsCreateRGBProfile(&d65, &primaries, curves);
+    cmsFreeToneCurve(curve);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(qsizetype(size), '\0');
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
+QByteArray srgbProfile()
+{
+    cmsHPROFILE profile = cmsCreate_sRGBProfile();
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(qsizetype(size), '\0');
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    return bytes;
+}
+
+constexpr cmsCIExyYTRIPLE kSrgbPrimaries = { { 0.64, 0.33, 1 }, { 0.30, 0.60, 1 }, { 0.15, 0.06, 1 } };
+constexpr cmsCIExyYTRIPLE kWidePrimaries = { { 0.64, 0.33, 1 }, { 0.21, 0.71, 1 }, { 0.15, 0.06, 1 } };
+
 } // namespace
 
 TEST(ColorProfile, CmykWithoutProfileUsesThePlainFormula)
@@ -99,4 +130,29 @@ TEST(ColorProfile, EmbeddedCmykProfileIsApplied)
     EXPECT_TRUE(qRed(red) > qGreen(red) + 100 && qRed(red) > qBlue(red) + 100) << "magenta + yellow look red";
     // Printing inks are duller than the formula's pure primaries: the profile was used.
     EXPECT_NE(profiled, convert(pixels, true));
+}
+
+// Most cameras embed sRGB itself: converting changes nothing, so the picture is passed
+// through. A profile that differs in its curves or its primaries is applied.
+TEST(ColorProfile, OnlyProfilesOtherThanSrgbChangeTheColours)
+{
+    QImage image(4, 1, QImage::Format_RGB888);
+    const QRgb colours[] = { qRgb(128, 128, 128), qRgb(200, 30, 30), qRgb(30, 200, 30), qRgb(10, 20, 240) };
+    for (int x = 0; x < 4; ++x)
+        image.setPixel(x, 0, colours[x]);
+    const cmsFloat64Number srgbCurve[5] = { 2.4, 1.0 / 1.055, 0.055 / 1.055, 1.0 / 12.92, 0.04045 };
+    const auto srgbTone = [&] {
+        return cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
+    };
+
+    EXPECT_EQ(colorprofile::toSrgb(image, srgbProfile()), image);
+    EXPECT_EQ(colorprofile::toSrgb(image, rgbProfile(srgbTone(), kSrgbPrimaries)), image) << "sRGB made by hand";
+
+    const QImage linear = colorprofile::toSrgb(image, rgbProfile(cmsBuildGamma(nullptr, 1.0), kSrgbPrimaries));
+    EXPECT_GT(qGray(linear.pixel(0, 0)), 170) << "linear mid grey is light grey in sRGB";
+    const QImage wide = colorprofile::toSrgb(image, rgbProfile(srgbTone(), kWidePrimaries));
+    EXPECT_NEAR(qGray(wide.pixel(0, 0)), qGray(image.pixel(0, 0)), 1) << "grey stays grey";
+    EXPECT_NE(wide.pixel(2, 0), image.pixel(2, 0)) << "a greener green";
+    // The same profile again (the cached transform) gives the same picture.
+    EXPECT_EQ(colorprofile::toSrgb(image, rgbProfile(cmsBuildGamma(nullptr, 1.0), kSrgbPrimaries)), linear);
 }
