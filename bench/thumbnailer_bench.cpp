@@ -2,8 +2,8 @@
 // Per-picture cost of each stage of thumbnail making, on the largest test photographs:
 // decode at full size, the engine's scaled decode (DC scans only for a progressive
 // file) against libjpeg's plain decode at the same scale, the reduction to the box,
-// the encoding and the whole writeThumbnail. bench/peers.sh compares whole runs.
-// Run: build/bin/quorvel_bench [--benchmark_filter=...]
+// the whole thumbnail from the file's bytes, the encoding and the whole writeThumbnail. bench/peers.sh compares whole
+// runs. Run: build/bin/quorvel_bench [--benchmark_filter=...]
 #include "imaging/jpegcodec.h"
 #include "imaging/thumbnailer.h"
 
@@ -71,6 +71,15 @@ void makeThumbnail(benchmark::State &state, const QByteArray &data)
         benchmark::DoNotOptimize(Thumbnailer::makeThumbnail(decoded, settings));
 }
 
+// The whole thumbnail from the file's bytes, as a run makes it: decode, reduction,
+// colour profile and orientation on the reduced picture, frame.
+void thumbnailFromData(benchmark::State &state, const QByteArray &data)
+{
+    const ImageSettings settings = thumbnailSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Thumbnailer::thumbnailFromData(data, settings));
+}
+
 void encode(benchmark::State &state, const QByteArray &data)
 {
     const ImageSettings settings = thumbnailSettings();
@@ -119,6 +128,8 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark(("decode_floor/" + name).c_str(), decodeFloor, data)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("make_thumbnail/" + name).c_str(), makeThumbnail, data)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("thumbnail_from_data/" + name).c_str(), thumbnailFromData, data)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("encode/" + name).c_str(), encode, data)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("write_thumbnail/" + name).c_str(), writeThumbnail, path)
