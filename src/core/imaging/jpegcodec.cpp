@@ -7,6 +7,7 @@
 #include "imaging/jpegcodec.h"
 
 #include "imaging/colorprofile.h"
+#include "imaging/jpegdc.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -399,6 +400,30 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
                            .arg(cinfo.image_width)
                            .arg(cinfo.image_height);
         return result;
+    }
+
+    if (options.fastDc && d->scaleNumerator == 1 && (d->kind == OutputKind::Gray || d->kind == OutputKind::Rgb)) {
+        const bool gray = d->kind == OutputKind::Gray;
+        QImage image(int(cinfo.output_width),
+            int(cinfo.output_height),
+            gray ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        DcOutput out;
+        out.pixels = image.isNull() ? nullptr : image.bits();
+        out.bytesPerLine = image.isNull() ? 0 : size_t(image.bytesPerLine());
+        out.width = image.width();
+        out.height = image.height();
+        out.gray = gray;
+        out.fancyUpsampling = options.fancyUpsampling;
+        // decodeDcOnly only reads the header's tables and the data: it never calls
+        // libjpeg, so it needs no guard
+        if (decodeDcOnly(cinfo, out)) {
+            result.fastDc = true;
+            result.iccProfile =
+                d->icc ? QByteArray(reinterpret_cast<const char *>(d->icc), qsizetype(d->iccLength)) : QByteArray();
+            result.exif = exifSegment(cinfo);
+            result.image = std::move(image);
+            return result;
+        }
     }
 
     if (!guarded(&d->err, stepStart, d.get())) {
