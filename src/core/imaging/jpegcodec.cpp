@@ -413,7 +413,6 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
         out.width = image.width();
         out.height = image.height();
         out.gray = gray;
-        out.fancyUpsampling = options.fancyUpsampling;
         // decodeDcOnly only reads the header's tables and the data: it never calls
         // libjpeg, so it needs no guard
         if (decodeDcOnly(cinfo, out)) {

@@ -18,19 +18,26 @@ namespace
 // the encoder gives them to the least frequent symbols) bit by bit.
 constexpr int kLookupBits = 11;
 constexpr int kMaxCodeBits = 16;
-// Each look-up step consumes at most a code of kLookupBits bits and 15 magnitude bits;
+// Each look-up step consumes at most kLookupBits bits of codes and 15 magnitude bits;
 // a long code at most 16 + 15 bits.
 constexpr int kStepBits = 32;
 
 // A Huffman table as the decoder uses it: the fast look-up of short codes and libjpeg's
 // canonical limits for the long ones.
 struct HuffTable {
-    // For a DC table: (code length << 8) | symbol, 0 when the code is longer than
-    // kLookupBits. For an AC table: (advance << 8) | total bits, the total counting the
-    // code and its magnitude bits and advance being how far the coefficient index
-    // moves (r + 1 for a coefficient after r zeros, 16 for a run of 16 zeros, 64 for
-    // the end of the block), 0 for a long code.
-    std::array<std::uint16_t, 1 << kLookupBits> lookup {};
+    // Indexed by the next kLookupBits bits; 0 when they start with a longer code.
+    // (code length << 8) | symbol.
+    std::array<std::uint16_t, 1 << kLookupBits> single {};
+    // For an AC table, what reading a coefficient needs: the total bits of code and
+    // magnitude in bits 0-7, the code length in bits 8-15, the symbol in bits 16-23.
+    std::array<std::uint32_t, 1 << kLookupBits> coefficient {};
+    // For an AC table, what skipping needs: the first symbol's total bits (code and magnitude) in bits 0-7 and its
+    // advance in bits 8-15: how far the coefficient index moves, r + 1 for a coefficient
+    // after r zeros, 16 for a run of 16 zeros, 64 for the end of the block. Bits 16-23
+    // and 24-31 give the same for the first two symbols together when the second's code
+    // is within the look-up too, else repeat the first's. The pair is skipped at once
+    // when the first symbol does not end the block.
+    std::array<std::uint32_t, 1 << kLookupBits> lookup {};
     std::array<std::int32_t, kMaxCodeBits + 2> maxCode {}; // largest code of each length, -1 for none
     std::array<std::int32_t, kMaxCodeBits + 2> valOffset {}; // symbol index minus code, per length
     std::array<std::uint8_t, 256> symbols {};
@@ -52,7 +59,9 @@ bool buildTable(const JHUFF_TBL *source, bool dc, HuffTable *table)
         if (dc && source->huffval[i] > 15)
             return false;
     }
-    table->lookup.fill(0);
+    // per look-up index: the first code's length and symbol (length 0: a longer code)
+    std::array<std::uint8_t, 1 << kLookupBits> codeLength {};
+    std::array<std::uint8_t, 1 << kLookupBits> codeSymbol {};
     std::int32_t code = 0;
     int index = 0;
     for (int length = 1; length <= kMaxCodeBits; ++length) {
@@ -61,134 +70,147 @@ bool buildTable(const JHUFF_TBL *source, bool dc, HuffTable *table)
         for (int i = 0; i < n; ++i, ++index, ++code) {
             if (length > kLookupBits)
                 continue;
-            const int symbol = table->symbols[size_t(index)];
-            std::uint16_t entry = 0;
-            if (dc) {
-                entry = std::uint16_t(length << 8 | symbol);
-            } else {
-                const int run = symbol >> 4;
-                const int size = symbol & 15;
-                const int advance = size ? run + 1 : run == 15 ? 16 : 64;
-                entry = std::uint16_t(advance << 8 | (length + size));
-            }
             const int shift = kLookupBits - length;
-            for (int fill = 0; fill < 1 << shift; ++fill)
-                table->lookup[size_t(code << shift | fill)] = entry;
+            for (int fill = 0; fill < 1 << shift; ++fill) {
+                codeLength[size_t(code << shift | fill)] = std::uint8_t(length);
+                codeSymbol[size_t(code << shift | fill)] = table->symbols[size_t(index)];
+            }
         }
         table->maxCode[size_t(length)] = n ? code - 1 : -1;
         if (code >= std::int32_t(1) << length)
             return false;
         code <<= 1;
     }
-    table->maxCode[kMaxCodeBits + 1] = 0x7FFFFFFF; // ends the search of a bad code
+    table->maxCode[kMaxCodeBits + 1] = 0x7FFFFFFF;
+
+    const auto advanceOf = [](int symbol) {
+        const int run = symbol >> 4;
+        return (symbol & 15) ? run + 1 : run == 15 ? 16 : 64;
+    };
+    constexpr unsigned kMask = (1u << kLookupBits) - 1;
+    for (unsigned i = 0; i <= kMask; ++i) {
+        const int length = codeLength[i];
+        const int symbol = codeSymbol[i];
+        table->single[i] = length ? std::uint16_t(length << 8 | symbol) : 0;
+        table->coefficient[i] = length ? std::uint32_t((length + (symbol & 15)) | length << 8 | symbol << 16) : 0;
+        if (length == 0) {
+            table->lookup[i] = 0;
+        } else if (!dc) {
+            const unsigned bits = unsigned(length + (symbol & 15));
+            const unsigned advance = unsigned(advanceOf(symbol));
+            unsigned pairBits = bits;
+            unsigned pairAdvance = advance;
+            if (bits < unsigned(kLookupBits) && advance < 64) {
+                const unsigned next = (i << bits) & kMask; // the rest of the look-up, zeros after
+                const int nextLength = codeLength[next];
+                if (nextLength > 0 && bits + unsigned(nextLength) <= unsigned(kLookupBits)) {
+                    pairBits = bits + unsigned(nextLength + (codeSymbol[next] & 15));
+                    pairAdvance = advance + unsigned(advanceOf(codeSymbol[next]));
+                }
+            }
+            // the first symbol's own advance is stored only where it can end the block
+            // without the end-of-block symbol, 0 for that symbol
+            const unsigned firstAdvance = advance == 64 ? 0 : advance;
+            table->lookup[i] = bits | firstAdvance << 8 | pairBits << 16 | pairAdvance << 24;
+        }
+    }
     return true;
 }
 
-// Reads the entropy-coded bits MSB first from a bounded buffer: a stuffed 0xFF 0x00 is
-// a 0xFF data byte; any other marker (or the end of the buffer) ends the data, after
-// which the reader supplies zero bits. bits goes negative when more bits were consumed
-// than the data held, which the caller checks once per block.
-class BitReader
-{
-public:
-    BitReader(const unsigned char *begin, const unsigned char *end)
-        : m_pos(begin)
-        , m_end(end)
-    {
-    }
-
-    void refill()
-    {
-        if (m_bits >= kStepBits || m_ended)
-            return;
-        if (m_end - m_pos >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, m_pos, 8);
-            // no byte is 0xFF: the whole bytes that fit can be taken at once
-            const std::uint64_t inverted = ~word;
-            if (((inverted - 0x0101010101010101ULL) & word & 0x8080808080808080ULL) == 0) {
-                word = __builtin_bswap64(word);
-                const int bytes = (63 - m_bits) >> 3;
-                word = word >> (64 - 8 * bytes) << (64 - 8 * bytes);
-                m_acc |= word >> m_bits;
-                m_bits += 8 * bytes;
-                m_pos += bytes;
-                return;
-            }
-        }
-        while (m_bits <= 56) {
-            if (m_pos >= m_end) {
-                m_ended = true;
-                return;
-            }
-            unsigned byte = *m_pos;
-            if (byte == 0xFF) {
-                // fill bytes 0xFF may precede the stuffing zero or a marker
-                const unsigned char *p = m_pos + 1;
-                while (p < m_end && *p == 0xFF)
-                    ++p;
-                if (p >= m_end || *p != 0) {
-                    m_ended = true; // a marker: m_pos stays on its first 0xFF
-                    return;
-                }
-                m_pos = p + 1;
-            } else {
-                ++m_pos;
-            }
-            m_acc |= std::uint64_t(byte) << (56 - m_bits);
-            m_bits += 8;
-        }
-    }
-
-    unsigned peek(int count) const
-    {
-        return unsigned(m_acc >> (64 - count));
-    }
-    void skip(int count)
-    {
-        m_acc <<= count;
-        m_bits -= count;
-    }
-    // count in 1..16
-    unsigned take(int count)
-    {
-        const unsigned value = peek(count);
-        skip(count);
-        return value;
-    }
-    bool overrun() const
-    {
-        return m_bits < 0;
-    }
-
-    // After the last block of a restart interval: the bits left in the current byte are
-    // padding; the next bytes must be the restart marker expected (after optional fill
-    // bytes 0xFF). Anything else is for libjpeg to judge.
-    bool restart(int number)
-    {
-        if (m_bits < 0 || m_bits > 7)
-            return false;
-        const unsigned char *p = m_pos;
-        if (p >= m_end || *p != 0xFF)
-            return false;
-        while (p < m_end && *p == 0xFF)
-            ++p;
-        if (p >= m_end || *p != JPEG_RST0 + (number & 7))
-            return false;
-        m_pos = p + 1;
-        m_acc = 0;
-        m_bits = 0;
-        m_ended = false;
-        return true;
-    }
-
-private:
-    const unsigned char *m_pos;
-    const unsigned char *m_end;
-    std::uint64_t m_acc = 0; // valid bits at the top, zeros below
-    int m_bits = 0;
-    bool m_ended = false;
+// The state of the bit reader, kept by value so that the decoding loops hold it in
+// registers: valid bits at the top of acc (zeros below), pos the next byte to read.
+// Once the data ends (at a marker other than a stuffed 0xFF 0x00, or at the end of the
+// buffer) the reader supplies zero bits, and bits goes negative when more were
+// consumed than the data held; the caller checks that once per block.
+struct Bits {
+    std::uint64_t acc = 0;
+    int bits = 0;
+    bool ended = false;
+    const unsigned char *pos = nullptr;
 };
+
+// Byte by byte, with the stuffing and markers.
+[[gnu::noinline]] Bits refillSlow(Bits s, const unsigned char *end)
+{
+    while (s.bits <= 56) {
+        if (s.pos >= end) {
+            s.ended = true;
+            return s;
+        }
+        const unsigned byte = *s.pos;
+        if (byte == 0xFF) {
+            // fill bytes 0xFF may precede the stuffing zero or a marker
+            const unsigned char *p = s.pos + 1;
+            while (p < end && *p == 0xFF)
+                ++p;
+            if (p >= end || *p != 0) {
+                s.ended = true; // a marker: pos stays on its first 0xFF
+                return s;
+            }
+            s.pos = p + 1;
+        } else {
+            ++s.pos;
+        }
+        s.acc |= std::uint64_t(byte) << (56 - s.bits);
+        s.bits += 8;
+    }
+    return s;
+}
+
+// Makes at least kStepBits bits available, unless the data has ended.
+[[gnu::always_inline]] inline void refill(Bits &s, const unsigned char *end)
+{
+    if (s.bits >= kStepBits || s.ended)
+        return;
+    if (end - s.pos >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.pos, 8);
+        // no byte is 0xFF: the whole bytes that fit can be taken at once
+        if (((~word - 0x0101010101010101ULL) & word & 0x8080808080808080ULL) == 0) {
+            word = __builtin_bswap64(word);
+            const int bytes = (63 - s.bits) >> 3;
+            word = word >> (64 - 8 * bytes) << (64 - 8 * bytes);
+            s.acc |= word >> s.bits;
+            s.bits += 8 * bytes;
+            s.pos += bytes;
+            return;
+        }
+    }
+    s = refillSlow(s, end);
+}
+
+[[gnu::always_inline]] inline void skip(Bits &s, int count)
+{
+    s.acc <<= count;
+    s.bits -= count;
+}
+
+// count in 1..16
+[[gnu::always_inline]] inline unsigned take(Bits &s, int count)
+{
+    const unsigned value = unsigned(s.acc >> (64 - count));
+    skip(s, count);
+    return value;
+}
+
+// After the last block of a restart interval: the bits left in the current byte are
+// padding; the next bytes must be the restart marker expected (after optional fill
+// bytes 0xFF). Anything else is for libjpeg to judge.
+bool restart(Bits &s, const unsigned char *end, int number)
+{
+    if (s.bits < 0 || s.bits > 7)
+        return false;
+    const unsigned char *p = s.pos;
+    if (p >= end || *p != 0xFF)
+        return false;
+    while (p < end && *p == 0xFF)
+        ++p;
+    if (p >= end || *p != JPEG_RST0 + (number & 7))
+        return false;
+    s = Bits();
+    s.pos = p + 1;
+    return true;
+}
 
 // libjpeg's HUFF_EXTEND: the magnitude bits of a size-s coefficient as a signed value.
 inline int extend(unsigned bits, int size)
@@ -196,63 +218,192 @@ inline int extend(unsigned bits, int size)
     return int(bits) < 1 << (size - 1) ? int(bits) - (1 << size) + 1 : int(bits);
 }
 
-// Decodes the symbol of a code longer than the look-up (or any code, from the peek of
-// 16 bits); -1 for a bad code.
-int slowSymbol(BitReader &reader, const HuffTable &table)
+// Decodes the symbol of a code longer than the look-up, the code being at the top of
+// acc; returns (length << 8) | symbol, or -1 for a bad code.
+[[gnu::noinline]] int slowSymbol(std::uint64_t acc, const HuffTable &table)
 {
-    const std::int32_t bits = std::int32_t(reader.peek(kMaxCodeBits));
+    const std::int32_t bits = std::int32_t(acc >> (64 - kMaxCodeBits));
     int length = 1;
     while (length <= kMaxCodeBits && (bits >> (kMaxCodeBits - length)) > table.maxCode[size_t(length)])
         ++length;
     if (length > kMaxCodeBits)
         return -1;
     const std::int32_t code = bits >> (kMaxCodeBits - length);
-    reader.skip(length);
-    return table.symbols[size_t((code + table.valOffset[size_t(length)]) & 0xFF)];
+    return length << 8 | table.symbols[size_t((code + table.valOffset[size_t(length)]) & 0xFF)];
 }
 
 // The DC difference of one block; false for a bad code.
-inline bool readDc(BitReader &reader, const HuffTable &table, int *difference)
+[[gnu::always_inline]] inline bool readDc(Bits &s, const unsigned char *end, const HuffTable &table, int *difference)
 {
-    reader.refill();
-    const unsigned entry = table.lookup[reader.peek(kLookupBits)];
-    int size;
-    if (entry) {
-        reader.skip(int(entry >> 8));
-        size = int(entry & 0xFF);
-    } else {
-        size = slowSymbol(reader, table);
-        if (size < 0)
+    refill(s, end);
+    int entry = table.single[s.acc >> (64 - kLookupBits)];
+    if (!entry) {
+        entry = slowSymbol(s.acc, table);
+        if (entry < 0)
             return false;
     }
-    *difference = size ? extend(reader.take(size), size) : 0;
+    skip(s, entry >> 8);
+    const int size = entry & 0xFF;
+    *difference = size ? extend(take(s, size), size) : 0;
     return true;
 }
 
 // Reads past the AC coefficients of one block; false for a bad code.
-inline bool skipAc(BitReader &reader, const HuffTable &table)
+[[gnu::always_inline]] inline bool skipAc(Bits &s, const unsigned char *end, const HuffTable &table)
 {
     for (int k = 1; k < DCTSIZE2;) {
-        reader.refill();
-        const unsigned entry = table.lookup[reader.peek(kLookupBits)];
+        refill(s, end);
+        const std::uint32_t entry = table.lookup[s.acc >> (64 - kLookupBits)];
         if (entry) {
-            reader.skip(int(entry & 0xFF));
-            k += int(entry >> 8);
+            std::uint32_t step = entry >> 16;
+            // the first symbol fills the block up to its last coefficient: the second
+            // belongs to the next block (rare; the end-of-block symbol counts 0 here)
+            if (__builtin_expect(k + int((entry >> 8) & 0xFF) >= DCTSIZE2, 0))
+                step = entry;
+            skip(s, int(step & 0xFF));
+            k += int((step >> 8) & 0xFF);
             continue;
         }
-        const int symbol = slowSymbol(reader, table);
-        if (symbol < 0)
+        const int found = slowSymbol(s.acc, table);
+        if (found < 0)
             return false;
-        const int run = symbol >> 4;
-        const int size = symbol & 15;
+        skip(s, found >> 8);
+        const int run = (found >> 4) & 15;
+        const int size = found & 15;
         if (size) {
-            reader.skip(size);
+            skip(s, size);
             k += run + 1;
         } else if (run == 15) {
             k += 16;
         } else {
             break;
         }
+    }
+    return true;
+}
+
+// Chroma stored at half the luma's width and height is output by libjpeg at 1/8 scale
+// through a 2x2 inverse transform, which reads the coefficients of rows and columns
+// 0, 1, 3, 5 and 7. kSlot maps the zigzag index (and the overshoot past 63 that libjpeg
+// stores at 63) to that coefficient's slot among the 25, or -1.
+constexpr std::array<int, DCTSIZE2> kNaturalOrder = { 0,
+    1,
+    8,
+    16,
+    9,
+    2,
+    3,
+    10,
+    17,
+    24,
+    32,
+    25,
+    18,
+    11,
+    4,
+    5,
+    12,
+    19,
+    26,
+    33,
+    40,
+    48,
+    41,
+    34,
+    27,
+    20,
+    13,
+    6,
+    7,
+    14,
+    21,
+    28,
+    35,
+    42,
+    49,
+    56,
+    57,
+    50,
+    43,
+    36,
+    29,
+    22,
+    15,
+    23,
+    30,
+    37,
+    44,
+    51,
+    58,
+    59,
+    52,
+    45,
+    38,
+    31,
+    39,
+    46,
+    53,
+    60,
+    61,
+    54,
+    47,
+    55,
+    62,
+    63 };
+constexpr int kTransformSize = 5; // rows (and columns) 0, 1, 3, 5, 7
+constexpr int transformIndex(int rowOrColumn)
+{
+    return rowOrColumn == 0 ? 0 : (rowOrColumn & 1) ? (rowOrColumn + 1) / 2 : -1;
+}
+constexpr std::array<std::int8_t, DCTSIZE2 + 16> kSlot = [] {
+    std::array<std::int8_t, DCTSIZE2 + 16> slots {};
+    for (int k = 0; k < DCTSIZE2 + 16; ++k) {
+        const int natural = kNaturalOrder[size_t(std::min(k, DCTSIZE2 - 1))];
+        const int row = transformIndex(natural / DCTSIZE);
+        const int column = transformIndex(natural % DCTSIZE);
+        slots[size_t(k)] = std::int8_t(row < 0 || column < 0 ? -1 : row * kTransformSize + column);
+    }
+    return slots;
+}();
+
+// Where readAc2x2 stores a coefficient: its slot, or kDiscard for one the transform
+// does not use (and for runs of zeros and the end of the block, which store nothing).
+constexpr int kDiscard = kTransformSize * kTransformSize;
+constexpr std::array<std::int8_t, DCTSIZE2 + 16> kStoreSlot = [] {
+    std::array<std::int8_t, DCTSIZE2 + 16> slots {};
+    for (int k = 0; k < DCTSIZE2 + 16; ++k)
+        slots[size_t(k)] = kSlot[size_t(k)] < 0 ? std::int8_t(kDiscard) : kSlot[size_t(k)];
+    return slots;
+}();
+
+// Reads the AC coefficients of one block into coefficients (kDiscard + 1 of them),
+// keeping those the 2x2 transform uses as libjpeg's 16-bit values; false for a bad
+// code. Without branches but the loop's: chroma blocks have few coefficients, mostly
+// ones the transform uses, so what costs is the symbols' unpredictable kinds.
+[[gnu::always_inline]] inline bool readAc2x2(
+    Bits &s, const unsigned char *end, const HuffTable &table, std::int16_t *coefficients)
+{
+    for (int k = 1; k < DCTSIZE2;) {
+        refill(s, end);
+        std::uint32_t entry = table.coefficient[s.acc >> (64 - kLookupBits)];
+        if (__builtin_expect(!entry, 0)) {
+            const int found = slowSymbol(s.acc, table);
+            if (found < 0)
+                return false;
+            entry = std::uint32_t(((found >> 8) + (found & 15)) | (found & 0xFF00) | (found & 0xFF) << 16);
+        }
+        const int length = int((entry >> 8) & 0xFF);
+        const int run = int(entry >> 20) & 15;
+        const int size = int(entry >> 16) & 15;
+        // the magnitude bits (none for size 0: the shift pushes out the top bit too)
+        const unsigned raw = unsigned(((s.acc << length) >> 1) >> (63 - size));
+        skip(s, int(entry & 0xFF));
+        const int threshold = (1 << size) >> 1;
+        const int value = int(raw) < threshold ? int(raw) - (1 << size) + 1 : int(raw);
+        // a coefficient after run zeros, a run of 16 zeros, or the end of the block
+        const int at = size ? k + run : 0;
+        coefficients[kStoreSlot[size_t(at)]] = std::int16_t(value);
+        k += size ? run + 1 : run == 15 ? 16 : DCTSIZE2;
     }
     return true;
 }
@@ -267,6 +418,60 @@ struct RangeLimit {
             table[size_t(i)] = std::uint8_t(i < 128 ? i + 128 : i < 512 ? 255 : i < 896 ? 0 : i - 896);
     }
 };
+
+// libjpeg's reduced 2x2 inverse transform (the LL&M algorithm cut to two outputs each
+// way, 13-bit constants, 2 extra bits between the passes), on the 25 coefficients of
+// rows and columns 0, 1, 3, 5, 7 dequantised with the component's 16-bit multipliers.
+// Writes the 2x2 samples at out[0], out[1], out[stride], out[stride + 1].
+void transform2x2(const std::int16_t *coefficients,
+    const std::int16_t *quant,
+    const std::uint8_t *limit,
+    std::uint8_t *out,
+    std::size_t stride)
+{
+    constexpr int kConstBits = 13;
+    constexpr int kPass1Bits = 2;
+    constexpr std::int64_t k0720959822 = 5906;
+    constexpr std::int64_t k0850430095 = 6967;
+    constexpr std::int64_t k1272758580 = 10426;
+    constexpr std::int64_t k3624509785 = 29692;
+    const auto descale = [](std::int64_t x, int n) {
+        return (x + (std::int64_t(1) << (n - 1))) >> n;
+    };
+    const auto odd = [&](std::int64_t c1, std::int64_t c3, std::int64_t c5, std::int64_t c7) {
+        return c7 * -k0720959822 + c5 * k0850430095 + c3 * -k1272758580 + c1 * k3624509785;
+    };
+    // The usual chroma block has no AC coefficient the transform reads: all four samples
+    // are then the DC's, through the same arithmetic (work value kept in an int).
+    std::int16_t any = 0;
+    for (int i = 1; i < kTransformSize * kTransformSize; ++i)
+        any |= coefficients[i];
+    if (!any) {
+        const std::int32_t work = std::int32_t(std::int64_t(coefficients[0]) * quant[0] * (1 << kPass1Bits));
+        const std::uint8_t sample = limit[int(descale(work, kPass1Bits + 3)) & 1023];
+        out[0] = out[1] = out[stride] = out[stride + 1] = sample;
+        return;
+    }
+    std::int64_t work[2][kTransformSize];
+    for (int column = 0; column < kTransformSize; ++column) {
+        std::int64_t z[kTransformSize];
+        for (int row = 0; row < kTransformSize; ++row)
+            z[row] = std::int64_t(coefficients[row * kTransformSize + column]) * quant[row * kTransformSize + column];
+        const std::int64_t even = z[0] * (std::int64_t(1) << (kConstBits + 2));
+        const std::int64_t sum = odd(z[1], z[2], z[3], z[4]);
+        // libjpeg keeps the work array in ints
+        work[0][column] = std::int32_t(descale(even + sum, kConstBits - kPass1Bits + 2));
+        work[1][column] = std::int32_t(descale(even - sum, kConstBits - kPass1Bits + 2));
+    }
+    for (int row = 0; row < 2; ++row) {
+        const std::int64_t *w = work[row];
+        const std::int64_t even = w[0] * (std::int64_t(1) << (kConstBits + 2));
+        const std::int64_t sum = odd(w[1], w[2], w[3], w[4]);
+        constexpr int kShift = kConstBits + kPass1Bits + 3 + 2;
+        out[std::size_t(row) * stride] = limit[int(descale(even + sum, kShift)) & 1023];
+        out[std::size_t(row) * stride + 1] = limit[int(descale(even - sum, kShift)) & 1023];
+    }
+}
 
 // libjpeg's YCbCr to RGB conversion (jdcolor.c), 16-bit fixed point.
 struct ColorTables {
@@ -305,8 +510,30 @@ struct Component {
     int quant = 0; // the DC quantiser as libjpeg's 1x1 transform multiplies it (16-bit)
     std::int32_t last = 0; // DC predictor
     std::vector<std::uint8_t> *plane = nullptr;
-    int planeWidth = 0; // blocks per row of the plane
+    int planeWidth = 0; // samples per row of the plane
+    bool twoByTwo = false; // output through the 2x2 transform (4:2:0 chroma)
+    std::array<std::int16_t, kTransformSize * kTransformSize> quant2x2 {}; // its multipliers
 };
+
+// Decodes one block of 4:2:0 chroma into its 2x2 samples at out. Takes and returns the
+// reader's state by value, so the luma's loop keeps its own in registers; a bad code
+// gives bits < 0, as running out of data does.
+[[gnu::noinline]] Bits chromaBlock2x2(
+    Bits s, const unsigned char *end, Component &c, const std::uint8_t *limit, std::uint8_t *out)
+{
+    int difference;
+    // 32 rather than kDiscard + 1: zeroed by a few vector stores
+    alignas(16) std::int16_t coefficients[32];
+    std::memset(coefficients, 0, sizeof coefficients);
+    if (!readDc(s, end, *c.dc, &difference) || !readAc2x2(s, end, *c.ac, coefficients)) {
+        s.bits = -1;
+        return s;
+    }
+    c.last = std::int32_t(std::uint32_t(c.last) + std::uint32_t(difference));
+    coefficients[0] = std::int16_t(c.last);
+    transform2x2(coefficients, c.quant2x2.data(), limit, out, size_t(c.planeWidth));
+    return s;
+}
 
 } // namespace
 
@@ -338,6 +565,7 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
         }
     }
 
+    const bool chroma2x2 = ycc && maxH == 2 && maxV == 2;
     // Tables, per component in scan order.
     std::vector<HuffTable> tables(size_t(2 * NUM_HUFF_TBLS));
     std::array<bool, 2 * NUM_HUFF_TBLS> built {};
@@ -377,19 +605,28 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
         if (!quant)
             return false;
         c.quant = std::int16_t(quant->quantval[0]);
+        c.twoByTwo = ycc && c.index != 0 && chroma2x2;
+        for (int k = 0; k < DCTSIZE2; ++k) {
+            const int slot = kSlot[size_t(k)];
+            if (slot >= 0)
+                c.quant2x2[size_t(slot)] = std::int16_t(quant->quantval[kNaturalOrder[size_t(k)]]);
+        }
         for (int j = 0; j < i; ++j) {
             if (scan[size_t(j)].index == c.index)
                 return false;
         }
         c.plane = &planes[size_t(c.index)];
-        c.planeWidth = mcuCols * c.h;
-        c.plane->assign(size_t(c.planeWidth) * size_t(mcuRows * c.v), 0);
+        const int scale = c.twoByTwo ? 2 : 1;
+        c.planeWidth = mcuCols * c.h * scale;
+        c.plane->assign(size_t(c.planeWidth) * size_t(mcuRows * c.v * scale), 0);
     }
 
     static const RangeLimit range;
     const std::uint8_t *limit = range.table.data();
     const unsigned char *data = cinfo.src->next_input_byte;
-    BitReader reader(data, data + cinfo.src->bytes_in_buffer);
+    const unsigned char *end = data + cinfo.src->bytes_in_buffer;
+    Bits bits;
+    bits.pos = data;
     const unsigned restartInterval = cinfo.restart_interval;
     unsigned restartsToGo = restartInterval;
     int nextRestart = 0;
@@ -399,7 +636,7 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
         for (int col = 0; col < mcuCols; ++col) {
             if (restartInterval) {
                 if (restartsToGo == 0) {
-                    if (!reader.restart(nextRestart))
+                    if (!restart(bits, end, nextRestart))
                         return false;
                     nextRestart = (nextRestart + 1) & 7;
                     restartsToGo = restartInterval;
@@ -410,12 +647,22 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
             }
             for (int i = 0; i < comps; ++i) {
                 Component &c = scan[size_t(i)];
+                if (c.twoByTwo) {
+                    bits = chromaBlock2x2(bits,
+                        end,
+                        c,
+                        limit,
+                        c.plane->data() + size_t(row * 2) * size_t(c.planeWidth) + size_t(col * 2));
+                    if (bits.bits < 0)
+                        return false;
+                    continue;
+                }
                 for (int by = 0; by < c.v; ++by) {
                     std::uint8_t *dst =
                         c.plane->data() + size_t(row * c.v + by) * size_t(c.planeWidth) + size_t(col * c.h);
                     for (int bx = 0; bx < c.h; ++bx) {
                         int difference;
-                        if (!readDc(reader, *c.dc, &difference) || !skipAc(reader, *c.ac) || reader.overrun())
+                        if (!readDc(bits, end, *c.dc, &difference) || !skipAc(bits, end, *c.ac) || bits.bits < 0)
                             return false;
                         // libjpeg keeps the predictor in an int (wrapping) and the
                         // coefficient in 16 bits
@@ -439,48 +686,22 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
         return true;
     }
 
-    // Chroma at the luma's resolution: 1x1 as it is; half width or height widened the way
-    // libjpeg's upsampler would (smooth or repeated); half both ways (where libjpeg
-    // itself computes the chroma from a 2x2 transform) smoothly, by the triangle filter.
+    // Chroma at the luma's resolution: 1x1 and 2x2 (from the 2x2 transform) as it is;
+    // half width or height repeated, as libjpeg's upsampler does at 1/8 scale (where it
+    // never interpolates).
     static const ColorTables color;
-    const int chromaWidth = mcuCols;
-    const int chromaRows = mcuRows;
+    const bool fullChroma = (maxH == 1 && maxV == 1) || chroma2x2;
+    const int chromaWidth = chroma2x2 ? mcuCols * 2 : mcuCols;
     std::vector<std::uint8_t> cbRow(size_t(out.width));
     std::vector<std::uint8_t> crRow(size_t(out.width));
     const auto upsample = [&](const std::vector<std::uint8_t> &plane, int y, std::uint8_t *dst) {
-        if (maxH == 1 && maxV == 1) {
-            std::memcpy(dst, plane.data() + size_t(y) * size_t(chromaWidth), size_t(out.width));
+        const std::uint8_t *row = plane.data() + size_t(fullChroma || maxV == 1 ? y : y >> 1) * size_t(chromaWidth);
+        if (fullChroma || maxH == 1) {
+            std::memcpy(dst, row, size_t(out.width));
             return;
         }
-        const int i = maxV == 2 ? y >> 1 : y;
-        const std::uint8_t *near = plane.data() + size_t(i) * size_t(chromaWidth);
-        if (maxV == 1) {
-            for (int x = 0; x < out.width; ++x) {
-                const int j = x >> 1;
-                if (!out.fancyUpsampling) {
-                    dst[x] = near[j];
-                } else if (x & 1) {
-                    dst[x] = std::uint8_t((3 * near[j] + near[std::min(j + 1, chromaWidth - 1)] + 2) >> 2);
-                } else {
-                    dst[x] = std::uint8_t((3 * near[j] + near[std::max(j - 1, 0)] + 1) >> 2);
-                }
-            }
-            return;
-        }
-        const int other = (y & 1) ? std::min(i + 1, chromaRows - 1) : std::max(i - 1, 0);
-        const std::uint8_t *far = plane.data() + size_t(other) * size_t(chromaWidth);
-        if (maxH == 1) {
-            const int bias = (y & 1) ? 2 : 1;
-            for (int x = 0; x < out.width; ++x)
-                dst[x] = out.fancyUpsampling ? std::uint8_t((3 * near[x] + far[x] + bias) >> 2) : near[x];
-            return;
-        }
-        for (int x = 0; x < out.width; ++x) {
-            const int j = x >> 1;
-            const int k = (x & 1) ? std::min(j + 1, chromaWidth - 1) : std::max(j - 1, 0);
-            const int sum = 3 * (3 * near[j] + far[j]) + 3 * near[k] + far[k];
-            dst[x] = std::uint8_t((sum + ((x & 1) ? 7 : 8)) >> 4);
-        }
+        for (int x = 0; x < out.width; ++x)
+            dst[x] = row[x >> 1];
     };
     for (int y = 0; y < out.height; ++y) {
         upsample(planes[1], y, cbRow.data());

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The JPEG codec's fast path for 1/8-scale decodes of baseline files. At 1/8 every output
 // pixel of a block is that block's DC value, so the scan is read for its DC coefficients
-// only: the AC codes are skipped without being stored, and there is no inverse transform,
-// no per-block buffer and no upsampling of full-size rows. Internal to jpegcodec.cpp.
+// only: the AC codes are skipped, two at a time where they are short, without being
+// stored, and there is no per-block transform or buffer. The one exception is chroma
+// stored at half the luma's width and height (4:2:0), which libjpeg outputs through a
+// 2x2 transform of the block's low coefficients: those are read and transformed as
+// libjpeg does. Internal to jpegcodec.cpp.
 #pragma once
 
 #include <cstddef>
@@ -20,17 +23,15 @@ struct DcOutput {
     int width = 0;
     int height = 0;
     bool gray = false;
-    /// How chroma sampled at half the luma's width (4:2:2) is widened: smooth
-    /// interpolation when set, repetition otherwise (the choices libjpeg offers).
-    bool fancyUpsampling = false;
 };
 
 /// Decodes the 1/8-scale picture of a baseline sequential, Huffman-coded, 8-bit JPEG
 /// whose header cinfo has just read (jpeg_read_header, with the scale 1/8 set), from
 /// the entropy-coded data its source holds in memory (jpeg_mem_src). Handles grayscale
 /// and YCbCr pictures whose one scan holds every component, the luma sampled 1x1, 2x1,
-/// 1x2 or 2x2 and the chroma 1x1, with or without restart intervals. Gray pictures and
-/// the luma are bit-identical to libjpeg's 1/8 decode.
+/// 1x2 or 2x2 and the chroma 1x1, with or without restart intervals. The picture is
+/// bit-identical to libjpeg's 1/8 decode (to RGB or gray, whatever the upsampling and
+/// transform options, which libjpeg does not use at that scale).
 ///
 /// Returns false, having written nothing the caller may use, for anything else: other
 /// kinds of file, missing or invalid tables, a bad Huffman code, data that ends (or
