@@ -7,6 +7,7 @@
 #include <cstdio> // jpeglib.h needs it before it
 #include <cstring>
 #include <jpeglib.h>
+#include <memory>
 #include <vector>
 
 namespace quorvel::jpeg
@@ -567,18 +568,18 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
 
     const bool chroma2x2 = ycc && maxH == 2 && maxV == 2;
     // Tables, per component in scan order.
-    std::vector<HuffTable> tables(size_t(2 * NUM_HUFF_TBLS));
-    std::array<bool, 2 * NUM_HUFF_TBLS> built {};
+    std::array<std::unique_ptr<HuffTable>, 2 * NUM_HUFF_TBLS> tables;
     const auto table = [&](bool dc, int number) -> const HuffTable * {
         if (number < 0 || number >= NUM_HUFF_TBLS)
             return nullptr;
-        const size_t slot = size_t(dc ? number : NUM_HUFF_TBLS + number);
-        if (!built[slot]) {
-            if (!buildTable(dc ? cinfo.dc_huff_tbl_ptrs[number] : cinfo.ac_huff_tbl_ptrs[number], dc, &tables[slot]))
+        std::unique_ptr<HuffTable> &slot = tables[size_t(dc ? number : NUM_HUFF_TBLS + number)];
+        if (!slot) {
+            auto built = std::make_unique<HuffTable>();
+            if (!buildTable(dc ? cinfo.dc_huff_tbl_ptrs[number] : cinfo.ac_huff_tbl_ptrs[number], dc, built.get()))
                 return nullptr;
-            built[slot] = true;
+            slot = std::move(built);
         }
-        return &tables[slot];
+        return slot.get();
     };
 
     // MCU geometry: a one-component scan has one block per MCU, row by row over the
