@@ -68,6 +68,9 @@ bool buildTable(const JHUFF_TBL *source, bool dc, HuffTable *table)
     for (int length = 1; length <= kMaxCodeBits; ++length) {
         const int n = source->bits[length];
         table->valOffset[size_t(length)] = index - code;
+        // more codes than the length has room for (libjpeg refuses the table too)
+        if (code + n > std::int32_t(1) << length)
+            return false;
         for (int i = 0; i < n; ++i, ++index, ++code) {
             if (length > kLookupBits)
                 continue;

@@ -255,6 +255,35 @@ TEST(JpegDc, RestartMarkersOutOfSequenceAreLeftToLibjpeg)
     expectSameResult(filled, "fill bytes before a restart marker");
 }
 
+TEST(JpegDc, InvalidHuffmanTablesAreLeftToLibjpeg)
+{
+    Encoding e;
+    e.optimize = false; // the standard tables, the first one luma DC
+    const QByteArray intact = encodeTestPicture(e);
+    const qsizetype dht = intact.indexOf(QByteArray("\xFF\xC4", 2));
+    ASSERT_GT(dht, 0);
+    const qsizetype counts = dht + 5; // after the marker, the length and the table's class and number
+    ASSERT_EQ(intact.mid(counts, 4), QByteArray("\x00\x01\x05\x01", 4));
+    // The same number of codes, three of them one bit long: more than one bit can tell
+    // apart. libjpeg refuses the table; so must the fast path, without writing past
+    // its look-up tables.
+    QByteArray overfull = intact;
+    overfull[counts] = 3;
+    overfull[counts + 1] = 0;
+    overfull[counts + 2] = 3;
+    EXPECT_FALSE(decodeEighth(overfull, true).fastDc);
+    EXPECT_FALSE(decodeEighth(overfull, false).error.isEmpty());
+    expectSameResult(overfull, "overfull table");
+    // Every code of the longest length used: libjpeg refuses a table whose codes use up
+    // the whole code space too (an all-ones code would be ambiguous with the padding).
+    QByteArray full = intact;
+    full[counts] = 2;
+    full[counts + 1] = 0;
+    full[counts + 2] = 5;
+    expectSameResult(full, "table with no code space left");
+    EXPECT_FALSE(decodeEighth(full, true).fastDc);
+}
+
 TEST(JpegDc, OtherFilesAndScalesAreDecodedByLibjpeg)
 {
     Encoding e;
