@@ -162,9 +162,10 @@ struct Bits {
 }
 
 // Makes at least kStepBits bits available, unless the data has ended.
-[[gnu::always_inline]] inline void refill(Bits &s, const unsigned char *end)
+// Makes at least `wanted` bits (at most 56) available, unless the data has ended.
+[[gnu::always_inline]] inline void refill(Bits &s, const unsigned char *end, int wanted = kStepBits)
 {
-    if (s.bits >= kStepBits || s.ended)
+    if (s.bits >= wanted || s.ended)
         return;
     if (end - s.pos >= 8) {
         std::uint64_t word;
@@ -255,17 +256,26 @@ inline int extend(unsigned bits, int size)
 // Reads past the AC coefficients of one block; false for a bad code.
 [[gnu::always_inline]] inline bool skipAc(Bits &s, const unsigned char *end, const HuffTable &table)
 {
-    for (int k = 1; k < DCTSIZE2;) {
-        refill(s, end);
+    // one look-up step: false for a code longer than the look-up
+    const auto step = [&](int &k) {
         const std::uint32_t entry = table.lookup[s.acc >> (64 - kLookupBits)];
-        if (entry) {
-            std::uint32_t step = entry >> 16;
-            // the first symbol fills the block up to its last coefficient: the second
-            // belongs to the next block (rare; the end-of-block symbol counts 0 here)
-            if (__builtin_expect(k + int((entry >> 8) & 0xFF) >= DCTSIZE2, 0))
-                step = entry;
-            skip(s, int(step & 0xFF));
-            k += int((step >> 8) & 0xFF);
+        if (!entry)
+            return false;
+        std::uint32_t taken = entry >> 16;
+        // the first symbol fills the block up to its last coefficient: the second
+        // belongs to the next block (rare; the end-of-block symbol counts 0 here)
+        if (__builtin_expect(k + int((entry >> 8) & 0xFF) >= DCTSIZE2, 0))
+            taken = entry;
+        skip(s, int(taken & 0xFF));
+        k += int((taken >> 8) & 0xFF);
+        return true;
+    };
+    for (int k = 1; k < DCTSIZE2;) {
+        // enough bits for two steps of at most kStepBits - 6 each
+        refill(s, end, 2 * (kStepBits - 6));
+        if (step(k)) {
+            if (k < DCTSIZE2)
+                step(k);
             continue;
         }
         const int found = slowSymbol(s.acc, table);
