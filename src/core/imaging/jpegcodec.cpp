@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The only file that knows libjpeg. libjpeg reports errors by calling error_exit, which
+// The only file that knows libjpeg, with jpegdc.cpp (the fast path of 1/8 decodes, which
+// reads the state jpeg_read_header leaves but calls nothing of libjpeg's, so needs none
+// of what follows). libjpeg reports errors by calling error_exit, which
 // must not return; we longjmp back into guarded(), a function that holds nothing but
 // plain pointers. Every step that calls libjpeg runs inside guarded() and keeps only
 // trivially destructible locals, so a longjmp never skips a destructor. Objects with
@@ -402,7 +404,9 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
         return result;
     }
 
-    if (options.fastDc && d->scaleNumerator == 1 && (d->kind == OutputKind::Gray || d->kind == OutputKind::Rgb)) {
+    // The fast path takes baseline files only; the others do not get its picture allocated.
+    if (options.fastDc && d->scaleNumerator == 1 && !cinfo.progressive_mode && !cinfo.arith_code
+        && (d->kind == OutputKind::Gray || d->kind == OutputKind::Rgb)) {
         const bool gray = d->kind == OutputKind::Gray;
         QImage image(int(cinfo.output_width),
             int(cinfo.output_height),

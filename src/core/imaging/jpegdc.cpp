@@ -19,8 +19,9 @@ namespace
 // the encoder gives them to the least frequent symbols) bit by bit.
 constexpr int kLookupBits = 11;
 constexpr int kMaxCodeBits = 16;
-// Each look-up step consumes at most kLookupBits bits of codes and 15 magnitude bits;
-// a long code at most 16 + 15 bits.
+// A look-up step consumes at most kLookupBits bits of codes and 15 magnitude bits; a
+// long code at most 16 + 15 bits. The reader keeps at least kStepBits bits at hand.
+constexpr int kLookupStepBits = kLookupBits + 15;
 constexpr int kStepBits = 32;
 
 // A Huffman table as the decoder uses it: the fast look-up of short codes and libjpeg's
@@ -32,12 +33,13 @@ struct HuffTable {
     // For an AC table, what reading a coefficient needs: the total bits of code and
     // magnitude in bits 0-7, the code length in bits 8-15, the symbol in bits 16-23.
     std::array<std::uint32_t, 1 << kLookupBits> coefficient {};
-    // For an AC table, what skipping needs: the first symbol's total bits (code and magnitude) in bits 0-7 and its
-    // advance in bits 8-15: how far the coefficient index moves, r + 1 for a coefficient
-    // after r zeros, 16 for a run of 16 zeros, 64 for the end of the block. Bits 16-23
-    // and 24-31 give the same for the first two symbols together when the second's code
-    // is within the look-up too, else repeat the first's. The pair is skipped at once
-    // when the first symbol does not end the block.
+    // For an AC table, what skipping needs: the first symbol's total bits (code and
+    // magnitude) in bits 0-7 and its advance in bits 8-15: how far the coefficient index
+    // moves, r + 1 for a coefficient after r zeros, 16 for a run of 16 zeros, 64 for the
+    // end of the block (stored as 0 here, see below). Bits 16-23 and 24-31 give the same
+    // for the first two symbols together when the second's code is within the look-up
+    // too, else repeat the first's. The pair is skipped at once unless the first symbol
+    // fills the block.
     std::array<std::uint32_t, 1 << kLookupBits> lookup {};
     std::array<std::int32_t, kMaxCodeBits + 2> maxCode {}; // largest code of each length, -1 for none
     std::array<std::int32_t, kMaxCodeBits + 2> valOffset {}; // symbol index minus code, per length
@@ -271,8 +273,7 @@ inline int extend(unsigned bits, int size)
         return true;
     };
     for (int k = 1; k < DCTSIZE2;) {
-        // enough bits for two steps of at most kStepBits - 6 each
-        refill(s, end, 2 * (kStepBits - 6));
+        refill(s, end, 2 * kLookupStepBits);
         if (step(k)) {
             if (k < DCTSIZE2)
                 step(k);
