@@ -33,13 +33,12 @@ struct HuffTable {
     // For an AC table, what reading a coefficient needs: the total bits of code and
     // magnitude in bits 0-7, the code length in bits 8-15, the symbol in bits 16-23.
     std::array<std::uint32_t, 1 << kLookupBits> coefficient {};
-    // For an AC table, what skipping needs: the first symbol's total bits (code and
-    // magnitude) in bits 0-7 and its advance in bits 8-15: how far the coefficient index
-    // moves, r + 1 for a coefficient after r zeros, 16 for a run of 16 zeros, 64 for the
-    // end of the block (stored as 0 here, see below). Bits 16-23 and 24-31 give the same
-    // for the first two symbols together when the second's code is within the look-up
-    // too, else repeat the first's. The pair is skipped at once unless the first symbol
-    // fills the block.
+    // For an AC table, what skipping needs: the symbols whose codes the look-up holds
+    // whole (up to and including an end of block) are skipped at once. Their total bits
+    // (codes and magnitudes) in bits 0-7, their total advance in bits 8-15, the advance
+    // of all but the last in bits 16-23. A symbol's advance is how far the coefficient
+    // index moves: r + 1 for a coefficient after r zeros, 16 for a run of 16 zeros, 64 for
+    // the end of the block.
     std::array<std::uint32_t, 1 << kLookupBits> lookup {};
     std::array<std::int32_t, kMaxCodeBits + 2> maxCode {}; // largest code of each length, -1 for none
     std::array<std::int32_t, kMaxCodeBits + 2> valOffset {}; // symbol index minus code, per length
@@ -99,26 +98,25 @@ bool buildTable(const JHUFF_TBL *source, bool dc, HuffTable *table)
         const int symbol = codeSymbol[i];
         table->single[i] = length ? std::uint16_t(length << 8 | symbol) : 0;
         table->coefficient[i] = length ? std::uint32_t((length + (symbol & 15)) | length << 8 | symbol << 16) : 0;
-        if (length == 0) {
-            table->lookup[i] = 0;
-        } else if (!dc) {
-            const unsigned bits = unsigned(length + (symbol & 15));
-            const unsigned advance = unsigned(advanceOf(symbol));
-            unsigned pairBits = bits;
-            unsigned pairAdvance = advance;
-            if (bits < unsigned(kLookupBits) && advance < 64) {
-                const unsigned next = (i << bits) & kMask; // the rest of the look-up, zeros after
-                const int nextLength = codeLength[next];
-                if (nextLength > 0 && bits + unsigned(nextLength) <= unsigned(kLookupBits)) {
-                    pairBits = bits + unsigned(nextLength + (codeSymbol[next] & 15));
-                    pairAdvance = advance + unsigned(advanceOf(codeSymbol[next]));
-                }
-            }
-            // the first symbol's own advance is stored only where it can end the block
-            // without the end-of-block symbol, 0 for that symbol
-            const unsigned firstAdvance = advance == 64 ? 0 : advance;
-            table->lookup[i] = bits | firstAdvance << 8 | pairBits << 16 | pairAdvance << 24;
+        if (dc || length == 0)
+            continue;
+        // as many whole symbols as the look-up holds, stopping after an end of block
+        unsigned bits = 0;
+        unsigned advance = 0;
+        unsigned advanceBeforeLast = 0;
+        while (bits < unsigned(kLookupBits)) {
+            const unsigned next = (i << bits) & kMask; // the rest of the look-up, zeros after
+            const int nextLength = codeLength[next];
+            if (nextLength == 0 || bits + unsigned(nextLength) > unsigned(kLookupBits))
+                break;
+            const int nextSymbol = codeSymbol[next];
+            advanceBeforeLast = advance;
+            advance += unsigned(advanceOf(nextSymbol));
+            bits += unsigned(nextLength + (nextSymbol & 15));
+            if (advanceOf(nextSymbol) == 64)
+                break;
         }
+        table->lookup[i] = bits | advance << 8 | advanceBeforeLast << 16;
     }
     return true;
 }
@@ -260,16 +258,21 @@ inline int extend(unsigned bits, int size)
 {
     // one look-up step: false for a code longer than the look-up
     const auto step = [&](int &k) {
-        const std::uint32_t entry = table.lookup[s.acc >> (64 - kLookupBits)];
+        const unsigned index = unsigned(s.acc >> (64 - kLookupBits));
+        const std::uint32_t entry = table.lookup[index];
         if (!entry)
             return false;
-        std::uint32_t taken = entry >> 16;
-        // the first symbol fills the block up to its last coefficient: the second
-        // belongs to the next block (rare; the end-of-block symbol counts 0 here)
-        if (__builtin_expect(k + int((entry >> 8) & 0xFF) >= DCTSIZE2, 0))
-            taken = entry;
-        skip(s, int(taken & 0xFF));
-        k += int((taken >> 8) & 0xFF);
+        if (__builtin_expect(k + int(entry >> 16) >= DCTSIZE2, 0)) {
+            // a symbol before the last fills the block: the rest belongs to the next
+            // block, so this step takes the first symbol only
+            const std::uint32_t first = table.coefficient[index];
+            const int symbol = int(first >> 16);
+            skip(s, int(first & 0xFF));
+            k += (symbol & 15) ? (symbol >> 4) + 1 : (symbol >> 4) == 15 ? 16 : DCTSIZE2;
+            return true;
+        }
+        skip(s, int(entry & 0xFF));
+        k += int((entry >> 8) & 0xFF);
         return true;
     };
     for (int k = 1; k < DCTSIZE2;) {
