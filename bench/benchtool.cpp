@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel_benchtool: the two measurements bench/peers.sh cannot make with a stopwatch.
 //
-//   quorvel_benchtool floor --size N --jobs J [--dc-only] CORPUS
+//   quorvel_benchtool floor --size N --jobs J [--dc-only] [--fast-dc] CORPUS
 //     Reads every JPEG of CORPUS into memory, then decodes each one at the DCT scale a
-//     size-N thumbnail uses, on J threads, and prints the seconds the decoding took:
-//     the floor no thumbnailer built on this JPEG decoder can go below. --dc-only lets
-//     progressive files stop after their DC scans, as the thumbnailer does.
+//     size-N thumbnail uses, on J threads, and prints the seconds the decoding took.
+//     Without --fast-dc every picture goes through libjpeg: the floor no thumbnailer
+//     built on libjpeg can go below. --fast-dc lets baseline files decoded at 1/8 take
+//     our DC-only decoder; --dc-only lets progressive files stop after their DC scans,
+//     as the thumbnailer does.
 //
 //   quorvel_benchtool ssim --size N CORPUS DIR...
 //     For every JPEG of CORPUS the reference thumbnail is the full decode (accurate DCT,
@@ -22,6 +24,11 @@
 //     For every progressive JPEG of CORPUS that a size-N thumbnail decodes at 1/8: the
 //     mean and largest difference, in levels per channel, between the DC-only decode
 //     and the full decode, at 1/8 scale and after both are reduced to the thumbnail.
+//
+//   quorvel_benchtool fastdiff --size N CORPUS
+//     For every JPEG of CORPUS: whether the DC-only decoder took it and, when it did,
+//     the mean and largest difference, in levels per channel, between its picture and
+//     libjpeg's at the same scale, and after both are reduced to the thumbnail.
 #include "imaging/jpegcodec.h"
 #include "imaging/resample.h"
 #include "imaging/thumbnailer.h"
@@ -63,15 +70,16 @@ QByteArray readFile(const QString &path)
 
 int usage()
 {
-    std::fputs("Usage: quorvel_benchtool floor --size N --jobs J [--dc-only] CORPUS\n"
+    std::fputs("Usage: quorvel_benchtool floor --size N --jobs J [--dc-only] [--fast-dc] CORPUS\n"
                "       quorvel_benchtool ssim --size N CORPUS DIR...\n"
                "       quorvel_benchtool thumbs --size N --filter area|lanczos CORPUS OUT\n"
-               "       quorvel_benchtool dcdiff --size N CORPUS\n",
+               "       quorvel_benchtool dcdiff --size N CORPUS\n"
+               "       quorvel_benchtool fastdiff --size N CORPUS\n",
         stderr);
     return 2;
 }
 
-int runFloor(int size, int jobs, bool dcOnly, const QString &corpus)
+int runFloor(int size, int jobs, bool dcOnly, bool fastDc, const QString &corpus)
 {
     std::vector<QByteArray> files;
     for (const QString &path : jpegFiles(corpus))
@@ -79,23 +87,31 @@ int runFloor(int size, int jobs, bool dcOnly, const QString &corpus)
     jpeg::DecodeOptions options;
     options.minLongSide = size;
     options.progressiveDcOnly = dcOnly;
+    options.fastDc = fastDc;
     options.maxPixels = Thumbnailer::kMaxDecodedPixels;
     std::atomic<size_t> next = 0;
     std::atomic<int> failed = 0;
+    std::atomic<int> fast = 0;
     QElapsedTimer clock;
     clock.start();
     std::vector<std::thread> threads;
     for (int t = 0; t < std::max(1, jobs); ++t)
         threads.emplace_back([&] {
             for (size_t i; (i = next.fetch_add(1)) < files.size();) {
-                if (!jpeg::decode(files[i], options).error.isEmpty())
+                const jpeg::DecodedJpeg decoded = jpeg::decode(files[i], options);
+                if (!decoded.error.isEmpty())
                     ++failed;
+                if (decoded.fastDc)
+                    ++fast;
             }
         });
     for (std::thread &thread : threads)
         thread.join();
-    std::printf(
-        "%.4f seconds, %zu pictures, %d failed\n", double(clock.nsecsElapsed()) / 1e9, files.size(), failed.load());
+    std::printf("%.4f seconds, %zu pictures, %d failed, %d by the DC-only decoder\n",
+        double(clock.nsecsElapsed()) / 1e9,
+        files.size(),
+        failed.load(),
+        fast.load());
     return 0;
 }
 
@@ -274,6 +290,63 @@ int runDcDiff(int size, const QString &corpus)
     return 0;
 }
 
+int runFastDiff(int size, const QString &corpus)
+{
+    double sumEighth = 0;
+    double sumThumb = 0;
+    double worstMean = 0;
+    int worstPeak = 0;
+    int fast = 0;
+    int other = 0;
+    for (const QString &path : jpegFiles(corpus)) {
+        const QByteArray data = readFile(path);
+        jpeg::DecodeOptions options;
+        options.minLongSide = size;
+        options.fastDc = false;
+        const jpeg::DecodedJpeg reference = jpeg::decode(data, options);
+        options.fastDc = true;
+        const jpeg::DecodedJpeg decoded = jpeg::decode(data, options);
+        const QString name = QFileInfo(path).fileName();
+        if (!decoded.fastDc || !reference.error.isEmpty() || reference.image.size() != decoded.image.size()
+            || reference.image.format() != decoded.image.format()) {
+            std::printf("%s: libjpeg (%s)\n",
+                qPrintable(name),
+                reference.scaleNumerator != 1 ? "not at 1/8"
+                    : reference.progressive   ? "progressive"
+                                              : "not taken");
+            ++other;
+            continue;
+        }
+        const auto [meanEighth, peakEighth] = difference(reference.image, decoded.image);
+        const QImage referenceFlat = reference.image.convertToFormat(QImage::Format_RGB888);
+        const QImage decodedFlat = decoded.image.convertToFormat(QImage::Format_RGB888);
+        const QSize box = fitInBox(referenceFlat.size(), size);
+        const auto [meanThumb, peakThumb] = difference(resample::scaled(referenceFlat, box, resample::Filter::Lanczos3),
+            resample::scaled(decodedFlat, box, resample::Filter::Lanczos3));
+        std::printf("%s: %s 1/8 mean %.3f peak %d, thumbnail mean %.3f peak %d\n",
+            qPrintable(name),
+            decoded.image.format() == QImage::Format_Grayscale8 ? "gray" : "colour",
+            meanEighth,
+            peakEighth,
+            meanThumb,
+            peakThumb);
+        sumEighth += meanEighth;
+        sumThumb += meanThumb;
+        worstMean = std::max(worstMean, meanEighth);
+        worstPeak = std::max(worstPeak, peakEighth);
+        ++fast;
+    }
+    std::printf("%d by the DC-only decoder, %d by libjpeg; at 1/8 mean %.3f (worst file %.3f, peak %d), "
+                "thumbnail mean %.3f levels\n",
+        fast,
+        other,
+        fast ? sumEighth / fast : 0.0,
+        worstMean,
+        worstPeak,
+        fast ? sumThumb / fast : 0.0);
+    return 0;
+}
+
 int runThumbs(int size, resample::Filter filter, const QString &corpus, const QString &out)
 {
     ImageSettings settings;
@@ -307,6 +380,7 @@ int main(int argc, char **argv)
     int size = 90;
     int jobs = 1;
     bool dcOnly = false;
+    bool fastDc = false;
     resample::Filter filter = resample::Filter::Lanczos3;
     QStringList positional;
     for (int i = 0; i < args.size(); ++i) {
@@ -318,17 +392,21 @@ int main(int argc, char **argv)
             filter = args[++i] == QLatin1String("area") ? resample::Filter::Area : resample::Filter::Lanczos3;
         else if (args[i] == QLatin1String("--dc-only"))
             dcOnly = true;
+        else if (args[i] == QLatin1String("--fast-dc"))
+            fastDc = true;
         else
             positional += args[i];
     }
     if (size <= 0 || positional.isEmpty())
         return usage();
     if (command == QLatin1String("floor") && positional.size() == 1)
-        return runFloor(size, jobs, dcOnly, positional[0]);
+        return runFloor(size, jobs, dcOnly, fastDc, positional[0]);
     if (command == QLatin1String("thumbs") && positional.size() == 2)
         return runThumbs(size, filter, positional[0], positional[1]);
     if (command == QLatin1String("dcdiff") && positional.size() == 1)
         return runDcDiff(size, positional[0]);
+    if (command == QLatin1String("fastdiff") && positional.size() == 1)
+        return runFastDiff(size, positional[0]);
     if (command == QLatin1String("ssim") && positional.size() >= 2)
         return runSsim(size, positional[0], positional.mid(1));
     return usage();

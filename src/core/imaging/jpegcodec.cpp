@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The only file that knows libjpeg. libjpeg reports errors by calling error_exit, which
+// The only file that knows libjpeg, with jpegdc.cpp (the fast path of 1/8 decodes, which
+// reads the state jpeg_read_header leaves but calls nothing of libjpeg's, so needs none
+// of what follows). libjpeg reports errors by calling error_exit, which
 // must not return; we longjmp back into guarded(), a function that holds nothing but
 // plain pointers. Every step that calls libjpeg runs inside guarded() and keeps only
 // trivially destructible locals, so a longjmp never skips a destructor. Objects with
@@ -7,6 +9,7 @@
 #include "imaging/jpegcodec.h"
 
 #include "imaging/colorprofile.h"
+#include "imaging/jpegdc.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -399,6 +402,31 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
                            .arg(cinfo.image_width)
                            .arg(cinfo.image_height);
         return result;
+    }
+
+    // The fast path takes baseline files only; the others do not get its picture allocated.
+    if (options.fastDc && d->scaleNumerator == 1 && !cinfo.progressive_mode && !cinfo.arith_code
+        && (d->kind == OutputKind::Gray || d->kind == OutputKind::Rgb)) {
+        const bool gray = d->kind == OutputKind::Gray;
+        QImage image(int(cinfo.output_width),
+            int(cinfo.output_height),
+            gray ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        DcOutput out;
+        out.pixels = image.isNull() ? nullptr : image.bits();
+        out.bytesPerLine = image.isNull() ? 0 : size_t(image.bytesPerLine());
+        out.width = image.width();
+        out.height = image.height();
+        out.gray = gray;
+        // decodeDcOnly only reads the header's tables and the data: it never calls
+        // libjpeg, so it needs no guard
+        if (decodeDcOnly(cinfo, out)) {
+            result.fastDc = true;
+            result.iccProfile =
+                d->icc ? QByteArray(reinterpret_cast<const char *>(d->icc), qsizetype(d->iccLength)) : QByteArray();
+            result.exif = exifSegment(cinfo);
+            result.image = std::move(image);
+            return result;
+        }
     }
 
     if (!guarded(&d->err, stepStart, d.get())) {

@@ -34,6 +34,12 @@ struct DecodeOptions {
     /// subsampled pictures (decoded at 1/8 with a 2x2 transform) and stays within a
     /// fraction of a grey level once scaled to a thumbnail. Other decodes ignore it.
     bool progressiveDcOnly = false;
+    /// A baseline JPEG decoded at 1/8 scale is read for its DC coefficients only (and
+    /// 4:2:0 chroma for the few the 2x2 transform libjpeg uses there), by a decoder of
+    /// our own that skips the other AC codes: a third faster than libjpeg, with the same
+    /// pixels. Any file the fast path does not handle, or finds damaged, goes to libjpeg
+    /// as before, so errors are reported the same way. Other decodes ignore it.
+    bool fastDc = true;
 };
 
 /// A decoded JPEG as stored (no EXIF orientation applied).
@@ -46,6 +52,8 @@ struct DecodedJpeg {
     bool progressive = false; ///< the file is a progressive JPEG
     /// The decode stopped after the DC scans (DecodeOptions::progressiveDcOnly).
     bool dcOnly = false;
+    /// The picture came from the DC-only decoder (DecodeOptions::fastDc).
+    bool fastDc = false;
     /// The APP1 "Exif" segment's payload (starting with "Exif\0\0"), if any.
     QByteArray exif;
     /// The embedded ICC profile still to be applied to image (RGB and grayscale

@@ -1,0 +1,741 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/jpegdc.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio> // jpeglib.h needs it before it
+#include <cstring>
+#include <jpeglib.h>
+#include <memory>
+#include <vector>
+
+namespace quorvel::jpeg
+{
+namespace
+{
+
+// Codes up to this many bits are decoded with one table look-up; longer ones (rare:
+// the encoder gives them to the least frequent symbols) bit by bit.
+constexpr int kLookupBits = 11;
+constexpr int kMaxCodeBits = 16;
+// A look-up step consumes at most kLookupBits bits of codes and 15 magnitude bits; a
+// long code at most 16 + 15 bits. The reader keeps at least kStepBits bits at hand.
+constexpr int kLookupStepBits = kLookupBits + 15;
+constexpr int kStepBits = 32;
+
+// A Huffman table as the decoder uses it: the fast look-up of short codes and libjpeg's
+// canonical limits for the long ones.
+struct HuffTable {
+    // Indexed by the next kLookupBits bits; 0 when they start with a longer code.
+    // (code length << 8) | symbol.
+    std::array<std::uint16_t, 1 << kLookupBits> single {};
+    // For an AC table, what reading a coefficient needs: the total bits of code and
+    // magnitude in bits 0-7, the code length in bits 8-15, the symbol in bits 16-23.
+    std::array<std::uint32_t, 1 << kLookupBits> coefficient {};
+    // For an AC table, what skipping needs: the symbols whose codes the look-up holds
+    // whole (up to and including an end of block) are skipped at once. Their total bits
+    // (codes and magnitudes) in bits 0-7, their total advance in bits 8-15, the advance
+    // of all but the last in bits 16-23. A symbol's advance is how far the coefficient
+    // index moves: r + 1 for a coefficient after r zeros, 16 for a run of 16 zeros, 64 for
+    // the end of the block.
+    std::array<std::uint32_t, 1 << kLookupBits> lookup {};
+    std::array<std::int32_t, kMaxCodeBits + 2> maxCode {}; // largest code of each length, -1 for none
+    std::array<std::int32_t, kMaxCodeBits + 2> valOffset {}; // symbol index minus code, per length
+    std::array<std::uint8_t, 256> symbols {};
+};
+
+// Builds the table as libjpeg does, refusing what libjpeg refuses: more than 256 codes,
+// lengths that overflow their code space, and for DC tables a symbol above 15.
+bool buildTable(const JHUFF_TBL *source, bool dc, HuffTable *table)
+{
+    if (!source)
+        return false; // libjpeg would substitute the standard table; left to it
+    int count = 0;
+    for (int length = 1; length <= kMaxCodeBits; ++length)
+        count += source->bits[length];
+    if (count > 256)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        table->symbols[size_t(i)] = source->huffval[i];
+        if (dc && source->huffval[i] > 15)
+            return false;
+    }
+    // per look-up index: the first code's length and symbol (length 0: a longer code)
+    std::array<std::uint8_t, 1 << kLookupBits> codeLength {};
+    std::array<std::uint8_t, 1 << kLookupBits> codeSymbol {};
+    std::int32_t code = 0;
+    int index = 0;
+    for (int length = 1; length <= kMaxCodeBits; ++length) {
+        const int n = source->bits[length];
+        table->valOffset[size_t(length)] = index - code;
+        // more codes than the length has room for (libjpeg refuses the table too)
+        if (code + n > std::int32_t(1) << length)
+            return false;
+        for (int i = 0; i < n; ++i, ++index, ++code) {
+            if (length > kLookupBits)
+                continue;
+            const int shift = kLookupBits - length;
+            for (int fill = 0; fill < 1 << shift; ++fill) {
+                codeLength[size_t(code << shift | fill)] = std::uint8_t(length);
+                codeSymbol[size_t(code << shift | fill)] = table->symbols[size_t(index)];
+            }
+        }
+        table->maxCode[size_t(length)] = n ? code - 1 : -1;
+        if (code >= std::int32_t(1) << length)
+            return false;
+        code <<= 1;
+    }
+    table->maxCode[kMaxCodeBits + 1] = 0x7FFFFFFF;
+
+    const auto advanceOf = [](int symbol) {
+        const int run = symbol >> 4;
+        return (symbol & 15) ? run + 1 : run == 15 ? 16 : 64;
+    };
+    constexpr unsigned kMask = (1u << kLookupBits) - 1;
+    for (unsigned i = 0; i <= kMask; ++i) {
+        const int length = codeLength[i];
+        const int symbol = codeSymbol[i];
+        table->single[i] = length ? std::uint16_t(length << 8 | symbol) : 0;
+        table->coefficient[i] = length ? std::uint32_t((length + (symbol & 15)) | length << 8 | symbol << 16) : 0;
+        if (dc || length == 0)
+            continue;
+        // as many whole symbols as the look-up holds, stopping after an end of block
+        unsigned bits = 0;
+        unsigned advance = 0;
+        unsigned advanceBeforeLast = 0;
+        while (bits < unsigned(kLookupBits)) {
+            const unsigned next = (i << bits) & kMask; // the rest of the look-up, zeros after
+            const int nextLength = codeLength[next];
+            if (nextLength == 0 || bits + unsigned(nextLength) > unsigned(kLookupBits))
+                break;
+            const int nextSymbol = codeSymbol[next];
+            advanceBeforeLast = advance;
+            advance += unsigned(advanceOf(nextSymbol));
+            bits += unsigned(nextLength + (nextSymbol & 15));
+            if (advanceOf(nextSymbol) == 64)
+                break;
+        }
+        table->lookup[i] = bits | advance << 8 | advanceBeforeLast << 16;
+    }
+    return true;
+}
+
+// The state of the bit reader, kept by value so that the decoding loops hold it in
+// registers: valid bits at the top of acc (zeros below), pos the next byte to read.
+// Once the data ends (at a marker other than a stuffed 0xFF 0x00, or at the end of the
+// buffer) the reader supplies zero bits, and bits goes negative when more were
+// consumed than the data held; the caller checks that once per block.
+struct Bits {
+    std::uint64_t acc = 0;
+    int bits = 0;
+    bool ended = false;
+    const unsigned char *pos = nullptr;
+};
+
+// Byte by byte, with the stuffing and markers.
+[[gnu::noinline]] Bits refillSlow(Bits s, const unsigned char *end)
+{
+    while (s.bits <= 56) {
+        if (s.pos >= end) {
+            s.ended = true;
+            return s;
+        }
+        const unsigned byte = *s.pos;
+        if (byte == 0xFF) {
+            // fill bytes 0xFF may precede the stuffing zero or a marker
+            const unsigned char *p = s.pos + 1;
+            while (p < end && *p == 0xFF)
+                ++p;
+            if (p >= end || *p != 0) {
+                s.ended = true; // a marker: pos stays on its first 0xFF
+                return s;
+            }
+            s.pos = p + 1;
+        } else {
+            ++s.pos;
+        }
+        s.acc |= std::uint64_t(byte) << (56 - s.bits);
+        s.bits += 8;
+    }
+    return s;
+}
+
+// Makes at least kStepBits bits available, unless the data has ended.
+// Makes at least `wanted` bits (at most 56) available, unless the data has ended.
+[[gnu::always_inline]] inline void refill(Bits &s, const unsigned char *end, int wanted = kStepBits)
+{
+    if (s.bits >= wanted || s.ended)
+        return;
+    if (end - s.pos >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.pos, 8);
+        // no byte is 0xFF: the whole bytes that fit can be taken at once
+        if (((~word - 0x0101010101010101ULL) & word & 0x8080808080808080ULL) == 0) {
+            word = __builtin_bswap64(word);
+            const int bytes = (63 - s.bits) >> 3;
+            word = word >> (64 - 8 * bytes) << (64 - 8 * bytes);
+            s.acc |= word >> s.bits;
+            s.bits += 8 * bytes;
+            s.pos += bytes;
+            return;
+        }
+    }
+    s = refillSlow(s, end);
+}
+
+[[gnu::always_inline]] inline void skip(Bits &s, int count)
+{
+    s.acc <<= count;
+    s.bits -= count;
+}
+
+// count in 1..16
+[[gnu::always_inline]] inline unsigned take(Bits &s, int count)
+{
+    const unsigned value = unsigned(s.acc >> (64 - count));
+    skip(s, count);
+    return value;
+}
+
+// After the last block of a restart interval: the bits left in the current byte are
+// padding; the next bytes must be the restart marker expected (after optional fill
+// bytes 0xFF). Anything else is for libjpeg to judge.
+bool restart(Bits &s, const unsigned char *end, int number)
+{
+    if (s.bits < 0 || s.bits > 7)
+        return false;
+    const unsigned char *p = s.pos;
+    if (p >= end || *p != 0xFF)
+        return false;
+    while (p < end && *p == 0xFF)
+        ++p;
+    if (p >= end || *p != JPEG_RST0 + (number & 7))
+        return false;
+    s = Bits();
+    s.pos = p + 1;
+    return true;
+}
+
+// libjpeg's HUFF_EXTEND: the magnitude bits of a size-s coefficient as a signed value.
+inline int extend(unsigned bits, int size)
+{
+    return int(bits) < 1 << (size - 1) ? int(bits) - (1 << size) + 1 : int(bits);
+}
+
+// Decodes the symbol of a code longer than the look-up, the code being at the top of
+// acc; returns (length << 8) | symbol, or -1 for a bad code.
+[[gnu::noinline]] int slowSymbol(std::uint64_t acc, const HuffTable &table)
+{
+    const std::int32_t bits = std::int32_t(acc >> (64 - kMaxCodeBits));
+    int length = 1;
+    while (length <= kMaxCodeBits && (bits >> (kMaxCodeBits - length)) > table.maxCode[size_t(length)])
+        ++length;
+    if (length > kMaxCodeBits)
+        return -1;
+    const std::int32_t code = bits >> (kMaxCodeBits - length);
+    return length << 8 | table.symbols[size_t((code + table.valOffset[size_t(length)]) & 0xFF)];
+}
+
+// The DC difference of one block; false for a bad code.
+[[gnu::always_inline]] inline bool readDc(Bits &s, const unsigned char *end, const HuffTable &table, int *difference)
+{
+    refill(s, end);
+    int entry = table.single[s.acc >> (64 - kLookupBits)];
+    if (!entry) {
+        entry = slowSymbol(s.acc, table);
+        if (entry < 0)
+            return false;
+    }
+    skip(s, entry >> 8);
+    const int size = entry & 0xFF;
+    *difference = size ? extend(take(s, size), size) : 0;
+    return true;
+}
+
+// Reads past the AC coefficients of one block; false for a bad code.
+[[gnu::always_inline]] inline bool skipAc(Bits &s, const unsigned char *end, const HuffTable &table)
+{
+    // one look-up step: false for a code longer than the look-up
+    const auto step = [&](int &k) {
+        const unsigned index = unsigned(s.acc >> (64 - kLookupBits));
+        const std::uint32_t entry = table.lookup[index];
+        if (!entry)
+            return false;
+        if (__builtin_expect(k + int(entry >> 16) >= DCTSIZE2, 0)) {
+            // a symbol before the last fills the block: the rest belongs to the next
+            // block, so this step takes the first symbol only
+            const std::uint32_t first = table.coefficient[index];
+            const int symbol = int(first >> 16);
+            skip(s, int(first & 0xFF));
+            k += (symbol & 15) ? (symbol >> 4) + 1 : (symbol >> 4) == 15 ? 16 : DCTSIZE2;
+            return true;
+        }
+        skip(s, int(entry & 0xFF));
+        k += int((entry >> 8) & 0xFF);
+        return true;
+    };
+    for (int k = 1; k < DCTSIZE2;) {
+        refill(s, end, 2 * kLookupStepBits);
+        if (step(k)) {
+            if (k < DCTSIZE2)
+                step(k);
+            continue;
+        }
+        const int found = slowSymbol(s.acc, table);
+        if (found < 0)
+            return false;
+        skip(s, found >> 8);
+        const int run = (found >> 4) & 15;
+        const int size = found & 15;
+        if (size) {
+            skip(s, size);
+            k += run + 1;
+        } else if (run == 15) {
+            k += 16;
+        } else {
+            break;
+        }
+    }
+    return true;
+}
+
+// Chroma stored at half the luma's width and height is output by libjpeg at 1/8 scale
+// through a 2x2 inverse transform, which reads the coefficients of rows and columns
+// 0, 1, 3, 5 and 7. kSlot maps the zigzag index (and the overshoot past 63 that libjpeg
+// stores at 63) to that coefficient's slot among the 25, or -1.
+constexpr std::array<int, DCTSIZE2> kNaturalOrder = { 0,
+    1,
+    8,
+    16,
+    9,
+    2,
+    3,
+    10,
+    17,
+    24,
+    32,
+    25,
+    18,
+    11,
+    4,
+    5,
+    12,
+    19,
+    26,
+    33,
+    40,
+    48,
+    41,
+    34,
+    27,
+    20,
+    13,
+    6,
+    7,
+    14,
+    21,
+    28,
+    35,
+    42,
+    49,
+    56,
+    57,
+    50,
+    43,
+    36,
+    29,
+    22,
+    15,
+    23,
+    30,
+    37,
+    44,
+    51,
+    58,
+    59,
+    52,
+    45,
+    38,
+    31,
+    39,
+    46,
+    53,
+    60,
+    61,
+    54,
+    47,
+    55,
+    62,
+    63 };
+constexpr int kTransformSize = 5; // rows (and columns) 0, 1, 3, 5, 7
+constexpr int transformIndex(int rowOrColumn)
+{
+    return rowOrColumn == 0 ? 0 : (rowOrColumn & 1) ? (rowOrColumn + 1) / 2 : -1;
+}
+constexpr std::array<std::int8_t, DCTSIZE2 + 16> kSlot = [] {
+    std::array<std::int8_t, DCTSIZE2 + 16> slots {};
+    for (int k = 0; k < DCTSIZE2 + 16; ++k) {
+        const int natural = kNaturalOrder[size_t(std::min(k, DCTSIZE2 - 1))];
+        const int row = transformIndex(natural / DCTSIZE);
+        const int column = transformIndex(natural % DCTSIZE);
+        slots[size_t(k)] = std::int8_t(row < 0 || column < 0 ? -1 : row * kTransformSize + column);
+    }
+    return slots;
+}();
+
+// Where readAc2x2 stores a coefficient: its slot, or kDiscard for one the transform
+// does not use (and for runs of zeros and the end of the block, which store nothing).
+constexpr int kDiscard = kTransformSize * kTransformSize;
+constexpr std::array<std::int8_t, DCTSIZE2 + 16> kStoreSlot = [] {
+    std::array<std::int8_t, DCTSIZE2 + 16> slots {};
+    for (int k = 0; k < DCTSIZE2 + 16; ++k)
+        slots[size_t(k)] = kSlot[size_t(k)] < 0 ? std::int8_t(kDiscard) : kSlot[size_t(k)];
+    return slots;
+}();
+
+// Reads the AC coefficients of one block into coefficients (kDiscard + 1 of them),
+// keeping those the 2x2 transform uses as libjpeg's 16-bit values; false for a bad
+// code. Without branches but the loop's: chroma blocks have few coefficients, mostly
+// ones the transform uses, so what costs is the symbols' unpredictable kinds.
+[[gnu::always_inline]] inline bool readAc2x2(
+    Bits &s, const unsigned char *end, const HuffTable &table, std::int16_t *coefficients)
+{
+    for (int k = 1; k < DCTSIZE2;) {
+        refill(s, end);
+        std::uint32_t entry = table.coefficient[s.acc >> (64 - kLookupBits)];
+        if (__builtin_expect(!entry, 0)) {
+            const int found = slowSymbol(s.acc, table);
+            if (found < 0)
+                return false;
+            entry = std::uint32_t(((found >> 8) + (found & 15)) | (found & 0xFF00) | (found & 0xFF) << 16);
+        }
+        const int length = int((entry >> 8) & 0xFF);
+        const int run = int(entry >> 20) & 15;
+        const int size = int(entry >> 16) & 15;
+        // the magnitude bits (none for size 0: the shift pushes out the top bit too)
+        const unsigned raw = unsigned(((s.acc << length) >> 1) >> (63 - size));
+        skip(s, int(entry & 0xFF));
+        const int threshold = (1 << size) >> 1;
+        const int value = int(raw) < threshold ? int(raw) - (1 << size) + 1 : int(raw);
+        // a coefficient after run zeros, a run of 16 zeros, or the end of the block
+        const int at = size ? k + run : 0;
+        coefficients[kStoreSlot[size_t(at)]] = std::int16_t(value);
+        k += size ? run + 1 : run == 15 ? 16 : DCTSIZE2;
+    }
+    return true;
+}
+
+// libjpeg's post-IDCT range limit: a sample is table[(x) & 1023] for the transform's
+// output x (before the +128), which clamps -512..511 and wraps beyond, as libjpeg does.
+struct RangeLimit {
+    std::array<std::uint8_t, 1024> table {};
+    RangeLimit()
+    {
+        for (int i = 0; i < 1024; ++i)
+            table[size_t(i)] = std::uint8_t(i < 128 ? i + 128 : i < 512 ? 255 : i < 896 ? 0 : i - 896);
+    }
+};
+
+// libjpeg's reduced 2x2 inverse transform (the LL&M algorithm cut to two outputs each
+// way, 13-bit constants, 2 extra bits between the passes), on the 25 coefficients of
+// rows and columns 0, 1, 3, 5, 7 dequantised with the component's 16-bit multipliers.
+// Writes the 2x2 samples at out[0], out[1], out[stride], out[stride + 1].
+void transform2x2(const std::int16_t *coefficients,
+    const std::int16_t *quant,
+    const std::uint8_t *limit,
+    std::uint8_t *out,
+    std::size_t stride)
+{
+    constexpr int kConstBits = 13;
+    constexpr int kPass1Bits = 2;
+    constexpr std::int64_t k0720959822 = 5906;
+    constexpr std::int64_t k0850430095 = 6967;
+    constexpr std::int64_t k1272758580 = 10426;
+    constexpr std::int64_t k3624509785 = 29692;
+    const auto descale = [](std::int64_t x, int n) {
+        return (x + (std::int64_t(1) << (n - 1))) >> n;
+    };
+    const auto odd = [&](std::int64_t c1, std::int64_t c3, std::int64_t c5, std::int64_t c7) {
+        return c7 * -k0720959822 + c5 * k0850430095 + c3 * -k1272758580 + c1 * k3624509785;
+    };
+    // The usual chroma block has no AC coefficient the transform reads: all four samples
+    // are then the DC's, through the same arithmetic (work value kept in an int).
+    std::int16_t any = 0;
+    for (int i = 1; i < kTransformSize * kTransformSize; ++i)
+        any |= coefficients[i];
+    if (!any) {
+        const std::int32_t work = std::int32_t(std::int64_t(coefficients[0]) * quant[0] * (1 << kPass1Bits));
+        const std::uint8_t sample = limit[int(descale(work, kPass1Bits + 3)) & 1023];
+        out[0] = out[1] = out[stride] = out[stride + 1] = sample;
+        return;
+    }
+    std::int64_t work[2][kTransformSize];
+    for (int column = 0; column < kTransformSize; ++column) {
+        std::int64_t z[kTransformSize];
+        for (int row = 0; row < kTransformSize; ++row)
+            z[row] = std::int64_t(coefficients[row * kTransformSize + column]) * quant[row * kTransformSize + column];
+        const std::int64_t even = z[0] * (std::int64_t(1) << (kConstBits + 2));
+        const std::int64_t sum = odd(z[1], z[2], z[3], z[4]);
+        // libjpeg keeps the work array in ints
+        work[0][column] = std::int32_t(descale(even + sum, kConstBits - kPass1Bits + 2));
+        work[1][column] = std::int32_t(descale(even - sum, kConstBits - kPass1Bits + 2));
+    }
+    for (int row = 0; row < 2; ++row) {
+        const std::int64_t *w = work[row];
+        const std::int64_t even = w[0] * (std::int64_t(1) << (kConstBits + 2));
+        const std::int64_t sum = odd(w[1], w[2], w[3], w[4]);
+        constexpr int kShift = kConstBits + kPass1Bits + 3 + 2;
+        out[std::size_t(row) * stride] = limit[int(descale(even + sum, kShift)) & 1023];
+        out[std::size_t(row) * stride + 1] = limit[int(descale(even - sum, kShift)) & 1023];
+    }
+}
+
+// libjpeg's YCbCr to RGB conversion (jdcolor.c), 16-bit fixed point.
+struct ColorTables {
+    std::array<int, 256> crR {};
+    std::array<int, 256> cbB {};
+    std::array<std::int32_t, 256> crG {};
+    std::array<std::int32_t, 256> cbG {};
+    ColorTables()
+    {
+        constexpr int kScaleBits = 16;
+        constexpr std::int32_t kHalf = std::int32_t(1) << (kScaleBits - 1);
+        const auto fix = [](double x) {
+            return std::int32_t(x * (1 << kScaleBits) + 0.5);
+        };
+        for (int i = 0; i < 256; ++i) {
+            const std::int32_t x = i - 128;
+            crR[size_t(i)] = int((fix(1.40200) * x + kHalf) >> kScaleBits);
+            cbB[size_t(i)] = int((fix(1.77200) * x + kHalf) >> kScaleBits);
+            crG[size_t(i)] = -fix(0.71414) * x;
+            cbG[size_t(i)] = -fix(0.34414) * x + kHalf;
+        }
+    }
+};
+
+inline std::uint8_t clampSample(int v)
+{
+    return std::uint8_t(std::clamp(v, 0, 255));
+}
+
+struct Component {
+    int index = 0; // 0 luma (or gray), 1 Cb, 2 Cr
+    int h = 1;
+    int v = 1;
+    const HuffTable *dc = nullptr;
+    const HuffTable *ac = nullptr;
+    int quant = 0; // the DC quantiser as libjpeg's 1x1 transform multiplies it (16-bit)
+    std::int32_t last = 0; // DC predictor
+    std::vector<std::uint8_t> *plane = nullptr;
+    int planeWidth = 0; // samples per row of the plane
+    bool twoByTwo = false; // output through the 2x2 transform (4:2:0 chroma)
+    std::array<std::int16_t, kTransformSize * kTransformSize> quant2x2 {}; // its multipliers
+};
+
+// Decodes one block of 4:2:0 chroma into its 2x2 samples at out. Takes and returns the
+// reader's state by value, so the luma's loop keeps its own in registers; a bad code
+// gives bits < 0, as running out of data does.
+[[gnu::noinline]] Bits chromaBlock2x2(
+    Bits s, const unsigned char *end, Component &c, const std::uint8_t *limit, std::uint8_t *out)
+{
+    int difference;
+    // 32 rather than kDiscard + 1: zeroed by a few vector stores
+    alignas(16) std::int16_t coefficients[32];
+    std::memset(coefficients, 0, sizeof coefficients);
+    if (!readDc(s, end, *c.dc, &difference) || !readAc2x2(s, end, *c.ac, coefficients)) {
+        s.bits = -1;
+        return s;
+    }
+    c.last = std::int32_t(std::uint32_t(c.last) + std::uint32_t(difference));
+    coefficients[0] = std::int16_t(c.last);
+    transform2x2(coefficients, c.quant2x2.data(), limit, out, size_t(c.planeWidth));
+    return s;
+}
+
+} // namespace
+
+bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
+{
+    if (cinfo.progressive_mode || cinfo.arith_code || cinfo.data_precision != 8 || !cinfo.src
+        || !cinfo.src->next_input_byte || !out.pixels)
+        return false;
+    const bool gray = cinfo.jpeg_color_space == JCS_GRAYSCALE && cinfo.num_components == 1;
+    const bool ycc = cinfo.jpeg_color_space == JCS_YCbCr && cinfo.num_components == 3;
+    if (!(gray && out.gray) && !(ycc && !out.gray))
+        return false;
+    if (cinfo.comps_in_scan != cinfo.num_components)
+        return false; // one scan per component, or a progression: not ours
+    if (cinfo.image_width == 0 || cinfo.image_height == 0 || JDIMENSION(out.width) != (cinfo.image_width + 7) / 8
+        || JDIMENSION(out.height) != (cinfo.image_height + 7) / 8)
+        return false;
+
+    // Sampling: the luma (or the gray component) any way libjpeg allows for one
+    // component, else 1 or 2 each way with chroma 1x1.
+    const int maxH = ycc ? cinfo.comp_info[0].h_samp_factor : 1;
+    const int maxV = ycc ? cinfo.comp_info[0].v_samp_factor : 1;
+    if (ycc) {
+        if (maxH < 1 || maxH > 2 || maxV < 1 || maxV > 2)
+            return false;
+        for (int c = 1; c < 3; ++c) {
+            if (cinfo.comp_info[c].h_samp_factor != 1 || cinfo.comp_info[c].v_samp_factor != 1)
+                return false;
+        }
+    }
+
+    const bool chroma2x2 = ycc && maxH == 2 && maxV == 2;
+    // Tables, per component in scan order.
+    std::array<std::unique_ptr<HuffTable>, 2 * NUM_HUFF_TBLS> tables;
+    const auto table = [&](bool dc, int number) -> const HuffTable * {
+        if (number < 0 || number >= NUM_HUFF_TBLS)
+            return nullptr;
+        std::unique_ptr<HuffTable> &slot = tables[size_t(dc ? number : NUM_HUFF_TBLS + number)];
+        if (!slot) {
+            auto built = std::make_unique<HuffTable>();
+            if (!buildTable(dc ? cinfo.dc_huff_tbl_ptrs[number] : cinfo.ac_huff_tbl_ptrs[number], dc, built.get()))
+                return nullptr;
+            slot = std::move(built);
+        }
+        return slot.get();
+    };
+
+    // MCU geometry: a one-component scan has one block per MCU, row by row over the
+    // component's blocks; an interleaved scan h x v blocks of each component.
+    const int mcuCols = gray ? int((cinfo.image_width + 7) / 8) : int((cinfo.image_width + 8 * maxH - 1) / (8 * maxH));
+    const int mcuRows =
+        gray ? int((cinfo.image_height + 7) / 8) : int((cinfo.image_height + 8 * maxV - 1) / (8 * maxV));
+
+    std::array<std::vector<std::uint8_t>, 3> planes;
+    std::array<Component, MAX_COMPS_IN_SCAN> scan {};
+    for (int i = 0; i < cinfo.comps_in_scan; ++i) {
+        const jpeg_component_info *info = cinfo.cur_comp_info[i];
+        if (!info || info->component_index < 0 || info->component_index >= cinfo.num_components)
+            return false;
+        Component &c = scan[size_t(i)];
+        c.index = info->component_index;
+        c.h = gray ? 1 : info->h_samp_factor;
+        c.v = gray ? 1 : info->v_samp_factor;
+        c.dc = table(true, info->dc_tbl_no);
+        c.ac = table(false, info->ac_tbl_no);
+        if (!c.dc || !c.ac || info->quant_tbl_no < 0 || info->quant_tbl_no >= NUM_QUANT_TBLS)
+            return false;
+        const JQUANT_TBL *quant = cinfo.quant_tbl_ptrs[info->quant_tbl_no];
+        if (!quant)
+            return false;
+        c.quant = std::int16_t(quant->quantval[0]);
+        c.twoByTwo = ycc && c.index != 0 && chroma2x2;
+        for (int k = 0; k < DCTSIZE2; ++k) {
+            const int slot = kSlot[size_t(k)];
+            if (slot >= 0)
+                c.quant2x2[size_t(slot)] = std::int16_t(quant->quantval[kNaturalOrder[size_t(k)]]);
+        }
+        for (int j = 0; j < i; ++j) {
+            if (scan[size_t(j)].index == c.index)
+                return false;
+        }
+        c.plane = &planes[size_t(c.index)];
+        const int scale = c.twoByTwo ? 2 : 1;
+        c.planeWidth = mcuCols * c.h * scale;
+        c.plane->assign(size_t(c.planeWidth) * size_t(mcuRows * c.v * scale), 0);
+    }
+
+    static const RangeLimit range;
+    const std::uint8_t *limit = range.table.data();
+    const unsigned char *data = cinfo.src->next_input_byte;
+    const unsigned char *end = data + cinfo.src->bytes_in_buffer;
+    Bits bits;
+    bits.pos = data;
+    const unsigned restartInterval = cinfo.restart_interval;
+    unsigned restartsToGo = restartInterval;
+    int nextRestart = 0;
+    const int comps = cinfo.comps_in_scan;
+
+    for (int row = 0; row < mcuRows; ++row) {
+        for (int col = 0; col < mcuCols; ++col) {
+            if (restartInterval) {
+                if (restartsToGo == 0) {
+                    if (!restart(bits, end, nextRestart))
+                        return false;
+                    nextRestart = (nextRestart + 1) & 7;
+                    restartsToGo = restartInterval;
+                    for (int i = 0; i < comps; ++i)
+                        scan[size_t(i)].last = 0;
+                }
+                --restartsToGo;
+            }
+            for (int i = 0; i < comps; ++i) {
+                Component &c = scan[size_t(i)];
+                if (c.twoByTwo) {
+                    bits = chromaBlock2x2(bits,
+                        end,
+                        c,
+                        limit,
+                        c.plane->data() + size_t(row * 2) * size_t(c.planeWidth) + size_t(col * 2));
+                    if (bits.bits < 0)
+                        return false;
+                    continue;
+                }
+                for (int by = 0; by < c.v; ++by) {
+                    std::uint8_t *dst =
+                        c.plane->data() + size_t(row * c.v + by) * size_t(c.planeWidth) + size_t(col * c.h);
+                    for (int bx = 0; bx < c.h; ++bx) {
+                        int difference;
+                        if (!readDc(bits, end, *c.dc, &difference) || !skipAc(bits, end, *c.ac) || bits.bits < 0)
+                            return false;
+                        // libjpeg keeps the predictor in an int (wrapping) and the
+                        // coefficient in 16 bits
+                        c.last = std::int32_t(std::uint32_t(c.last) + std::uint32_t(difference));
+                        const int value = int(std::int16_t(c.last)) * c.quant;
+                        dst[bx] = limit[((value + 4) >> 3) & 1023];
+                    }
+                }
+            }
+        }
+    }
+
+    // The planes hold the blocks' 1/8-scale samples. Gray and luma map one to one.
+    const std::vector<std::uint8_t> &luma = planes[0];
+    const int lumaWidth = mcuCols * maxH;
+    if (gray) {
+        for (int y = 0; y < out.height; ++y)
+            std::memcpy(out.pixels + size_t(y) * out.bytesPerLine,
+                luma.data() + size_t(y) * size_t(lumaWidth),
+                size_t(out.width));
+        return true;
+    }
+
+    // Chroma at the luma's resolution: 1x1 and 2x2 (from the 2x2 transform) as it is;
+    // half width or height repeated, as libjpeg's upsampler does at 1/8 scale (where it
+    // never interpolates).
+    static const ColorTables color;
+    const bool fullChroma = (maxH == 1 && maxV == 1) || chroma2x2;
+    const int chromaWidth = chroma2x2 ? mcuCols * 2 : mcuCols;
+    std::vector<std::uint8_t> cbRow(size_t(out.width));
+    std::vector<std::uint8_t> crRow(size_t(out.width));
+    const auto upsample = [&](const std::vector<std::uint8_t> &plane, int y, std::uint8_t *dst) {
+        const std::uint8_t *row = plane.data() + size_t(fullChroma || maxV == 1 ? y : y >> 1) * size_t(chromaWidth);
+        if (fullChroma || maxH == 1) {
+            std::memcpy(dst, row, size_t(out.width));
+            return;
+        }
+        for (int x = 0; x < out.width; ++x)
+            dst[x] = row[x >> 1];
+    };
+    for (int y = 0; y < out.height; ++y) {
+        upsample(planes[1], y, cbRow.data());
+        upsample(planes[2], y, crRow.data());
+        const std::uint8_t *ySrc = luma.data() + size_t(y) * size_t(lumaWidth);
+        unsigned char *dst = out.pixels + size_t(y) * out.bytesPerLine;
+        for (int x = 0; x < out.width; ++x, dst += 3) {
+            const int yy = ySrc[x];
+            const int cb = cbRow[size_t(x)];
+            const int cr = crRow[size_t(x)];
+            dst[0] = clampSample(yy + color.crR[size_t(cr)]);
+            dst[1] = clampSample(yy + int((color.cbG[size_t(cb)] + color.crG[size_t(cr)]) >> 16));
+            dst[2] = clampSample(yy + color.cbB[size_t(cb)]);
+        }
+    }
+    return true;
+}
+
+} // namespace quorvel::jpeg
