@@ -11,7 +11,9 @@
 # (its time / ours) and the mean SSIM of the tool's thumbnails against a reference (the
 # full decode reduced with Lanczos; see bench/benchtool.cpp). The "decode floor" row is
 # decoding alone at the DCT scale the size allows, in one process with the files already
-# in memory (quorvel_benchtool floor): no tool built on this JPEG decoder goes below it.
+# in memory (quorvel_benchtool floor): no tool built on libjpeg's decoding goes below it.
+# "our decode" is the same loop through quorvel's own decode, which reads only the DC
+# coefficients of a baseline file at 1/8 scale (and a progressive one's DC scans).
 #
 # Tools run one process per worker over its share of the files (convert: one process per
 # file), with their own threading off. The peers: scripts/install-deps --bench. Build
@@ -68,7 +70,7 @@ for path in sys.argv[3:]:
 have() { command -v "$1" >/dev/null 2>&1; }
 tool_available() {
     case "$1" in
-    quorvel | floor | floor-dc) return 0 ;;
+    quorvel | floor | floor-dc | ours-dc) return 0 ;;
     vipsthumbnail) have vipsthumbnail ;;
     convert | mogrify) [ -x /usr/bin/convert ] && [ -x /usr/bin/mogrify ] ;;
     gm) have gm ;;
@@ -80,6 +82,7 @@ tool_label() {
     quorvel) echo "quorvel-batch" ;;
     floor) echo "decode floor (in-process)" ;;
     floor-dc) echo "decode floor, DC scans only" ;;
+    ours-dc) echo "our decode (in-process)" ;;
     vipsthumbnail) echo "vipsthumbnail" ;;
     convert) echo "IM convert -define jpeg:size" ;;
     mogrify) echo "IM mogrify" ;;
@@ -97,6 +100,7 @@ run_tool() {
     quorvel) "$batch" --quiet --no-border --size "$size" --jobs "$jobs" "$corpus" "$out" >/dev/null ;;
     floor) "$benchtool" floor --size "$size" --jobs "$jobs" "$corpus" | cut -d' ' -f1 ;;
     floor-dc) "$benchtool" floor --size "$size" --jobs "$jobs" --dc-only "$corpus" | cut -d' ' -f1 ;;
+    ours-dc) "$benchtool" floor --size "$size" --jobs "$jobs" --dc-only --fast-dc "$corpus" | cut -d' ' -f1 ;;
     vipsthumbnail)
         printf '%s\0' "${files[@]}" | xargs -0 -P "$jobs" -n "$per" vipsthumbnail --size "$geometry" -o "$out/%s.jpg[Q=85]" ;;
     convert)
@@ -134,7 +138,7 @@ fi
 
 bytes=$(cat "${files[@]}" | wc -c)
 
-tools="quorvel floor floor-dc vipsthumbnail convert mogrify gm pillow"
+tools="quorvel floor floor-dc ours-dc vipsthumbnail convert mogrify gm pillow"
 echo "Corpus: $corpus, $count JPEG files, $(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MB"
 echo "Machine: $cores cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Times are medians of $runs runs; speed-up = the tool's time / quorvel-batch's time with the same workers."
@@ -170,7 +174,7 @@ for size in $sizes; do
     declare -A ssim=()
     dirs=()
     for tool in $tools; do
-        case "$tool" in floor*) continue ;; esac
+        case "$tool" in floor* | ours-dc) continue ;; esac
         [ -d "$work/$size/$tool" ] && dirs+=("$work/$size/$tool")
     done
     while read -r dir value compared missing; do
@@ -192,7 +196,7 @@ for size in $sizes; do
             ratio="-"
             [ "$tool" != quorvel ] && ratio=$(awk -v p="$s" -v q="$ours" 'BEGIN { printf "%.2fx", p / q }')
             value="-"
-            case "$tool" in floor*) ;; *) value="${ssim[$tool]:-n/a}" ;; esac
+            case "$tool" in floor* | ours-dc) ;; *) value="${ssim[$tool]:-n/a}" ;; esac
             printf '%-30s %4s %9.3f %9.1f %8.1f %9.1f %10s %s\n' "$(tool_label "$tool")" "$jobs" "$s" \
                 "$(awk -v n="$count" -v s="$s" 'BEGIN { print n / s }')" \
                 "$(awk -v b="$bytes" -v s="$s" 'BEGIN { print b / 1048576 / s }')" \

@@ -103,8 +103,9 @@ void drawFrame(QImage *image)
     }
 }
 
-// The whole file in one read; an empty array and the reason when it cannot be read.
-QByteArray readPictureFile(const QString &path, QString *error)
+} // namespace
+
+QByteArray Thumbnailer::readPictureFile(const QString &path, QString *error)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -134,6 +135,9 @@ QByteArray readPictureFile(const QString &path, QString *error)
         *error = QStringLiteral("The file is empty.");
     return data;
 }
+
+namespace
+{
 
 // A JPEG's thumbnail, reduced while still in its stored orientation and colour space:
 // the colour conversion and the turn upright then work on the few pixels of the

@@ -59,6 +59,10 @@ public:
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
 
+    /// The whole picture file in one read (refusing folders, devices and files beyond any
+    /// photograph's size); an empty array, with the reason in error, when it cannot be read.
+    static QByteArray readPictureFile(const QString &path, QString *error);
+
     /// The thumbnail of a picture file's bytes, as makeThumbnail() makes it from the
     /// decoded picture; a JPEG is reduced before its colour conversion and EXIF turn,
     /// which then work on the thumbnail's few pixels. A null image, with the reason in
