@@ -441,7 +441,13 @@ struct RangeLimit {
 // way, 13-bit constants, 2 extra bits between the passes), on the 25 coefficients of
 // rows and columns 0, 1, 3, 5, 7 dequantised with the component's 16-bit multipliers.
 // Writes the 2x2 samples at out[0], out[1], out[stride], out[stride + 1].
-void transform2x2(const std::int16_t *coefficients,
+//
+// libjpeg runs this transform in vector code where the processor has it, in 16-bit
+// lanes that saturate, while its C code (and this) wraps out-of-range values instead:
+// the two agree only within the range real pictures stay in. A dequantised coefficient
+// beyond +-2047 (8-bit samples give at most about +-1450) or an output beyond -512..511
+// (the span the range limit clamps) returns false, and the picture is left to libjpeg.
+bool transform2x2(const std::int16_t *coefficients,
     const std::int16_t *quant,
     const std::uint8_t *limit,
     std::uint8_t *out,
@@ -449,6 +455,7 @@ void transform2x2(const std::int16_t *coefficients,
 {
     constexpr int kConstBits = 13;
     constexpr int kPass1Bits = 2;
+    constexpr std::int64_t kMaxCoefficient = 2047;
     constexpr std::int64_t k0720959822 = 5906;
     constexpr std::int64_t k0850430095 = 6967;
     constexpr std::int64_t k1272758580 = 10426;
@@ -459,36 +466,51 @@ void transform2x2(const std::int16_t *coefficients,
     const auto odd = [&](std::int64_t c1, std::int64_t c3, std::int64_t c5, std::int64_t c7) {
         return c7 * -k0720959822 + c5 * k0850430095 + c3 * -k1272758580 + c1 * k3624509785;
     };
+    const auto inRange = [](std::int64_t x) {
+        return x >= -512 && x <= 511;
+    };
     // The usual chroma block has no AC coefficient the transform reads: all four samples
-    // are then the DC's, through the same arithmetic (work value kept in an int).
+    // are then the DC's, through the same arithmetic.
     std::int16_t any = 0;
     for (int i = 1; i < kTransformSize * kTransformSize; ++i)
         any |= coefficients[i];
     if (!any) {
-        const std::int32_t work = std::int32_t(std::int64_t(coefficients[0]) * quant[0] * (1 << kPass1Bits));
-        const std::uint8_t sample = limit[int(descale(work, kPass1Bits + 3)) & 1023];
-        out[0] = out[1] = out[stride] = out[stride + 1] = sample;
-        return;
+        const std::int64_t dc = std::int64_t(coefficients[0]) * quant[0];
+        if (dc < -kMaxCoefficient || dc > kMaxCoefficient)
+            return false;
+        const std::int64_t x = descale(dc * (1 << kPass1Bits), kPass1Bits + 3);
+        out[0] = out[1] = out[stride] = out[stride + 1] = limit[int(x) & 1023];
+        return true;
     }
     std::int64_t work[2][kTransformSize];
     for (int column = 0; column < kTransformSize; ++column) {
         std::int64_t z[kTransformSize];
-        for (int row = 0; row < kTransformSize; ++row)
+        for (int row = 0; row < kTransformSize; ++row) {
             z[row] = std::int64_t(coefficients[row * kTransformSize + column]) * quant[row * kTransformSize + column];
+            if (z[row] < -kMaxCoefficient || z[row] > kMaxCoefficient)
+                return false;
+        }
         const std::int64_t even = z[0] * (std::int64_t(1) << (kConstBits + 2));
         const std::int64_t sum = odd(z[1], z[2], z[3], z[4]);
-        // libjpeg keeps the work array in ints
-        work[0][column] = std::int32_t(descale(even + sum, kConstBits - kPass1Bits + 2));
-        work[1][column] = std::int32_t(descale(even - sum, kConstBits - kPass1Bits + 2));
+        work[0][column] = descale(even + sum, kConstBits - kPass1Bits + 2);
+        work[1][column] = descale(even - sum, kConstBits - kPass1Bits + 2);
     }
+    std::int64_t samples[2][2];
     for (int row = 0; row < 2; ++row) {
         const std::int64_t *w = work[row];
         const std::int64_t even = w[0] * (std::int64_t(1) << (kConstBits + 2));
         const std::int64_t sum = odd(w[1], w[2], w[3], w[4]);
         constexpr int kShift = kConstBits + kPass1Bits + 3 + 2;
-        out[std::size_t(row) * stride] = limit[int(descale(even + sum, kShift)) & 1023];
-        out[std::size_t(row) * stride + 1] = limit[int(descale(even - sum, kShift)) & 1023];
+        samples[row][0] = descale(even + sum, kShift);
+        samples[row][1] = descale(even - sum, kShift);
+        if (!inRange(samples[row][0]) || !inRange(samples[row][1]))
+            return false;
     }
+    for (int row = 0; row < 2; ++row) {
+        out[std::size_t(row) * stride] = limit[int(samples[row][0]) & 1023];
+        out[std::size_t(row) * stride + 1] = limit[int(samples[row][1]) & 1023];
+    }
+    return true;
 }
 
 // libjpeg's YCbCr to RGB conversion (jdcolor.c), 16-bit fixed point.
@@ -534,8 +556,8 @@ struct Component {
 };
 
 // Decodes one block of 4:2:0 chroma into its 2x2 samples at out. Takes and returns the
-// reader's state by value, so the luma's loop keeps its own in registers; a bad code
-// gives bits < 0, as running out of data does.
+// reader's state by value, so the luma's loop keeps its own in registers; a bad code or
+// values out of range give bits < 0, as running out of data does.
 [[gnu::noinline]] Bits chromaBlock2x2(
     Bits s, const unsigned char *end, Component &c, const std::uint8_t *limit, std::uint8_t *out)
 {
@@ -549,7 +571,8 @@ struct Component {
     }
     c.last = std::int32_t(std::uint32_t(c.last) + std::uint32_t(difference));
     coefficients[0] = std::int16_t(c.last);
-    transform2x2(coefficients, c.quant2x2.data(), limit, out, size_t(c.planeWidth));
+    if (!transform2x2(coefficients, c.quant2x2.data(), limit, out, size_t(c.planeWidth)))
+        s.bits = -1;
     return s;
 }
 

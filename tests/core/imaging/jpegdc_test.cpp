@@ -284,6 +284,39 @@ TEST(JpegDc, InvalidHuffmanTablesAreLeftToLibjpeg)
     EXPECT_FALSE(decodeEighth(full, true).fastDc);
 }
 
+TEST(JpegDc, ChromaValuesNoRealPictureHasAreLeftToLibjpeg)
+{
+    // libjpeg's 2x2 transform of 4:2:0 chroma gives other samples in its vector code than
+    // in its C code once dequantised coefficients leave the range 8-bit pictures have;
+    // such a file must give libjpeg's own picture, whichever code libjpeg runs.
+    Encoding e;
+    e.width = 96;
+    e.height = 64;
+    e.quality = 100; // every quantiser 1
+    const QByteArray intact = encodeTestPicture(e);
+    ASSERT_TRUE(decodeEighth(intact, true).fastDc);
+    const qsizetype luma = intact.indexOf(QByteArray("\xFF\xDB\x00\x43\x00", 5));
+    const qsizetype chroma = intact.indexOf(QByteArray("\xFF\xDB\x00\x43\x01", 5));
+    ASSERT_GT(luma, 0);
+    ASSERT_GT(chroma, 0);
+    QByteArray extreme = intact;
+    extreme.replace(chroma + 5, 64, QByteArray(64, char(0xFF))); // chroma quantisers 255
+    EXPECT_FALSE(decodeEighth(extreme, true).fastDc);
+    expectSameResult(extreme, "chroma quantisers 255");
+    // The luma's 1x1 transform is C code alone: its wrapping is libjpeg's whatever the values.
+    QByteArray strongLuma = intact;
+    strongLuma.replace(luma + 5, 64, QByteArray(64, char(0xFF)));
+    e.gray = true;
+    QByteArray strongGray = encodeTestPicture(e);
+    const qsizetype gray = strongGray.indexOf(QByteArray("\xFF\xDB\x00\x43\x00", 5));
+    ASSERT_GT(gray, 0);
+    strongGray.replace(gray + 5, 64, QByteArray(64, char(0xFF)));
+    for (const QByteArray &data : { strongLuma, strongGray }) {
+        EXPECT_TRUE(decodeEighth(data, true).fastDc);
+        expectSameResult(data, "luma quantisers 255");
+    }
+}
+
 TEST(JpegDc, OtherFilesAndScalesAreDecodedByLibjpeg)
 {
     Encoding e;
