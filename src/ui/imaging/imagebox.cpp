@@ -85,18 +85,23 @@ QString ImageBox::saveJpeg(const QString &path)
 {
     if (m_pictureFile.isEmpty() || m_decoded.isNull())
         return tr("No picture is loaded.");
+    return saveThumbnailOf(m_pictureFile, path);
+}
+
+QString ImageBox::saveThumbnailOf(const QString &source, const QString &path) const
+{
     // Made from the file as a creation run makes it (a JPEG is reduced before its colour
     // conversion and EXIF turn), so the files written here and by a run are the same bytes.
     const ImageSettings current = settings();
     QString error;
-    const QByteArray data = Thumbnailer::readPictureFile(m_pictureFile, &error);
+    const QByteArray data = Thumbnailer::readPictureFile(source, &error);
     const QImage thumbnail = data.isEmpty() ? QImage() : Thumbnailer::thumbnailFromData(data, current, &error);
     if (thumbnail.isNull())
         return error;
     const QByteArray bytes = Thumbnailer::encodeJpeg(thumbnail, current, &error);
     if (bytes.isEmpty())
         return error;
-    return Thumbnailer::writeFileAtomically(path, bytes, m_pictureFile);
+    return Thumbnailer::writeFileAtomically(path, bytes, source);
 }
 
 QImage ImageBox::previewImage()

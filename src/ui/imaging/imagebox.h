@@ -172,6 +172,11 @@ public:
     /// file itself and never leaves a truncated file.
     QString saveJpeg(const QString &path);
 
+    /// Writes the thumbnail of the picture file source with this box's settings, as a
+    /// creation run makes it, without loading it into the box: one decode. Same
+    /// results and guarantees as saveJpeg.
+    QString saveThumbnailOf(const QString &source, const QString &path) const;
+
     /// The picture shown, before magnification: the thumbnail as saveJpeg writes it,
     /// decoded again. Null without a picture.
     QImage previewImage();

@@ -283,15 +283,20 @@ void Form2::runCreate()
         return !dialog.wasCanceled();
     };
     ImageBox *worker = main->workingBox();
-    const ReplaceThumbnailWriter writeThumbnail = [worker](const QString &source, const QString &thumbnail) {
-        if (const QString error = worker->loadPicture(source); !error.isEmpty())
-            return error;
-        return worker->saveJpeg(thumbnail);
+    // One decode per picture: the working box lends its settings, and is given the last
+    // picture once the run is over.
+    QString lastSource;
+    const ReplaceThumbnailWriter writeThumbnail = [worker, &lastSource](
+                                                      const QString &source, const QString &thumbnail) {
+        lastSource = source;
+        return worker->saveThumbnailOf(source, thumbnail);
     };
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_running = true;
     const ImageReplaceOutcome outcome = runImageReplace(m_app.state(), plan, writeThumbnail, progress);
+    if (!lastSource.isEmpty())
+        worker->loadPicture(lastSource);
     m_running = false;
     QApplication::restoreOverrideCursor();
     dialog.hide();
