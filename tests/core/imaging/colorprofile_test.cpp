@@ -56,14 +56,9 @@ QByteArray embeddedCmykProfile()
     return bytes;
 }
 
-// An RGB profile with the given primaries, D65 white and the given tone curve, as bytes.
-QByteArray rgbProfile(cmsToneCurve *curve, const cmsCIExyYTRIPLE &primaries)
+// The profile as the bytes a file embeds; closes it.
+QByteArray takeProfileBytes(cmsHPROFILE profile)
 {
-    cmsCIExyY d65;
-    cmsWhitePointFromTemp(&d65, 6504);
-    cmsToneCurve *curves[3] = { curve, curve, curve };
-    cmsHPROFILE profile = cmsCreateRGBProfile(&d65, &primaries, curves);
-    cmsFreeToneCurve(curve);
     cmsUInt32Number size = 0;
     cmsSaveProfileToMem(profile, nullptr, &size);
     QByteArray bytes(qsizetype(size), '\0');
@@ -72,14 +67,14 @@ QByteArray rgbProfile(cmsToneCurve *curve, const cmsCIExyYTRIPLE &primaries)
     return bytes;
 }
 
-QByteArray srgbProfile()
+// An RGB profile with the given primaries, D65 white and the given tone curve (taken).
+QByteArray rgbProfile(cmsToneCurve *curve, const cmsCIExyYTRIPLE &primaries)
 {
-    cmsHPROFILE profile = cmsCreate_sRGBProfile();
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    QByteArray bytes(qsizetype(size), '\0');
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
+    cmsCIExyY d65;
+    cmsWhitePointFromTemp(&d65, 6504);
+    cmsToneCurve *curves[3] = { curve, curve, curve };
+    const QByteArray bytes = takeProfileBytes(cmsCreateRGBProfile(&d65, &primaries, curves));
+    cmsFreeToneCurve(curve);
     return bytes;
 }
 
@@ -145,7 +140,7 @@ TEST(ColorProfile, OnlyProfilesOtherThanSrgbChangeTheColours)
         return cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
     };
 
-    EXPECT_EQ(colorprofile::toSrgb(image, srgbProfile()), image);
+    EXPECT_EQ(colorprofile::toSrgb(image, takeProfileBytes(cmsCreate_sRGBProfile())), image);
     EXPECT_EQ(colorprofile::toSrgb(image, rgbProfile(srgbTone(), kSrgbPrimaries)), image) << "sRGB made by hand";
 
     const QImage linear = colorprofile::toSrgb(image, rgbProfile(cmsBuildGamma(nullptr, 1.0), kSrgbPrimaries));
