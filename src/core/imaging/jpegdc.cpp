@@ -1034,8 +1034,22 @@ bool decodeProgressiveDc(const jpeg_decompress_struct &cinfo, const DcOutput &ou
     // Scans until every component's DC has all its bits: DC scans are decoded, the
     // others (the AC coefficients, of no use at 1/8) only passed over.
     constexpr int kMaxScans = 1000;
+    // What libjpeg refuses in any scan it reads, the ones passed over here included.
+    const auto acceptable = [&](const ProgressiveScan &sc) {
+        if (sc.ss == 0 ? sc.se != 0 : sc.ss > sc.se || sc.se >= DCTSIZE2 || sc.count != 1)
+            return false;
+        if ((sc.ah != 0 && sc.al != sc.ah - 1) || sc.al > 13)
+            return false;
+        if (sc.ss > 0) {
+            // an AC scan's table must be defined and valid (a progressive file gets no
+            // standard table)
+            if (!table(false, sc.acTables[0]))
+                return false;
+        }
+        return true;
+    };
     for (int scans = 0; !dcComplete(); ++scans) {
-        if (scans >= kMaxScans)
+        if (scans >= kMaxScans || !acceptable(scan))
             return false;
         const unsigned char *after = data;
         if (scan.ss == 0) {
