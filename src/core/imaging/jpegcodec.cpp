@@ -404,8 +404,9 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
         return result;
     }
 
-    // The fast path takes baseline files only; the others do not get its picture allocated.
-    if (options.fastDc && d->scaleNumerator == 1 && !cinfo.progressive_mode && !cinfo.arith_code
+    // The fast paths take baseline files, and progressive ones read as far as their DC
+    // scans; the others do not get their picture allocated.
+    if (options.fastDc && d->scaleNumerator == 1 && (!cinfo.progressive_mode || d->dcOnly) && !cinfo.arith_code
         && (d->kind == OutputKind::Gray || d->kind == OutputKind::Rgb)) {
         const bool gray = d->kind == OutputKind::Gray;
         QImage image(int(cinfo.output_width),
@@ -417,9 +418,16 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
         out.width = image.width();
         out.height = image.height();
         out.gray = gray;
-        // decodeDcOnly only reads the header's tables and the data: it never calls
-        // libjpeg, so it needs no guard
-        if (decodeDcOnly(cinfo, out)) {
+        out.memoryLimit = std::uint64_t(kMaxWorkingMemory);
+        // the fast paths only read the header's tables and the data: they never call
+        // libjpeg, so they need no guard
+        bool taken = false;
+        try {
+            taken = cinfo.progressive_mode ? decodeProgressiveDc(cinfo, out) : decodeDcOnly(cinfo, out);
+        } catch (const std::bad_alloc &) {
+            taken = false; // libjpeg, with its own memory limit, has the last word
+        }
+        if (taken) {
             result.fastDc = true;
             result.iccProfile =
                 d->icc ? QByteArray(reinterpret_cast<const char *>(d->icc), qsizetype(d->iccLength)) : QByteArray();

@@ -576,6 +576,61 @@ struct Component {
     return s;
 }
 
+// Writes the picture from the planes of 1/8-scale samples: gray and luma map one to
+// one; chroma 1x1 and 2x2 (from the 2x2 transform) as it is, half width or height
+// repeated, as libjpeg's upsampler does at 1/8 scale (where it never interpolates).
+void writePicture(const std::array<std::vector<std::uint8_t>, 3> &planes,
+    bool gray,
+    int maxH,
+    int maxV,
+    bool chroma2x2,
+    int mcuCols,
+    const DcOutput &out)
+{
+    // The planes hold the blocks' 1/8-scale samples. Gray and luma map one to one.
+    const std::vector<std::uint8_t> &luma = planes[0];
+    const int lumaWidth = mcuCols * maxH;
+    if (gray) {
+        for (int y = 0; y < out.height; ++y)
+            std::memcpy(out.pixels + size_t(y) * out.bytesPerLine,
+                luma.data() + size_t(y) * size_t(lumaWidth),
+                size_t(out.width));
+        return;
+    }
+
+    // Chroma at the luma's resolution: 1x1 and 2x2 (from the 2x2 transform) as it is;
+    // half width or height repeated, as libjpeg's upsampler does at 1/8 scale (where it
+    // never interpolates).
+    static const ColorTables color;
+    const bool fullChroma = (maxH == 1 && maxV == 1) || chroma2x2;
+    const int chromaWidth = chroma2x2 ? mcuCols * 2 : mcuCols;
+    std::vector<std::uint8_t> cbRow(size_t(out.width));
+    std::vector<std::uint8_t> crRow(size_t(out.width));
+    const auto upsample = [&](const std::vector<std::uint8_t> &plane, int y, std::uint8_t *dst) {
+        const std::uint8_t *row = plane.data() + size_t(fullChroma || maxV == 1 ? y : y >> 1) * size_t(chromaWidth);
+        if (fullChroma || maxH == 1) {
+            std::memcpy(dst, row, size_t(out.width));
+            return;
+        }
+        for (int x = 0; x < out.width; ++x)
+            dst[x] = row[x >> 1];
+    };
+    for (int y = 0; y < out.height; ++y) {
+        upsample(planes[1], y, cbRow.data());
+        upsample(planes[2], y, crRow.data());
+        const std::uint8_t *ySrc = luma.data() + size_t(y) * size_t(lumaWidth);
+        unsigned char *dst = out.pixels + size_t(y) * out.bytesPerLine;
+        for (int x = 0; x < out.width; ++x, dst += 3) {
+            const int yy = ySrc[x];
+            const int cb = cbRow[size_t(x)];
+            const int cr = crRow[size_t(x)];
+            dst[0] = clampSample(yy + color.crR[size_t(cr)]);
+            dst[1] = clampSample(yy + int((color.cbG[size_t(cb)] + color.crG[size_t(cr)]) >> 16));
+            dst[2] = clampSample(yy + color.cbB[size_t(cb)]);
+        }
+    }
+}
+
 } // namespace
 
 bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
@@ -716,48 +771,484 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
         }
     }
 
-    // The planes hold the blocks' 1/8-scale samples. Gray and luma map one to one.
-    const std::vector<std::uint8_t> &luma = planes[0];
-    const int lumaWidth = mcuCols * maxH;
-    if (gray) {
-        for (int y = 0; y < out.height; ++y)
-            std::memcpy(out.pixels + size_t(y) * out.bytesPerLine,
-                luma.data() + size_t(y) * size_t(lumaWidth),
-                size_t(out.width));
+    writePicture(planes, gray, maxH, maxV, chroma2x2, mcuCols, out);
+    return true;
+}
+
+namespace
+{
+
+// Reads a big-endian 16-bit value; the caller checked the bounds.
+inline int read16(const unsigned char *p)
+{
+    return p[0] << 8 | p[1];
+}
+
+// The next marker at or after p (fill bytes 0xFF skipped, stuffed zeros and restart
+// markers being part of a scan's data): its code, with *at on the byte after it; 0 when
+// the data ends first.
+int nextMarker(const unsigned char *p, const unsigned char *end, const unsigned char **at)
+{
+    for (; p + 1 < end; ++p) {
+        if (*p != 0xFF)
+            continue;
+        const unsigned char *q = p + 1;
+        while (q < end && *q == 0xFF)
+            ++q;
+        if (q >= end)
+            return 0;
+        if (*q == 0 || (*q >= JPEG_RST0 && *q <= JPEG_RST0 + 7)) {
+            p = q;
+            continue;
+        }
+        *at = q + 1;
+        return *q;
+    }
+    return 0;
+}
+
+// One scan of a progressive file as its header gives it.
+struct ProgressiveScan {
+    int count = 0;
+    std::array<int, MAX_COMPS_IN_SCAN> components {}; // component indexes
+    std::array<int, MAX_COMPS_IN_SCAN> dcTables {};
+    std::array<int, MAX_COMPS_IN_SCAN> acTables {};
+    int ss = 0;
+    int se = 0;
+    int ah = 0;
+    int al = 0;
+};
+
+// The scan header (the segment after its length) into scan; false for one libjpeg would
+// refuse or warn about.
+bool parseScanHeader(const jpeg_decompress_struct &cinfo, const unsigned char *p, int length, ProgressiveScan *scan)
+{
+    if (length < 1)
+        return false;
+    const int count = p[0];
+    if (count < 1 || count > MAX_COMPS_IN_SCAN || length != 1 + 2 * count + 3)
+        return false;
+    scan->count = count;
+    for (int i = 0; i < count; ++i) {
+        const int id = p[1 + 2 * i];
+        int index = -1;
+        for (int c = 0; c < cinfo.num_components; ++c) {
+            if (cinfo.comp_info[c].component_id == id)
+                index = c;
+        }
+        for (int j = 0; j < i; ++j) {
+            if (scan->components[size_t(j)] == index)
+                return false;
+        }
+        if (index < 0)
+            return false;
+        scan->components[size_t(i)] = index;
+        scan->dcTables[size_t(i)] = p[2 + 2 * i] >> 4;
+        scan->acTables[size_t(i)] = p[2 + 2 * i] & 15;
+    }
+    const unsigned char *tail = p + 1 + 2 * count;
+    scan->ss = tail[0];
+    scan->se = tail[1];
+    scan->ah = tail[2] >> 4;
+    scan->al = tail[2] & 15;
+    return true;
+}
+
+// One block of a first AC scan (coefficients ss..se, shifted left by al), keeping the
+// coefficients the 2x2 transform uses at their slots; eobRun counts the blocks still
+// to pass over, as libjpeg's EOBRUN does. False for a bad code.
+bool readAcFirst(Bits &s,
+    const unsigned char *end,
+    const HuffTable &table,
+    const ProgressiveScan &scan,
+    unsigned &eobRun,
+    std::int16_t *slots)
+{
+    if (eobRun > 0) {
+        --eobRun;
         return true;
     }
-
-    // Chroma at the luma's resolution: 1x1 and 2x2 (from the 2x2 transform) as it is;
-    // half width or height repeated, as libjpeg's upsampler does at 1/8 scale (where it
-    // never interpolates).
-    static const ColorTables color;
-    const bool fullChroma = (maxH == 1 && maxV == 1) || chroma2x2;
-    const int chromaWidth = chroma2x2 ? mcuCols * 2 : mcuCols;
-    std::vector<std::uint8_t> cbRow(size_t(out.width));
-    std::vector<std::uint8_t> crRow(size_t(out.width));
-    const auto upsample = [&](const std::vector<std::uint8_t> &plane, int y, std::uint8_t *dst) {
-        const std::uint8_t *row = plane.data() + size_t(fullChroma || maxV == 1 ? y : y >> 1) * size_t(chromaWidth);
-        if (fullChroma || maxH == 1) {
-            std::memcpy(dst, row, size_t(out.width));
-            return;
+    for (int k = scan.ss; k <= scan.se; ++k) {
+        refill(s, end);
+        int entry = table.single[s.acc >> (64 - kLookupBits)];
+        if (!entry) {
+            entry = slowSymbol(s.acc, table);
+            if (entry < 0)
+                return false;
         }
-        for (int x = 0; x < out.width; ++x)
-            dst[x] = row[x >> 1];
-    };
-    for (int y = 0; y < out.height; ++y) {
-        upsample(planes[1], y, cbRow.data());
-        upsample(planes[2], y, crRow.data());
-        const std::uint8_t *ySrc = luma.data() + size_t(y) * size_t(lumaWidth);
-        unsigned char *dst = out.pixels + size_t(y) * out.bytesPerLine;
-        for (int x = 0; x < out.width; ++x, dst += 3) {
-            const int yy = ySrc[x];
-            const int cb = cbRow[size_t(x)];
-            const int cr = crRow[size_t(x)];
-            dst[0] = clampSample(yy + color.crR[size_t(cr)]);
-            dst[1] = clampSample(yy + int((color.cbG[size_t(cb)] + color.crG[size_t(cr)]) >> 16));
-            dst[2] = clampSample(yy + color.cbB[size_t(cb)]);
+        skip(s, entry >> 8);
+        const int run = (entry >> 4) & 15;
+        const int size = entry & 15;
+        if (size) {
+            k += run;
+            refill(s, end);
+            const int value = extend(take(s, size), size);
+            const int slot = kSlot[size_t(std::min(k, DCTSIZE2 + 15))];
+            if (slot >= 0)
+                slots[slot] = std::int16_t(std::uint32_t(value) << scan.al);
+        } else if (run == 15) {
+            k += 15;
+        } else {
+            eobRun = 1u << run;
+            if (run) {
+                refill(s, end);
+                eobRun += take(s, run);
+            }
+            --eobRun;
+            break;
         }
     }
+    return true;
+}
+
+} // namespace
+
+bool decodeProgressiveDc(const jpeg_decompress_struct &cinfo, const DcOutput &out)
+{
+    if (!cinfo.progressive_mode || cinfo.arith_code || cinfo.data_precision != 8 || !cinfo.src
+        || !cinfo.src->next_input_byte || !out.pixels)
+        return false;
+    const bool gray = cinfo.jpeg_color_space == JCS_GRAYSCALE && cinfo.num_components == 1;
+    const bool ycc = cinfo.jpeg_color_space == JCS_YCbCr && cinfo.num_components == 3;
+    if (!(gray && out.gray) && !(ycc && !out.gray))
+        return false;
+    if (cinfo.image_width == 0 || cinfo.image_height == 0 || JDIMENSION(out.width) != (cinfo.image_width + 7) / 8
+        || JDIMENSION(out.height) != (cinfo.image_height + 7) / 8)
+        return false;
+    const int maxH = ycc ? cinfo.comp_info[0].h_samp_factor : 1;
+    const int maxV = ycc ? cinfo.comp_info[0].v_samp_factor : 1;
+    if (ycc) {
+        if (maxH < 1 || maxH > 2 || maxV < 1 || maxV > 2)
+            return false;
+        for (int c = 1; c < 3; ++c) {
+            if (cinfo.comp_info[c].h_samp_factor != 1 || cinfo.comp_info[c].v_samp_factor != 1)
+                return false;
+        }
+    }
+    // Chroma at half the luma's width and height is output by libjpeg through its 2x2
+    // transform, from the DC and whatever low AC coefficients the scans before the DC's
+    // last bit carried (the usual script sends the chroma's first AC bits before it): those
+    // scans are read for the coefficients the transform uses.
+    const bool chroma2x2 = ycc && maxH == 2 && maxV == 2;
+    const int comps = cinfo.num_components;
+    const int mcuCols = int((cinfo.image_width + 8 * maxH - 1) / (8 * maxH));
+    const int mcuRows = int((cinfo.image_height + 8 * maxV - 1) / (8 * maxV));
+
+    // Per component: its DC coefficients over the MCU grid, and how many low bits of
+    // them are still missing (-1 before its first DC scan).
+    struct Plane {
+        int h = 1;
+        int v = 1;
+        int width = 0; // blocks per row of the MCU grid
+        int blocksWide = 0; // blocks a scan of this component alone covers
+        int blocksHigh = 0;
+        std::vector<std::int16_t> dc;
+        std::vector<std::int16_t> ac; // 4:2:0 chroma: the transform's slots of each block
+        int missing = -1;
+        std::int32_t last = 0;
+    };
+    // libjpeg refuses a file whose coefficients (64 of 2 bytes per block) would take
+    // more than the memory a decode may use; a file anywhere near that is left to it, so
+    // that the two never disagree on what is refused.
+    std::uint64_t blocks = 0;
+    for (int c = 0; c < comps; ++c) {
+        const int h = gray ? 1 : cinfo.comp_info[c].h_samp_factor;
+        const int v = gray ? 1 : cinfo.comp_info[c].v_samp_factor;
+        blocks += std::uint64_t(mcuCols) * std::uint64_t(h) * std::uint64_t(mcuRows) * std::uint64_t(v);
+    }
+    if (blocks * DCTSIZE2 * sizeof(JCOEF) > out.memoryLimit / 2)
+        return false;
+    std::array<Plane, 3> planes;
+    for (int c = 0; c < comps; ++c) {
+        Plane &plane = planes[size_t(c)];
+        plane.h = gray ? 1 : cinfo.comp_info[c].h_samp_factor;
+        plane.v = gray ? 1 : cinfo.comp_info[c].v_samp_factor;
+        plane.width = mcuCols * plane.h;
+        plane.blocksWide =
+            int((cinfo.image_width * JDIMENSION(plane.h) + JDIMENSION(8 * maxH) - 1) / JDIMENSION(8 * maxH));
+        plane.blocksHigh =
+            int((cinfo.image_height * JDIMENSION(plane.v) + JDIMENSION(8 * maxV) - 1) / JDIMENSION(8 * maxV));
+        plane.dc.assign(size_t(plane.width) * size_t(mcuRows * plane.v), 0);
+        if (chroma2x2 && c != 0)
+            plane.ac.assign(plane.dc.size() * size_t(kDiscard), 0);
+    }
+
+    // The DC tables: those libjpeg read before the first scan, then those of later DHT
+    // segments; built when a scan uses them.
+    // The tables (DC, then AC): those libjpeg read before the first scan, then those of
+    // later DHT segments; built when a scan uses them.
+    std::array<JHUFF_TBL, 2 * NUM_HUFF_TBLS> sources {};
+    std::array<bool, 2 * NUM_HUFF_TBLS> defined {};
+    std::array<std::unique_ptr<HuffTable>, 2 * NUM_HUFF_TBLS> tables;
+    for (int t = 0; t < NUM_HUFF_TBLS; ++t) {
+        if (cinfo.dc_huff_tbl_ptrs[t]) {
+            sources[size_t(t)] = *cinfo.dc_huff_tbl_ptrs[t];
+            defined[size_t(t)] = true;
+        }
+        if (cinfo.ac_huff_tbl_ptrs[t]) {
+            sources[size_t(NUM_HUFF_TBLS + t)] = *cinfo.ac_huff_tbl_ptrs[t];
+            defined[size_t(NUM_HUFF_TBLS + t)] = true;
+        }
+    }
+    const auto table = [&](bool dc, int number) -> const HuffTable * {
+        if (number < 0 || number >= NUM_HUFF_TBLS)
+            return nullptr;
+        const size_t index = size_t(dc ? number : NUM_HUFF_TBLS + number);
+        if (!defined[index])
+            return nullptr;
+        std::unique_ptr<HuffTable> &slot = tables[index];
+        if (!slot) {
+            auto built = std::make_unique<HuffTable>();
+            if (!buildTable(&sources[index], dc, built.get()))
+                return nullptr;
+            slot = std::move(built);
+        }
+        return slot.get();
+    };
+
+    const unsigned char *const begin = cinfo.src->next_input_byte;
+    const unsigned char *const end = begin + cinfo.src->bytes_in_buffer;
+    unsigned restartInterval = cinfo.restart_interval;
+    ProgressiveScan scan;
+    scan.count = cinfo.comps_in_scan;
+    for (int i = 0; i < scan.count; ++i) {
+        if (!cinfo.cur_comp_info[i])
+            return false;
+        scan.components[size_t(i)] = cinfo.cur_comp_info[i]->component_index;
+        scan.dcTables[size_t(i)] = cinfo.cur_comp_info[i]->dc_tbl_no;
+        scan.acTables[size_t(i)] = cinfo.cur_comp_info[i]->ac_tbl_no;
+    }
+    scan.ss = cinfo.Ss;
+    scan.se = cinfo.Se;
+    scan.ah = cinfo.Ah;
+    scan.al = cinfo.Al;
+    const unsigned char *data = begin; // the current scan's entropy-coded data
+    const auto dcComplete = [&] {
+        for (int c = 0; c < comps; ++c) {
+            if (planes[size_t(c)].missing != 0)
+                return false;
+        }
+        return true;
+    };
+
+    // Scans until every component's DC has all its bits: DC scans are decoded, the
+    // others (the AC coefficients, of no use at 1/8) only passed over.
+    constexpr int kMaxScans = 1000;
+    // What libjpeg refuses in any scan it reads, the ones passed over here included.
+    const auto acceptable = [&](const ProgressiveScan &sc) {
+        if (sc.ss == 0 ? sc.se != 0 : sc.ss > sc.se || sc.se >= DCTSIZE2 || sc.count != 1)
+            return false;
+        if ((sc.ah != 0 && sc.al != sc.ah - 1) || sc.al > 13)
+            return false;
+        if (sc.ss > 0) {
+            // an AC scan's table must be defined and valid (a progressive file gets no
+            // standard table)
+            if (!table(false, sc.acTables[0]))
+                return false;
+        }
+        return true;
+    };
+    for (int scans = 0; !dcComplete(); ++scans) {
+        if (scans >= kMaxScans || !acceptable(scan))
+            return false;
+        const unsigned char *after = data;
+        if (scan.ss == 0) {
+            if (scan.se != 0 || scan.al > 13)
+                return false;
+            std::array<const HuffTable *, MAX_COMPS_IN_SCAN> dcTables {};
+            for (int i = 0; i < scan.count; ++i) {
+                Plane &plane = planes[size_t(scan.components[size_t(i)])];
+                // a first scan, or the refinement of exactly the next bit
+                if (scan.ah == 0 ? plane.missing != -1 : plane.missing != scan.ah || scan.al != scan.ah - 1)
+                    return false;
+                if (scan.ah == 0) {
+                    dcTables[size_t(i)] = table(true, scan.dcTables[size_t(i)]);
+                    if (!dcTables[size_t(i)])
+                        return false;
+                }
+                plane.last = 0;
+            }
+            Bits bits;
+            bits.pos = data;
+            unsigned restartsToGo = restartInterval;
+            int nextRestart = 0;
+            // one component alone: its own blocks row by row; else MCUs of h x v blocks each
+            const bool single = scan.count == 1;
+            const Plane &first = planes[size_t(scan.components[0])];
+            const int rows = single ? first.blocksHigh : mcuRows;
+            const int cols = single ? first.blocksWide : mcuCols;
+            for (int row = 0; row < rows; ++row) {
+                for (int col = 0; col < cols; ++col) {
+                    if (restartInterval) {
+                        if (restartsToGo == 0) {
+                            if (!restart(bits, end, nextRestart))
+                                return false;
+                            nextRestart = (nextRestart + 1) & 7;
+                            restartsToGo = restartInterval;
+                            for (int i = 0; i < scan.count; ++i)
+                                planes[size_t(scan.components[size_t(i)])].last = 0;
+                        }
+                        --restartsToGo;
+                    }
+                    for (int i = 0; i < scan.count; ++i) {
+                        Plane &plane = planes[size_t(scan.components[size_t(i)])];
+                        const int h = single ? 1 : plane.h;
+                        const int v = single ? 1 : plane.v;
+                        for (int by = 0; by < v; ++by) {
+                            std::int16_t *dst =
+                                plane.dc.data() + size_t(row * v + by) * size_t(plane.width) + size_t(col * h);
+                            for (int bx = 0; bx < h; ++bx) {
+                                if (scan.ah == 0) {
+                                    int difference;
+                                    if (!readDc(bits, end, *dcTables[size_t(i)], &difference))
+                                        return false;
+                                    plane.last = std::int32_t(std::uint32_t(plane.last) + std::uint32_t(difference));
+                                    dst[bx] = std::int16_t(std::uint32_t(plane.last) << scan.al);
+                                } else {
+                                    refill(bits, end);
+                                    if (take(bits, 1))
+                                        dst[bx] = std::int16_t(dst[bx] | (1 << scan.al));
+                                }
+                                if (bits.bits < 0)
+                                    return false;
+                            }
+                        }
+                    }
+                }
+            }
+            for (int i = 0; i < scan.count; ++i)
+                planes[size_t(scan.components[size_t(i)])].missing = scan.al;
+            after = bits.pos;
+            if (dcComplete())
+                break;
+        } else if (chroma2x2 && scan.count == 1 && scan.components[0] != 0) {
+            // The first bits of the 4:2:0 chroma's AC coefficients; a refinement of them
+            // before the DC's last bit is left to libjpeg.
+            Plane &plane = planes[size_t(scan.components[0])];
+            const HuffTable *acTable = table(false, scan.acTables[0]);
+            if (scan.ah != 0 || scan.se > DCTSIZE2 - 1 || scan.ss > scan.se || scan.al > 13 || !acTable)
+                return false;
+            Bits bits;
+            bits.pos = data;
+            unsigned restartsToGo = restartInterval;
+            int nextRestart = 0;
+            unsigned eobRun = 0;
+            for (int row = 0; row < plane.blocksHigh; ++row) {
+                for (int col = 0; col < plane.blocksWide; ++col) {
+                    if (restartInterval) {
+                        if (restartsToGo == 0) {
+                            if (!restart(bits, end, nextRestart))
+                                return false;
+                            nextRestart = (nextRestart + 1) & 7;
+                            restartsToGo = restartInterval;
+                            eobRun = 0;
+                        }
+                        --restartsToGo;
+                    }
+                    std::int16_t *slots =
+                        plane.ac.data() + (size_t(row) * size_t(plane.width) + size_t(col)) * size_t(kDiscard);
+                    if (!readAcFirst(bits, end, *acTable, scan, eobRun, slots) || bits.bits < 0)
+                        return false;
+                }
+            }
+            after = bits.pos;
+        }
+        // The markers up to the next scan: tables and restart intervals are taken in,
+        // comments and application data passed over, anything else left to libjpeg.
+        for (;;) {
+            const unsigned char *segment = nullptr;
+            const int marker = nextMarker(after, end, &segment);
+            if (marker == 0 || marker == JPEG_EOI)
+                return false; // the file ends before its DC is complete
+            if (end - segment < 2)
+                return false;
+            const int length = read16(segment) - 2;
+            if (length < 0 || end - segment - 2 < length)
+                return false;
+            const unsigned char *p = segment + 2;
+            after = p + length;
+            if ((marker >= JPEG_APP0 && marker <= JPEG_APP0 + 15) || marker == JPEG_COM)
+                continue;
+            if (marker == 0xC4) { // DHT
+                const unsigned char *q = p;
+                while (q < after) {
+                    if (after - q < 17)
+                        return false;
+                    const int kind = q[0] >> 4;
+                    const int number = q[0] & 15;
+                    if (kind > 1 || number >= NUM_HUFF_TBLS)
+                        return false;
+                    int count = 0;
+                    JHUFF_TBL parsed {};
+                    for (int k = 1; k <= 16; ++k) {
+                        parsed.bits[k] = q[k];
+                        count += q[k];
+                    }
+                    if (count > 256 || after - q - 17 < count)
+                        return false;
+                    std::memcpy(parsed.huffval, q + 17, size_t(count));
+                    const size_t index = size_t(kind == 0 ? number : NUM_HUFF_TBLS + number);
+                    sources[index] = parsed;
+                    defined[index] = true;
+                    tables[index].reset();
+                    q += 17 + count;
+                }
+                continue;
+            }
+            if (marker == 0xDD) { // DRI
+                if (length != 2)
+                    return false;
+                restartInterval = unsigned(read16(p));
+                continue;
+            }
+            if (marker == 0xDA) { // SOS
+                if (!parseScanHeader(cinfo, p, length, &scan))
+                    return false;
+                data = after;
+                break;
+            }
+            return false; // a quantisation table between scans, another frame, ...
+        }
+    }
+
+    // The 1/8-scale samples, as libjpeg's 1x1 transform makes them from the DC, and for
+    // 4:2:0 chroma its 2x2 transform from the DC and the low AC coefficients read.
+    static const RangeLimit range;
+    const std::uint8_t *limit = range.table.data();
+    std::array<std::vector<std::uint8_t>, 3> samples;
+    for (int c = 0; c < comps; ++c) {
+        const Plane &plane = planes[size_t(c)];
+        const int quantNumber = cinfo.comp_info[c].quant_tbl_no;
+        if (quantNumber < 0 || quantNumber >= NUM_QUANT_TBLS || !cinfo.quant_tbl_ptrs[quantNumber])
+            return false;
+        const JQUANT_TBL &quant = *cinfo.quant_tbl_ptrs[quantNumber];
+        std::vector<std::uint8_t> &plane8 = samples[size_t(c)];
+        if (plane.ac.empty()) {
+            plane8.resize(plane.dc.size());
+            const int multiplier = std::int16_t(quant.quantval[0]);
+            for (size_t b = 0; b < plane.dc.size(); ++b)
+                plane8[b] = limit[((int(plane.dc[b]) * multiplier + 4) >> 3) & 1023];
+            continue;
+        }
+        std::array<std::int16_t, kTransformSize * kTransformSize> quant2x2 {};
+        for (int k = 0; k < DCTSIZE2; ++k) {
+            const int slot = kSlot[size_t(k)];
+            if (slot >= 0)
+                quant2x2[size_t(slot)] = std::int16_t(quant.quantval[kNaturalOrder[size_t(k)]]);
+        }
+        const size_t width = size_t(plane.width) * 2;
+        plane8.assign(plane.dc.size() * 4, 0);
+        for (size_t b = 0; b < plane.dc.size(); ++b) {
+            alignas(16) std::int16_t coefficients[32] = {};
+            std::memcpy(coefficients, plane.ac.data() + b * size_t(kDiscard), sizeof(std::int16_t) * size_t(kDiscard));
+            coefficients[0] = plane.dc[b];
+            const size_t x = b % size_t(plane.width);
+            const size_t y = b / size_t(plane.width);
+            if (!transform2x2(coefficients, quant2x2.data(), limit, plane8.data() + 2 * y * width + 2 * x, width))
+                return false;
+        }
+    }
+    writePicture(samples, gray, maxH, maxV, chroma2x2, mcuCols, out);
     return true;
 }
 

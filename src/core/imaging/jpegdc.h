@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 struct jpeg_decompress_struct;
 
@@ -23,6 +24,7 @@ struct DcOutput {
     int width = 0;
     int height = 0;
     bool gray = false;
+    std::uint64_t memoryLimit = 0; ///< the memory libjpeg may use for the decode
 };
 
 /// Decodes the 1/8-scale picture of a baseline sequential, Huffman-coded, 8-bit JPEG
@@ -39,5 +41,17 @@ struct DcOutput {
 /// then decodes with libjpeg, which reports or tolerates each of these its own way.
 /// Reads only inside the source's buffer, whatever it holds.
 bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out);
+
+/// The same for a progressive Huffman-coded 8-bit file, the same layouts: reads the DC
+/// scans until every component's DC has all its bits, passes over the AC scans without
+/// decoding them (but for 4:2:0 chroma, whose first AC scans before that point are read
+/// for the coefficients libjpeg's 2x2 transform uses) and stops there, holding only
+/// what the 1/8 picture needs (libjpeg keeps every coefficient of the picture). The
+/// picture is bit-identical to libjpeg's 1/8 decode output after those scans. Takes in
+/// the tables and restart intervals of the segments between scans; returns false as
+/// decodeDcOnly does, and also for a file that ends before its DC is complete, that
+/// refines 4:2:0 chroma AC bits before then, or that has a quantisation table or
+/// anything but tables, restart intervals, comments and application data between scans.
+bool decodeProgressiveDc(const jpeg_decompress_struct &cinfo, const DcOutput &out);
 
 } // namespace quorvel::jpeg
