@@ -1167,6 +1167,11 @@ bool decodeProgressiveDc(const jpeg_decompress_struct &cinfo, const DcOutput &ou
                 return false;
             const unsigned char *p = segment + 2;
             after = p + length;
+            // EXIF and ICC segments after the first scan (libjpeg would add them to the
+            // picture's metadata) are left to libjpeg; other application data and
+            // comments are passed over
+            if (marker == JPEG_APP0 + 1 || marker == JPEG_APP0 + 2)
+                return false;
             if ((marker >= JPEG_APP0 && marker <= JPEG_APP0 + 15) || marker == JPEG_COM)
                 continue;
             if (marker == 0xC4) { // DHT

@@ -428,3 +428,29 @@ TEST(JpegDc, ProgressiveFilesGiveLibjpegsPictureAfterTheirDcScans)
         }
     }
 }
+
+// Metadata after the first scan, which libjpeg adds to the picture's, and an AC scan
+// libjpeg refuses: the reader leaves such files to libjpeg.
+TEST(JpegDc, ProgressiveFilesWithLateMetadataOrBadScansAreLeftToLibjpeg)
+{
+    Encoding e;
+    e.width = 64;
+    e.height = 48;
+    e.progressive = true;
+    const QByteArray intact = encodeTestPicture(e);
+    ASSERT_TRUE(decodeEighth(intact, true).fastDc);
+    // the second scan's header: after the first scan's data
+    const qsizetype second = intact.indexOf(QByteArray("\xFF\xDA", 2), scanStart(intact));
+    ASSERT_GT(second, 0);
+
+    QByteArray lateExif = intact;
+    const QByteArray exif = QByteArray("\xFF\xE1\x00\x0E", 4) + QByteArray("Exif\0\0MM\0\x2A", 10);
+    lateExif.insert(second, exif);
+    EXPECT_FALSE(decodeEighth(lateExif, true).fastDc);
+    expectSameResult(lateExif, "EXIF after the first scan");
+
+    QByteArray badScan = intact;
+    badScan[second + 4 + 1 + 2] = char(63); // Ss 63 > Se
+    EXPECT_FALSE(decodeEighth(badScan, true).fastDc);
+    expectSameResult(badScan, "an AC scan with Ss > Se");
+}
