@@ -631,6 +631,40 @@ void writePicture(const std::array<std::vector<std::uint8_t>, 3> &planes,
     }
 }
 
+// The picture layouts the DC readers take, and what the output must be for them.
+struct Layout {
+    bool gray = false;
+    bool ycc = false;
+    int maxH = 1;
+    int maxV = 1;
+    bool chroma2x2 = false; // chroma at half the luma's width and height
+};
+
+// Gray, or YCbCr with the luma sampled 1 or 2 each way and the chroma 1x1, into an
+// output of the 1/8 size and the matching format; false for anything else.
+bool takeLayout(const jpeg_decompress_struct &cinfo, const DcOutput &out, Layout *layout)
+{
+    layout->gray = cinfo.jpeg_color_space == JCS_GRAYSCALE && cinfo.num_components == 1;
+    layout->ycc = cinfo.jpeg_color_space == JCS_YCbCr && cinfo.num_components == 3;
+    if (!(layout->gray && out.gray) && !(layout->ycc && !out.gray))
+        return false;
+    if (cinfo.image_width == 0 || cinfo.image_height == 0 || JDIMENSION(out.width) != (cinfo.image_width + 7) / 8
+        || JDIMENSION(out.height) != (cinfo.image_height + 7) / 8)
+        return false;
+    if (!layout->ycc)
+        return true; // the gray component: any sampling, one block per MCU
+    layout->maxH = cinfo.comp_info[0].h_samp_factor;
+    layout->maxV = cinfo.comp_info[0].v_samp_factor;
+    if (layout->maxH < 1 || layout->maxH > 2 || layout->maxV < 1 || layout->maxV > 2)
+        return false;
+    for (int c = 1; c < 3; ++c) {
+        if (cinfo.comp_info[c].h_samp_factor != 1 || cinfo.comp_info[c].v_samp_factor != 1)
+            return false;
+    }
+    layout->chroma2x2 = layout->maxH == 2 && layout->maxV == 2;
+    return true;
+}
+
 } // namespace
 
 bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
@@ -638,30 +672,12 @@ bool decodeDcOnly(const jpeg_decompress_struct &cinfo, const DcOutput &out)
     if (cinfo.progressive_mode || cinfo.arith_code || cinfo.data_precision != 8 || !cinfo.src
         || !cinfo.src->next_input_byte || !out.pixels)
         return false;
-    const bool gray = cinfo.jpeg_color_space == JCS_GRAYSCALE && cinfo.num_components == 1;
-    const bool ycc = cinfo.jpeg_color_space == JCS_YCbCr && cinfo.num_components == 3;
-    if (!(gray && out.gray) && !(ycc && !out.gray))
-        return false;
     if (cinfo.comps_in_scan != cinfo.num_components)
         return false; // one scan per component, or a progression: not ours
-    if (cinfo.image_width == 0 || cinfo.image_height == 0 || JDIMENSION(out.width) != (cinfo.image_width + 7) / 8
-        || JDIMENSION(out.height) != (cinfo.image_height + 7) / 8)
+    Layout layout;
+    if (!takeLayout(cinfo, out, &layout))
         return false;
-
-    // Sampling: the luma (or the gray component) any way libjpeg allows for one
-    // component, else 1 or 2 each way with chroma 1x1.
-    const int maxH = ycc ? cinfo.comp_info[0].h_samp_factor : 1;
-    const int maxV = ycc ? cinfo.comp_info[0].v_samp_factor : 1;
-    if (ycc) {
-        if (maxH < 1 || maxH > 2 || maxV < 1 || maxV > 2)
-            return false;
-        for (int c = 1; c < 3; ++c) {
-            if (cinfo.comp_info[c].h_samp_factor != 1 || cinfo.comp_info[c].v_samp_factor != 1)
-                return false;
-        }
-    }
-
-    const bool chroma2x2 = ycc && maxH == 2 && maxV == 2;
+    const auto [gray, ycc, maxH, maxV, chroma2x2] = layout;
     // Tables, per component in scan order.
     std::array<std::unique_ptr<HuffTable>, 2 * NUM_HUFF_TBLS> tables;
     const auto table = [&](bool dc, int number) -> const HuffTable * {
@@ -908,28 +924,14 @@ bool decodeProgressiveDc(const jpeg_decompress_struct &cinfo, const DcOutput &ou
     if (!cinfo.progressive_mode || cinfo.arith_code || cinfo.data_precision != 8 || !cinfo.src
         || !cinfo.src->next_input_byte || !out.pixels)
         return false;
-    const bool gray = cinfo.jpeg_color_space == JCS_GRAYSCALE && cinfo.num_components == 1;
-    const bool ycc = cinfo.jpeg_color_space == JCS_YCbCr && cinfo.num_components == 3;
-    if (!(gray && out.gray) && !(ycc && !out.gray))
+    Layout layout;
+    if (!takeLayout(cinfo, out, &layout))
         return false;
-    if (cinfo.image_width == 0 || cinfo.image_height == 0 || JDIMENSION(out.width) != (cinfo.image_width + 7) / 8
-        || JDIMENSION(out.height) != (cinfo.image_height + 7) / 8)
-        return false;
-    const int maxH = ycc ? cinfo.comp_info[0].h_samp_factor : 1;
-    const int maxV = ycc ? cinfo.comp_info[0].v_samp_factor : 1;
-    if (ycc) {
-        if (maxH < 1 || maxH > 2 || maxV < 1 || maxV > 2)
-            return false;
-        for (int c = 1; c < 3; ++c) {
-            if (cinfo.comp_info[c].h_samp_factor != 1 || cinfo.comp_info[c].v_samp_factor != 1)
-                return false;
-        }
-    }
     // Chroma at half the luma's width and height is output by libjpeg through its 2x2
     // transform, from the DC and whatever low AC coefficients the scans before the DC's
     // last bit carried (the usual script sends the chroma's first AC bits before it): those
     // scans are read for the coefficients the transform uses.
-    const bool chroma2x2 = ycc && maxH == 2 && maxV == 2;
+    const auto [gray, ycc, maxH, maxV, chroma2x2] = layout;
     const int comps = cinfo.num_components;
     const int mcuCols = int((cinfo.image_width + 8 * maxH - 1) / (8 * maxH));
     const int mcuRows = int((cinfo.image_height + 8 * maxV - 1) / (8 * maxV));
