@@ -384,7 +384,7 @@ QString namedList(const QStringList &files)
     QStringList named = files.mid(0, kFilesNamed);
     QString text = named.join(QStringLiteral(", "));
     if (files.size() > kFilesNamed)
-        text += QCoreApplication::translate("Album", " and %n more", nullptr, int(files.size() - kFilesNamed));
+        text += QCoreApplication::translate("Album", " and %1 more").arg(files.size() - kFilesNamed);
     return text;
 }
 

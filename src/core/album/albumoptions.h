@@ -57,4 +57,17 @@ struct AlbumOptions {
     QString save(const QString &path) const;
 };
 
+/// The page style and the run choices Folder Options sets for the runs of the main
+/// window, kept while the program runs (the album options are also remembered in their
+/// own file when the user saves them; the style and the skip are not: every start is
+/// with the classic page, writing every thumbnail).
+struct PageStyleChoice {
+    bool webAlbum = false; ///< "Web album": Create Thumbs and drops build an album
+    bool skipUpToDate = false; ///< the classic run leaves up-to-date thumbnails alone
+    AlbumOptions album;
+    /// The index.html of the latest run when that run built an album; empty when the
+    /// latest run wrote a classic page (or none), which the page view opens then.
+    QString latestAlbumPage;
+};
+
 } // namespace quorvel::album
