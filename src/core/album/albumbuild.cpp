@@ -4,7 +4,6 @@
 #include "album/albumplan.h"
 #include "imaging/exiforientation.h"
 #include "imaging/jpegcodec.h"
-#include "imaging/qtimagecodec.h"
 #include "imaging/resample.h"
 #include "imaging/thumbnailer.h"
 #include "platform/atomicfile.h"
@@ -87,18 +86,6 @@ QSet<QString> filesBelow(const QString &folder, int *deleted)
     return files;
 }
 
-QSize fitLongSide(QSize size, int longSide)
-{
-    if (std::max(size.width(), size.height()) <= longSide)
-        return size;
-    const auto scaledSide = [&](int side, int longer) {
-        return std::max(1, int(std::lround(double(side) * longSide / longer)));
-    };
-    if (size.width() >= size.height())
-        return QSize(longSide, scaledSide(size.height(), size.width()));
-    return QSize(scaledSide(size.width(), size.height()), longSide);
-}
-
 QSize fitHeight(QSize size, int height)
 {
     if (size.height() <= height)
@@ -117,6 +104,33 @@ QString cameraOf(const exif::PictureInfo &info)
         return info.model.contains(word, Qt::CaseInsensitive);
     });
     return named || make.isEmpty() ? info.model : make.first() + QLatin1Char(' ') + info.model;
+}
+
+/// The payload of a JPEG's APP1 "Exif" segment ("Exif\\0\\0" + TIFF), found by walking
+/// the markers before the picture data; empty for other files or when there is none.
+QByteArray exifSegmentOf(const QByteArray &data)
+{
+    const auto byte = [&](qsizetype at) {
+        return uchar(data[at]);
+    };
+    if (data.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8)
+        return {};
+    for (qsizetype at = 2; at + 4 <= data.size() && byte(at) == 0xFF;) {
+        const uchar marker = byte(at + 1);
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9) // the picture data begins, or the file ends
+            break;
+        const qsizetype length = (qsizetype(byte(at + 2)) << 8) | byte(at + 3);
+        if (length < 2 || at + 2 + length > data.size())
+            break;
+        if (marker == 0xE1 && length >= 8 && data.mid(at + 4, 6) == QByteArray("Exif\0\0", 6))
+            return data.mid(at + 4, length - 2);
+        at += 2 + length;
+    }
+    return {};
 }
 
 QString stemOf(const QString &name)
@@ -241,33 +255,35 @@ private:
         return error;
     }
 
-    /// Decodes once, at the DCT scale the web size needs, and derives the three files.
+    /// Decodes once, at the DCT scale the web size needs, and derives the three files
+    /// from the web-size copy.
     QString makeFiles(
         const QByteArray &data, ManifestPicture &entry, std::vector<std::pair<QString, QByteArray>> &files)
     {
-        ImageSettings decoding;
-        decoding.dctMethod = 0; // the accurate integer transform: these pictures are looked at large
-        decoding.fancyUpsampling = true;
-        const DecodedPicture picture = Thumbnailer::decodeData(data, decoding, m_options.webSize);
-        if (!picture.ok())
-            return picture.error;
-        const QImage upright = qtimage::flattened(picture.image);
-        const QSize webSize = fitLongSide(upright.size(), m_options.webSize);
-        const QImage web =
-            webSize == upright.size() ? upright : resample::scaled(upright, webSize, resample::Filter::Lanczos3);
+        // The web-size copy as a thumbnail of that size: a JPEG is decoded at the DCT
+        // scale the size needs and reduced before its colour conversion and turn upright.
+        ImageSettings webCopy;
+        webCopy.boxSize = m_options.webSize;
+        webCopy.frame = false;
+        webCopy.dctMethod = 0; // the accurate integer transform: these pictures are looked at large
+        webCopy.fancyUpsampling = true;
+        QString error;
+        const QImage web = Thumbnailer::thumbnailFromData(data, webCopy, &error);
+        if (web.isNull())
+            return error;
+        const QSize webSize = web.size();
         const QSize size2x = fitHeight(webSize, 2 * m_options.thumbHeight);
         const QSize size1x = fitHeight(webSize, m_options.thumbHeight);
         const QImage thumb2x = size2x == webSize ? web : resample::scaled(web, size2x, resample::Filter::Lanczos3);
         const QImage thumb1x =
             size1x == size2x ? thumb2x : resample::scaled(thumb2x, size1x, resample::Filter::Lanczos3);
-        if (upright.isNull() || web.isNull() || thumb2x.isNull() || thumb1x.isNull())
+        if (thumb2x.isNull() || thumb1x.isNull())
             return QCoreApplication::translate("Album", "There is not enough memory to make the picture's files.");
 
         jpeg::EncodeOptions encoding;
         encoding.quality = m_options.quality;
         encoding.dctMethod = 0;
         encoding.progressive = true;
-        QString error;
         const std::pair<QString, const QImage *> outputs[] = {
             { entry.web, &web },
             { entry.thumb2x, &thumb2x },
@@ -286,7 +302,7 @@ private:
         entry.webSize = webSize;
         entry.thumbSize = size1x;
 
-        const exif::PictureInfo info = exif::pictureInfo(picture.exif);
+        const exif::PictureInfo info = exif::pictureInfo(exifSegmentOf(data));
         entry.title = info.title;
         entry.taken = info.taken.isValid() ? info.taken.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
         entry.camera = cameraOf(info);
