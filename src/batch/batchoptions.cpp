@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batchoptions.h"
 
+#include "app/pageoptions.h"
 #include "platform/paths.h"
 
 #include <QCoreApplication>
@@ -147,8 +148,11 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
         } else if (name == QLatin1String("--page")) {
             error = text(state.htmlFileName);
             options.request.writePage = true;
-            if (error.isEmpty() && (state.htmlFileName.isEmpty() || state.htmlFileName.startsWith(QLatin1Char('.'))))
-                error = QStringLiteral("--page needs a file name that does not begin with \".\".");
+            const PageNameFault fault = pageNameFault(state.htmlFileName);
+            if (error.isEmpty() && fault == PageNameFault::NoName)
+                error = QStringLiteral("--page needs a file name that is not blank and does not begin with \".\".");
+            else if (error.isEmpty() && fault == PageNameFault::HoldsFolder)
+                error = QStringLiteral("--page needs a file name without a folder: the page is written in SOURCE.");
         } else if (name == QLatin1String("--image-folder")) {
             error = text(state.imageFolderRef);
         } else if (name == QLatin1String("--columns")) {

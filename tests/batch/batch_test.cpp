@@ -63,6 +63,9 @@ TEST_F(BatchTest, BadOptionsAndFoldersExitWithTwo)
              QStringList { QStringLiteral("-q"), QStringLiteral("101"), m_source, m_dest },
              QStringList { QStringLiteral("--dct"), QStringLiteral("medium"), m_source, m_dest },
              QStringList { QStringLiteral("--page"), QStringLiteral(".html"), m_source, m_dest },
+             QStringList { QStringLiteral("--page"), QStringLiteral("   "), m_source, m_dest },
+             QStringList { QStringLiteral("--page"), QStringLiteral("a/b.html"), m_source, m_dest },
+             QStringList { QStringLiteral("--page"), QStringLiteral("a\\b.html"), m_source, m_dest },
              QStringList {
                  QStringLiteral("--header"), m_root.filePath(QStringLiteral("missing.txt")), m_source, m_dest },
              QStringList { m_source },

@@ -221,6 +221,16 @@ QString sameFolderMessage()
                           "renaming the thumbnail(s). Doing so would overwrite the original picture!");
 }
 
+QString prefixRefusal(const QString &prefix)
+{
+    if (!prefix.contains(QLatin1Char('/')) && !prefix.contains(QLatin1Char('\\')))
+        return {};
+    return QCoreApplication::translate("CreationRun",
+        "The prefix \"%1\" holds a folder separator. A thumbnail name cannot lead into "
+        "another folder; choose a prefix without \"/\" or \"\\\".")
+        .arg(prefix);
+}
+
 QString thumbnailName(bool rename, const QString &prefix, const QString &pictureName)
 {
     return rename ? prefix + pictureName : pictureName;
@@ -238,13 +248,12 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         outcome.refusal = sameFolderMessage();
         return outcome;
     }
-    if (request.rename && (request.prefix.contains(QLatin1Char('/')) || request.prefix.contains(QLatin1Char('\\')))) {
-        outcome.result = CreationOutcome::Result::Refused;
-        outcome.refusal = QCoreApplication::translate("CreationRun",
-            "The prefix \"%1\" holds a folder separator. A thumbnail name cannot lead into "
-            "another folder; choose a prefix without \"/\" or \"\\\".")
-                              .arg(request.prefix);
-        return outcome;
+    if (request.rename) {
+        if (QString refusal = prefixRefusal(request.prefix); !refusal.isEmpty()) {
+            outcome.result = CreationOutcome::Result::Refused;
+            outcome.refusal = std::move(refusal);
+            return outcome;
+        }
     }
 
     // Where each thumbnail goes, and which would replace a picture of this run.

@@ -64,6 +64,11 @@ using CreationProgress = std::function<bool(int done, int total)>;
 /// same names (the line break is LF followed by CR).
 QString sameFolderMessage();
 
+/// Why a renaming prefix is refused, or empty when it is not: a prefix that holds a
+/// folder separator ("/" or "\") would put the thumbnail, and the reference to it,
+/// into another folder.
+QString prefixRefusal(const QString &prefix);
+
 /// The thumbnail's file name: prefix + picture name when renaming, else the
 /// picture's own name.
 QString thumbnailName(bool rename, const QString &prefix, const QString &pictureName);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/folderlist.h"
 
+#include "platform/fileicons.h"
+
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -19,6 +21,9 @@ FolderList::FolderList(QWidget *parent)
 {
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setReadOnly(true);
+    // Listing a folder never opens a file in it (Qt's provider reads files to tell
+    // their kind, and hangs on a file without end such as /proc/kmsg).
+    m_model->setIconProvider(nameOnlyIconProvider());
     m_model->setRootPath(QDir::rootPath());
     setModel(m_model);
     for (int column = 1; column < m_model->columnCount(); ++column)
