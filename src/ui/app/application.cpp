@@ -48,6 +48,8 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
     , m_folders(std::move(folders))
     , m_prompts(std::move(prompts))
 {
+    m_pageStyle.album =
+        album::AlbumOptions::load(m_folders.fileForReading(QLatin1String(album::AlbumOptions::kFileName)));
     // F1 in any window shows that window's page of the manual.
     m_contextHelp = new ContextHelp(
         [this](const QString &topic) {
