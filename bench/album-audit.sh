@@ -12,9 +12,9 @@
 #
 # Lighthouse comes from the npm registry into a scratch folder outside the project
 # (QUORVEL_AUDIT_DIR, default ~/.cache/quorvel-album-audit), once. Not run by CI.
-# Make the album with quorvel_album_fixture (build/bin) from a folder of photos, e.g.
+# Make the album with quorvel-batch --album (build/bin) from a folder of photos, e.g.
 # the corpus of bench/corpus.sh:
-#   build/bin/quorvel_album_fixture CORPUS/wallpapers /tmp/album && bench/album-audit.sh /tmp/album
+#   build/bin/quorvel-batch --album CORPUS/wallpapers /tmp/album && bench/album-audit.sh /tmp/album
 set -euo pipefail
 
 lighthouse_version=12.2.3

@@ -3,11 +3,11 @@
 # (some under names that are hostile in a URL or in HTML) and runs album_check.js on it
 # in Debian's Chromium. Fails when node, Chromium or the npm packages are missing
 # (scripts/install-deps installs all three); skips (77) without the test pictures.
-#   browser_test.sh FIXTURE TESTDATA
+#   browser_test.sh QUORVEL_BATCH TESTDATA
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-fixture="$1"
+batch="$1"
 testdata="$2"
 
 command -v node >/dev/null || { echo "browser_test: node is not installed (scripts/install-deps)" >&2; exit 1; }
@@ -26,8 +26,7 @@ cp "$testdata"/cameras/*.jpg "$work/source/"
 cp "$testdata/cameras/nikon-e950.jpg" "$work/source/javascript:alert(1) a#b?c&d'e\"f%20.jpg"
 cp "$testdata/names/olympus-μ-digital-800.jpg" "$work/source/<b>μ, 1x.jpg"
 
-# The album. (Made through the core directly; quorvel-batch --album SOURCE ALBUM is the
-# drop-in replacement.)
-"$fixture" --originals --web-size 1024 --thumb-height 160 "$work/source" "$work/album"
+# The album, as a user makes it from the command line.
+"$batch" --album --originals --web-size 1024 --thumb-height 160 "$work/source" "$work/album"
 
 node "$here/album_check.js" "$work/album"
