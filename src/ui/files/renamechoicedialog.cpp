@@ -131,8 +131,11 @@ frmRenameChoice::frmRenameChoice(Application &app, QWidget *parent)
         option->setObjectName(QStringLiteral("Option%1").arg(row.code));
         rulesLayout->addWidget(option);
         m_rules.insert(row.code, option);
-        connect(option, &QRadioButton::clicked, this, [this, code = row.code] {
-            selectRule(code);
+        // The row applies when the option becomes the chosen one, however that
+        // happens: a click, the arrow keys, or a screen reader's toggle action.
+        connect(option, &QRadioButton::toggled, this, [this, code = row.code](bool chosen) {
+            if (chosen)
+                applyRule(code);
         });
     }
 
@@ -232,10 +235,20 @@ void frmRenameChoice::load()
 
 void frmRenameChoice::selectRule(int code)
 {
+    QRadioButton *option = m_rules.value(code);
+    if (!option)
+        return;
+    if (option->isChecked())
+        applyRule(code);
+    else
+        option->setChecked(true); // applies the row
+}
+
+void frmRenameChoice::applyRule(int code)
+{
     const RuleRow *row = rowOf(code);
     if (!row)
         return;
-    m_rules.value(code)->setChecked(true);
     m_help->setText(QLatin1String(row->help));
     const bool hasText = row->label != nullptr;
     if (hasText)

@@ -46,6 +46,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    /// Applies a rule's row: help text, label, which boxes show.
+    void applyRule(int code);
     void onShowExamples(bool ticked);
 
     Application &m_app;

@@ -192,9 +192,17 @@ void frmAdvOpt::buildControls()
     connect(m_twoPass, &QCheckBox::toggled, this, &frmAdvOpt::onTwoPassToggled);
     connect(m_transparent, &QCheckBox::toggled, this, &frmAdvOpt::onTransparentToggled);
     connect(m_optimize, &QCheckBox::toggled, this, &frmAdvOpt::onOptimizeToggled);
-    connect(m_ditherMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherMethodClicked);
-    connect(m_dctMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDctMethodClicked);
-    connect(m_ditherPolicy, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherPolicyClicked);
+    // An option acts when it becomes the chosen one, however that happens: a click,
+    // the arrow keys, or a screen reader's toggle action.
+    const auto onChosen = [this](QButtonGroup *group, void (frmAdvOpt::*handler)(int)) {
+        connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
+            if (checked)
+                (this->*handler)(id);
+        });
+    };
+    onChosen(m_ditherMethod, &frmAdvOpt::onDitherMethodChosen);
+    onChosen(m_dctMethod, &frmAdvOpt::onDctMethodChosen);
+    onChosen(m_ditherPolicy, &frmAdvOpt::onDitherPolicyChosen);
     connect(m_qualityBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onQualityScrolled);
     connect(m_smoothingBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onSmoothingScrolled);
     connect(m_defaults, &QPushButton::clicked, this, &frmAdvOpt::useDefaults);
@@ -219,20 +227,33 @@ void frmAdvOpt::load()
         m_fancy->setChecked(true);
     if (flags.advTwoPass == 1)
         m_twoPass->setChecked(true);
-    const std::pair<std::int16_t, QAbstractButton *> restores[] = {
-        { flags.advDctSlow, m_dctMethod->button(0) },
-        { flags.advDctFast, m_dctMethod->button(1) },
-        { flags.advDctFloat, m_dctMethod->button(2) },
-        { flags.advNoDither, m_ditherPolicy->button(1) },
-        { flags.advAlwaysDither, m_ditherPolicy->button(2) },
-        { flags.advDitherExtra, m_ditherPolicy->button(0) },
-        { flags.advDitherNone, m_ditherMethod->button(0) },
-        { flags.advDitherOrdered, m_ditherMethod->button(1) },
-        { flags.advDitherFloyd, m_ditherMethod->button(2) },
+    struct Restore {
+        std::int16_t flag;
+        QButtonGroup *group;
+        int id;
+        void (frmAdvOpt::*handler)(int);
     };
-    for (const auto &[flag, button] : restores) {
-        if (flag == 1)
-            button->click();
+    const Restore restores[] = {
+        { flags.advDctSlow, m_dctMethod, 0, &frmAdvOpt::onDctMethodChosen },
+        { flags.advDctFast, m_dctMethod, 1, &frmAdvOpt::onDctMethodChosen },
+        { flags.advDctFloat, m_dctMethod, 2, &frmAdvOpt::onDctMethodChosen },
+        { flags.advNoDither, m_ditherPolicy, 1, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advAlwaysDither, m_ditherPolicy, 2, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advDitherExtra, m_ditherPolicy, 0, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advDitherNone, m_ditherMethod, 0, &frmAdvOpt::onDitherMethodChosen },
+        { flags.advDitherOrdered, m_ditherMethod, 1, &frmAdvOpt::onDitherMethodChosen },
+        { flags.advDitherFloyd, m_ditherMethod, 2, &frmAdvOpt::onDitherMethodChosen },
+    };
+    for (const Restore &restore : restores) {
+        if (restore.flag != 1)
+            continue;
+        // The handler writes the property again, also when the option is the
+        // design choice already and so does not change.
+        QAbstractButton *button = restore.group->button(restore.id);
+        if (button->isChecked())
+            (this->*restore.handler)(restore.id);
+        else
+            button->setChecked(true);
     }
 
     if (switchChecked(QStringLiteral("mnu_trans")))
@@ -247,15 +268,15 @@ void frmAdvOpt::useDefaults()
     forBothBoxes([&](ImageBox *box) {
         box->setOptimizeCoding(defaults.optimizeCoding);
     });
-    m_ditherPolicy->button(defaults.ditherPolicy)->click();
+    m_ditherPolicy->button(defaults.ditherPolicy)->setChecked(true);
     forBothBoxes([&](ImageBox *box) {
         box->setDitherPolicy(defaults.ditherPolicy);
     });
-    m_ditherMethod->button(defaults.ditherMethod)->click();
+    m_ditherMethod->button(defaults.ditherMethod)->setChecked(true);
     forBothBoxes([&](ImageBox *box) {
         box->setDitherMethod(defaults.ditherMethod);
     });
-    m_dctMethod->button(defaults.dctMethod)->click();
+    m_dctMethod->button(defaults.dctMethod)->setChecked(true);
     forBothBoxes([&](ImageBox *box) {
         box->setDctMethod(defaults.dctMethod);
     });
@@ -337,17 +358,15 @@ void frmAdvOpt::onOptimizeToggled(bool ticked)
     setSwitch(QStringLiteral("mnu_opt"), ticked);
 }
 
-void frmAdvOpt::onDitherMethodClicked(int method)
+void frmAdvOpt::onDitherMethodChosen(int method)
 {
-    if (m_ditherMethod->checkedId() != method)
-        return;
     forBothBoxes([&](ImageBox *box) {
         box->setDitherMethod(method);
     });
     m_app.advancedOptions().chooseDitherMethod(method);
 }
 
-void frmAdvOpt::onDctMethodClicked(int method)
+void frmAdvOpt::onDctMethodChosen(int method)
 {
     forBothBoxes([&](ImageBox *box) {
         box->setDctMethod(method);
@@ -355,10 +374,8 @@ void frmAdvOpt::onDctMethodClicked(int method)
     m_app.advancedOptions().chooseDctMethod(method);
 }
 
-void frmAdvOpt::onDitherPolicyClicked(int policy)
+void frmAdvOpt::onDitherPolicyChosen(int policy)
 {
-    if (m_ditherPolicy->checkedId() != policy)
-        return;
     forBothBoxes([&](ImageBox *box) {
         box->setDitherPolicy(policy);
     });

@@ -56,9 +56,9 @@ private:
     void onTwoPassToggled(bool ticked);
     void onTransparentToggled(bool ticked);
     void onOptimizeToggled(bool ticked);
-    void onDitherMethodClicked(int method);
-    void onDctMethodClicked(int method);
-    void onDitherPolicyClicked(int policy);
+    void onDitherMethodChosen(int method);
+    void onDctMethodChosen(int method);
+    void onDitherPolicyChosen(int policy);
     void onQualityScrolled(int value);
     void onSmoothingScrolled(int value);
 

@@ -9,6 +9,7 @@
 #include "testsupport.h"
 #include "ui/apptest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -305,6 +306,11 @@ TEST_F(FileRenamerTest, AddingTheSameFileTwiceAsksFirst)
     EXPECT_EQ(renamer->entries(),
         QStringList({ pic(QStringLiteral("a.jpg")), pic(QStringLiteral("b.jpg")), pic(QStringLiteral("a.jpg")) }));
     EXPECT_EQ(control<QLabel>(renamer, "Label3")->text(), QStringLiteral("3"));
+    // A screen reader reads the count that shows.
+    const auto readCount = [&] {
+        return QAccessible::queryAccessibleInterface(control<QLabel>(renamer, "Label3"))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(readCount(), QStringLiteral("Files on list: 3"));
 
     // Remove takes the current entry; Clear List empties the list.
     auto *list = control<QListWidget>(renamer, "List1");
@@ -315,6 +321,7 @@ TEST_F(FileRenamerTest, AddingTheSameFileTwiceAsksFirst)
     control<QPushButton>(renamer, "Command4")->click();
     EXPECT_TRUE(renamer->entries().isEmpty());
     EXPECT_EQ(control<QLabel>(renamer, "Label3")->text(), QStringLiteral("0"));
+    EXPECT_EQ(readCount(), QStringLiteral("Files on list: 0"));
 }
 
 TEST_F(FileRenamerTest, MoveSelectedFileToTheEntryClickedNext)
