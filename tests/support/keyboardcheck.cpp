@@ -94,7 +94,8 @@ bool isControl(const QWidget *widget)
         return false;
     if (qobject_cast<const QLineEdit *>(widget) && qobject_cast<const QComboBox *>(widget->parentWidget()))
         return false;
-    if (qobject_cast<const QAbstractSlider *>(widget) && widget->inherits("QScrollBar"))
+    // A scroll area's bars belong to the area; a scroll bar of its own is a control.
+    if (isScrollAreaBar(widget))
         return false;
     return qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QLineEdit *>(widget)
         || qobject_cast<const QAbstractSpinBox *>(widget) || qobject_cast<const QComboBox *>(widget)
