@@ -231,6 +231,12 @@ void frmRenameChoice::load()
         selectRule(*state.renameRule);
     if (!state.renameText.isEmpty())
         m_text->setText(state.renameText);
+    // The case, and the start number of sequential renaming, come back as "&Rename!"
+    // stored them.
+    if (m_cases.contains(state.renameCase))
+        m_cases.value(state.renameCase)->setChecked(true);
+    if (state.renameRule == SequentialRenaming)
+        m_start->setText(QString::number(state.renameStart));
 }
 
 void frmRenameChoice::selectRule(int code)
