@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -343,6 +344,7 @@ void MainForm::refreshTitle()
 
 void MainForm::onDocumentCompleted()
 {
+    refreshTitle(); // a load that failed leaves the document without its path
     if (!m_documentReady) {
         BlockFormatNamesParam names;
         m_editor->execCommand(
@@ -599,7 +601,13 @@ void MainForm::fileOpen()
         onDisplayChanged();
         return;
     }
-    if (error != DocumentOk) {
+    if (error == DocumentNotAPage) {
+        m_prompts.message(this,
+            tr("Error occurred while loading document: %1 holds %2, not a page the editor can open.")
+                .arg(QDir::toNativeSeparators(m_editor->refusal().path), m_editor->refusal().content),
+            Prompts::Icon::Critical);
+        m_editor->newDocument();
+    } else if (error != DocumentOk) {
         m_prompts.message(this,
             tr("Error occurred while loading document: %1.").arg(loadErrorReason(error)),
             Prompts::Icon::Critical);
@@ -614,7 +622,12 @@ bool MainForm::save(bool prompt)
 {
     setEditingControlsEnabled(false);
     const std::uint32_t error = m_editor->saveDocument(m_editor->currentDocumentPath(), prompt);
-    if (error != DocumentOk && error != DocumentCancelled) {
+    if (error == DocumentNotAPage) {
+        m_prompts.message(this,
+            tr("Error occurred while saving document: %1 holds %2, not a web page: the editor does not write over it.")
+                .arg(QDir::toNativeSeparators(m_editor->refusal().path), m_editor->refusal().content),
+            Prompts::Icon::Critical);
+    } else if (error != DocumentOk && error != DocumentCancelled) {
         m_prompts.message(
             this, tr("Error occurred while saving document: %1.").arg(saveErrorReason(error)), Prompts::Icon::Critical);
     }

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -96,6 +97,18 @@ protected:
     QString path(const QString &name) const
     {
         return m_dir.filePath(name);
+    }
+    QString writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray readFile(const QString &name)
+    {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     /// Makes the document dirty with a visible edit.
     static void edit(const QString &html)
@@ -597,6 +610,66 @@ TEST_F(MainFormTest, KeyboardAndScreenReaderReachEveryControl)
     EXPECT_EQ(test::controlsWithoutAccessibleName(&html).join(QLatin1Char('\n')).toStdString(), "");
     EXPECT_EQ(test::mnemonicFaults(&html).join(QLatin1Char('\n')).toStdString(), "");
     html.close();
+}
+
+} // namespace
+
+namespace
+{
+
+// File > Open takes what a file holds, whatever its name, and refuses pictures and
+// other binary data by name; Save never writes over a file not opened as a page.
+TEST_F(MainFormTest, OpenTakesOnlyPagesAndSaveNeverWritesOverAPicture)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString jpeg = path(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(picture.save(jpeg, "JPEG"));
+    const struct {
+        QString file;
+        const char *holds;
+    } refused[] = {
+        { jpeg, "a JPEG picture" },
+        { writeFile(QStringLiteral("bad.html"), "<meta charset=\"utf-8\"><p>caf\xe9</p>"),
+            "text that is not valid UTF-8, its character set" },
+    };
+    s_prompts->answers = { Prompts::Answer::No }; // drop what an earlier test left
+    for (const auto &r : refused) {
+        const QByteArray before = readFile(r.file);
+        s_prompts->texts = { r.file };
+        window().fileOpen();
+        EXPECT_EQ(s_prompts->lastMessage(),
+            QStringLiteral("Error occurred while loading document: %1 holds %2, not a page the editor can open.")
+                .arg(r.file, QLatin1String(r.holds)));
+        ASSERT_TRUE(driver().waitReady());
+        EXPECT_TRUE(window().editor()->currentDocumentPath().isEmpty()) << r.holds;
+        EXPECT_EQ(window().windowTitle(), QStringLiteral("FTP Editor"));
+        // Save has nowhere to write but where Save As is told: cancelled here.
+        s_prompts->texts.clear();
+        EXPECT_FALSE(window().fileSave());
+        EXPECT_EQ(s_prompts->records.last().kind, QStringLiteral("saveFile"));
+        EXPECT_EQ(readFile(r.file), before) << r.holds;
+    }
+    // Nor does Save As write over a picture it is pointed at.
+    const QByteArray photo = readFile(jpeg);
+    s_prompts->texts = { jpeg };
+    EXPECT_FALSE(window().fileSaveAs());
+    EXPECT_EQ(s_prompts->lastMessage(),
+        QStringLiteral("Error occurred while saving document: %1 holds a JPEG picture, not a web page: the editor "
+                       "does not write over it.")
+            .arg(jpeg));
+    EXPECT_EQ(readFile(jpeg), photo);
+    EXPECT_TRUE(window().editor()->currentDocumentPath().isEmpty());
+
+    // Text is edited as a page whatever the file is called, read in the character set
+    // it declares.
+    const QString text = writeFile(QStringLiteral("notes.jpg"), "<meta charset=\"iso-8859-1\"><h1>Caf\xe9</h1>");
+    s_prompts->texts = { text };
+    window().fileOpen();
+    ASSERT_TRUE(driver().waitReady());
+    EXPECT_EQ(window().editor()->currentDocumentPath(), text);
+    EXPECT_TRUE(driver().waitFor(
+        QStringLiteral("(document.querySelector('h1') || {}).textContent"), QStringLiteral("Caf\u00e9")));
 }
 
 } // namespace
