@@ -728,11 +728,83 @@
         return true;
     }
 
+    // Block commands (lists, indent, outdent, justify, format block) move and rewrap
+    // paragraphs, and the engine leaves the caret at the start of the item it made.
+    // The selection is kept as counts of the visible characters before its ends, which
+    // those commands do not change, and put back where the user had it.
+    const BLOCK_COMMANDS = new Set(['orderedList', 'unorderedList', 'indent', 'outdent', 'justifyLeft',
+        'justifyCenter', 'justifyRight', 'setBlockFormat']);
+
+    function visibleCount(text) {
+        return text.replace(/\s/g, '').length;
+    }
+
+    // A point as { count, after }: `after` when it sticks to the visible character
+    // before it (the end of a word), else to the one after it.
+    function textPoint(node, offset) {
+        const range = doc.createRange();
+        range.setStart(body(), 0);
+        range.setEnd(node, offset);
+        // The text just before the point in its own paragraph, if any.
+        let previous = '';
+        if (node.nodeType === 3) {
+            previous = node.data.slice(0, offset);
+        } else {
+            let before = offset > 0 ? node.childNodes[offset - 1] : null;
+            while (before && before.nodeType === 1 && !BLOCK_TAGS.has(before.tagName) && before.tagName !== 'LI'
+                && before.tagName !== 'BR' && before.lastChild)
+                before = before.lastChild;
+            previous = before && before.nodeType === 3 ? before.data : '';
+        }
+        return { count: visibleCount(range.toString()), after: /\S$/.test(previous) };
+    }
+
+    function savedSelection() {
+        const sel = doc.getSelection();
+        if (!currentRange() || controlElement())
+            return null;
+        return { anchor: textPoint(sel.anchorNode, sel.anchorOffset), focus: textPoint(sel.focusNode, sel.focusOffset) };
+    }
+
+    // The DOM point of a text point, or null when the document has no visible text.
+    function domPoint(point) {
+        const walker = doc.createTreeWalker(body(), NodeFilter.SHOW_TEXT);
+        const wanted = point.after ? point.count : point.count + 1;
+        let seen = 0;
+        let last = null;
+        for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+            for (let i = 0; i < node.data.length; i++) {
+                if (!/\S/.test(node.data[i]))
+                    continue;
+                seen++;
+                last = { node: node, offset: i + 1 };
+                if (seen === wanted && wanted > 0)
+                    return point.after ? last : { node: node, offset: i };
+            }
+        }
+        return last;
+    }
+
+    function samePoint(a, b) {
+        return a.count === b.count && a.after === b.after;
+    }
+
+    function restoreSelection(saved) {
+        const now = savedSelection();
+        if (!saved || !now || (samePoint(saved.anchor, now.anchor) && samePoint(saved.focus, now.focus)))
+            return;
+        const anchor = domPoint(saved.anchor);
+        const focus = domPoint(saved.focus);
+        if (anchor && focus)
+            doc.getSelection().setBaseAndExtent(anchor.node, anchor.offset, focus.node, focus.offset);
+    }
+
     function exec(key, argument) {
         if (!hasDocument())
             return false;
         if (key !== 'undo' && key !== 'redo' && key !== 'selectAll')
             ensureSelection();
+        const kept = BLOCK_COMMANDS.has(key) ? savedSelection() : null;
         let done = true;
         if (tableCommands[key]) {
             if (!runTableCommand(key))
@@ -777,6 +849,8 @@
         } else {
             return false;
         }
+        if (kept)
+            restoreSelection(kept);
         pushStatus();
         return done;
     }

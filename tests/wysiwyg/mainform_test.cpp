@@ -15,6 +15,7 @@
 #include "wysiwyg/mainform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +111,17 @@ protected:
     {
         QFile file(name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    /// The window active and the page focused, so that keys go to the page.
+    static QWidget *focusPage()
+    {
+        window().activateWindow();
+        QApplication::setActiveWindow(&window());
+        window().editor()->setFocus();
+        EXPECT_TRUE(QTest::qWaitFor([] {
+            return s_window->editor()->view()->focusProxy()->hasFocus();
+        }));
+        return window().editor()->view()->focusProxy();
     }
     /// Makes the document dirty with a visible edit.
     static void edit(const QString &html)
@@ -670,6 +683,57 @@ TEST_F(MainFormTest, OpenTakesOnlyPagesAndSaveNeverWritesOverAPicture)
     EXPECT_EQ(window().editor()->currentDocumentPath(), text);
     EXPECT_TRUE(driver().waitFor(
         QStringLiteral("(document.querySelector('h1') || {}).textContent"), QStringLiteral("Caf\u00e9")));
+}
+
+// Type, press a block command, type on: the text goes where the caret was (the
+// engine's list command put it at the start of the item, and "Eggs" went before
+// "Milk").
+TEST_F(MainFormTest, BlockCommandsLeaveTheCaretWhereItWas)
+{
+    QWidget *input = focusPage();
+    // A selection stays selected.
+    driver().setBody(QStringLiteral("<p id=p>Milk</p>"));
+    driver().eval(QStringLiteral("var t = document.querySelector('#p').firstChild;"
+                                 " getSelection().setBaseAndExtent(t, 1, t, 3); 1"));
+    item("Bullets")->trigger();
+    ASSERT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('ul > li')"), true));
+    EXPECT_EQ(driver().eval(QStringLiteral("getSelection().toString()")).toString(), QStringLiteral("il"));
+
+    const struct {
+        const char *item;
+        const char *body;
+        const char *done; // true once the command took effect
+    } cases[] = {
+        { "Numbers", "<p id=c><br></p>", "!!document.querySelector('ol > li')" },
+        { "Indent", "<p id=c><br></p>", "!!document.querySelector('blockquote')" },
+        { "Outdent", "<ul><li>a<ul><li id=c><br></li></ul></li></ul>", "document.querySelectorAll('ul').length == 1" },
+        { "Center", "<p id=c><br></p>", "getComputedStyle(document.querySelector('p')).textAlign == 'center'" },
+        { "RightJustify", "<p id=c><br></p>", "getComputedStyle(document.querySelector('p')).textAlign == 'right'" },
+        { "LeftJustify",
+            "<p id=c style=\"text-align: center\"><br></p>",
+            "getComputedStyle(document.querySelector('p')).textAlign == 'left'" },
+        { "mnuFormatHeading1", "<p id=c><br></p>", "!!document.querySelector('h1')" },
+        { "mnuFormatNumberedList", "<p id=c><br></p>", "!!document.querySelector('ol > li')" },
+        { "Bullets", "<p id=c><br></p>", "!!document.querySelector('ul > li')" },
+    };
+    const QString text = QStringLiteral("document.body.innerText.replace(/\\s+/g, ' ').trim()");
+    for (const auto &c : cases) {
+        driver().setBody(QLatin1String(c.body), QStringLiteral("#c"));
+        QTest::keyClicks(input, QStringLiteral("Milk"));
+        ASSERT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('#c').textContent"), "Milk")) << c.item;
+        item(c.item)->trigger();
+        ASSERT_TRUE(driver().waitFor(QLatin1String(c.done), true)) << c.item << " " << driver().body().toStdString();
+        QTest::keyClick(input, Qt::Key_Return);
+        QTest::keyClicks(input, QStringLiteral("Eggs"));
+        EXPECT_TRUE(driver().waitFor(QStringLiteral("document.body.innerText.includes('Eggs')"), true));
+        EXPECT_EQ(driver().eval(text).toString().remove(QStringLiteral("a ")), QStringLiteral("Milk Eggs"))
+            << c.item << " " << driver().body().toStdString();
+    }
+    // The saved page holds the list as typed.
+    const QString file = path(QStringLiteral("list.html"));
+    s_prompts->texts = { file };
+    ASSERT_TRUE(window().fileSaveAs());
+    EXPECT_TRUE(readFile(file).contains("<ul><li>Milk</li><li>Eggs</li></ul>")) << readFile(file).constData();
 }
 
 } // namespace
