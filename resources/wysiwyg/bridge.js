@@ -623,7 +623,7 @@
             const name = NATIVE[key];
             let enabled = hasRange && nativeEnabled(name);
             if (key === 'undo' || key === 'redo')
-                enabled = ready && nativeEnabled(name);
+                enabled = ready && nativeEnabled(name) && !(key === 'redo' && redoWithheld());
             if (key === 'selectAll')
                 enabled = ready;
             if (key === 'hyperlink' || key === 'image')
@@ -706,19 +706,73 @@
         });
     }
 
-    // The engine's insertHTML drops form controls and embedded objects; HTML holding
-    // them goes into the document directly (outside the engine's undo history).
-    const DROPPED_BY_ENGINE = /<\s*(button|input|select|textarea|object|embed|iframe)\b/i;
+    // A node's place under the body, as child indexes, and the node at such a place.
+    function pathOf(node) {
+        const path = [];
+        for (let n = node; n !== body(); n = n.parentNode)
+            path.unshift(Array.prototype.indexOf.call(n.parentNode.childNodes, n));
+        return path;
+    }
 
-    function insertHtml(html) {
-        if (!DROPPED_BY_ENGINE.test(html))
-            return doc.execCommand('insertHTML', false, html);
-        const range = currentRange();
-        range.deleteContents();
+    function nodeAt(root, path) {
+        return path.reduce(function (node, index) {
+            return node.childNodes[index];
+        }, root);
+    }
+
+    // The markup parsed as the range's context parses it, less what the editor never
+    // inserts (the host has taken it out already; this is the browser's own reading).
+    function parsedFragment(range, html) {
         const fragment = range.createContextualFragment(html);
+        fragment.querySelectorAll('script').forEach(function (el) {
+            el.remove();
+        });
+        fragment.querySelectorAll('*').forEach(function (el) {
+            Array.from(el.attributes).forEach(function (attr) {
+                if (/^on./i.test(attr.name))
+                    el.removeAttribute(attr.name);
+            });
+        });
+        return fragment;
+    }
+
+    function insertFragment(range, html) {
+        const fragment = parsedFragment(range, html);
+        range.deleteContents();
         const last = fragment.lastChild;
         range.insertNode(fragment);
-        if (last) {
+        return last;
+    }
+
+    // Inserted markup arrives as written. The engine's insertHTML can be undone, but it
+    // rewrites some markup (a lone span loses itself and its id, a block merges into the
+    // paragraph, form controls are dropped, a font becomes a styled span). So the
+    // result is first worked out on a copy of the body; when the engine's insertion
+    // differs from it, that is undone and the markup goes in as written, outside the
+    // engine's history (Undo then takes back the steps before it).
+    function insertHtml(html) {
+        const range = currentRange();
+        const copy = body().cloneNode(true);
+        const copyRange = doc.createRange();
+        copyRange.setStart(nodeAt(copy, pathOf(range.startContainer)), range.startOffset);
+        copyRange.setEnd(nodeAt(copy, pathOf(range.endContainer)), range.endOffset);
+        insertFragment(copyRange, html);
+        const expected = copy.innerHTML;
+
+        const before = body().innerHTML;
+        if (doc.execCommand('insertHTML', false, html) && body().innerHTML === expected)
+            return true;
+        if (body().innerHTML !== before) {
+            doc.execCommand('undo');
+            // The engine keeps its rewritten insertion to redo: withheld (see below).
+            staleRedo = true;
+            redoAboveStale = 0;
+        }
+        const target = currentRange();
+        if (!target)
+            return false;
+        const last = insertFragment(target, html);
+        if (last && last.parentNode) {
             const after = doc.createRange();
             after.setStartAfter(last);
             after.collapse(true);
@@ -727,6 +781,39 @@
         markSelected(null);
         return true;
     }
+
+    // Redoing the engine's undone insertion would put the rewritten markup in a second
+    // time. It is withheld until the engine's history moves past it: a new edit drops
+    // the engine's redo list, and every undo puts one more redo above it.
+    let staleRedo = false;
+    let redoAboveStale = 0;
+
+    function redoWithheld() {
+        return staleRedo && redoAboveStale === 0;
+    }
+
+    doc.addEventListener('input', function (event) {
+        if (!staleRedo)
+            return;
+        if (event.inputType === 'historyUndo')
+            redoAboveStale++;
+        else if (event.inputType === 'historyRedo')
+            redoAboveStale--;
+        else
+            staleRedo = false;
+    }, true);
+
+    doc.addEventListener('beforeinput', function (event) {
+        if (event.inputType === 'historyRedo' && redoWithheld())
+            event.preventDefault();
+    }, true);
+
+    doc.addEventListener('keydown', function (event) {
+        const key = event.key.toLowerCase();
+        const redoKey = event.ctrlKey && !event.altKey && ((key === 'z' && event.shiftKey) || (key === 'y' && !event.shiftKey));
+        if (redoKey && redoWithheld())
+            event.preventDefault();
+    }, true);
 
     // Block commands (lists, indent, outdent, justify, format block) move and rewrap
     // paragraphs, and the engine leaves the caret at the start of the item it made.
@@ -844,6 +931,8 @@
             } else {
                 done = doc.execCommand('createLink', false, argument);
             }
+        } else if (key === 'redo' && redoWithheld()) {
+            return false;
         } else if (NATIVE[key]) {
             done = doc.execCommand(NATIVE[key], false, argument === undefined ? null : argument);
         } else {

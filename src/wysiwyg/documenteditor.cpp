@@ -6,6 +6,7 @@
 #include "wysiwyg/documentfile.h"
 #include "wysiwyg/htmlcolor.h"
 #include "wysiwyg/htmltidy.h"
+#include "wysiwyg/insertablehtml.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -426,7 +427,19 @@ QString DocumentEditor::selectionType() const
 
 void DocumentEditor::pasteHtml(const QString &html)
 {
-    runBridge(QStringLiteral("pasteHtml(%1)").arg(jsString(html)));
+    runBridge(QStringLiteral("pasteHtml(%1)").arg(jsString(insertable(html))));
+}
+
+QString DocumentEditor::insertable(const QString &html)
+{
+    const InsertableHtml checked = insertableHtml(html);
+    if (!checked.refused.isEmpty()) {
+        m_prompts.message(this,
+            tr("The editor does not insert scripts or event handlers. Left out: %1.")
+                .arg(checked.refused.join(QStringLiteral(", "))),
+            Prompts::Icon::Information);
+    }
+    return checked.html;
 }
 
 void DocumentEditor::caretToStart()
@@ -529,7 +542,7 @@ bool DocumentEditor::execCommand(EditCommand command, ExecOption option, const Q
     case EditCommand::InsertTable: {
         const InsertTableParams params =
             argument.canConvert<InsertTableParams>() ? argument.value<InsertTableParams>() : InsertTableParams();
-        jsArgument = jsString(insertTableHtml(params));
+        jsArgument = jsString(insertable(insertTableHtml(params)));
         break;
     }
     case EditCommand::SetBlockFormat: {

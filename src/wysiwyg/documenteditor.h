@@ -121,7 +121,9 @@ public:
     /// The selection's type: "None" (a caret), "Text" or "Control" (one picture,
     /// form control or positioned element selected as a whole).
     QString selectionType() const;
-    /// Replaces the current selection with a piece of HTML.
+    /// Replaces the current selection with a piece of HTML, inserted as written less
+    /// scripts and event handlers (insertableHtml); what was left out is said to the
+    /// user.
     void pasteHtml(const QString &html);
     /// Puts the caret at the start of the body.
     void caretToStart();
@@ -159,6 +161,8 @@ private:
     void onStatusChanged(const QString &snapshot);
     void onDocumentEdited();
     void startLoading(const QUrl &url, const QByteArray &html, const QByteArray &charset);
+    /// The HTML less what the editor never inserts; tells the user what was left out.
+    QString insertable(const QString &html);
     void applyDisplaySettings();
     void runBridge(const QString &call);
     bool promptAndRun(EditCommand command);

@@ -6,6 +6,7 @@
 #include "wysiwyg/documentfile.h"
 #include "wysiwyg/editcommand.h"
 #include "wysiwyg/htmlcolor.h"
+#include "wysiwyg/insertablehtml.h"
 #include "wysiwyg/inserttable.h"
 
 #include <QDir>
@@ -281,4 +282,36 @@ TEST(DocumentFile, APageNeverReplacesAPicture)
     writeFile(text, "milk, eggs");
     EXPECT_EQ(writeDocumentFile(text, "<p>milk, eggs</p>"), DocumentOk);
     EXPECT_EQ(readFile(text), QByteArray("<p>milk, eggs</p>"));
+}
+
+// Markup is inserted as written, less scripts and event handlers, which are named.
+TEST(InsertableHtml, ScriptsAndEventHandlersAreLeftOut)
+{
+    const struct {
+        const char *html;
+        const char *inserted;
+        QStringList refused;
+    } cases[] = {
+        { "<span id=\"qhtml\">MIDDLE</span>", "<span id=\"qhtml\">MIDDLE</span>", {} },
+        { "<B> here's some <I>HTML</></B>", "<B> here's some <I>HTML</></B>", {} },
+        { "<b onclick=\"steal()\" id=b>B</b>", "<b id=b>B</b>", { "onclick" } },
+        { "<img src=x.png ONERROR=alert(1) alt='a > b'>", "<img src=x.png alt='a > b'>", { "onerror" } },
+        { "<img/onerror=alert(1)/src=x>", "<img>", { "onerror" } }, // an unquoted value runs on over '/'
+        { "<img/src=x/onerror=alert(1)>", "<img/src=x/onerror=alert(1)>", {} }, // a src of "x/onerror=alert(1)"
+        { "a<script>if (a < b) x();</script>b", "ab", { "<script>" } },
+        { "<<script></script>script>x()</script>", "", { "<script>" } }, // no new script out of the pieces
+        { "<b o<b>nclick=x>", "<b o<b>nclick=x>", {} },
+        { "a<SCRIPT type=module>x()</SCRIPT >b<script>y()", "ab", { "<script>" } },
+        { "<svg><script>x()</script><circle onload=\"x()\"/></svg>", "<svg><circle/></svg>", { "<script>", "onload" } },
+        { "<textarea><script>stays text</script></textarea>", "<textarea><script>stays text</script></textarea>", {} },
+        { "<!-- <script>x()</script> -->", "<!-- <script>x()</script> -->", {} },
+        { "<p title=\"onclick=x\">on</p>", "<p title=\"onclick=x\">on</p>", {} },
+        { "1 < 2 <b on>x</b>", "1 < 2 <b on>x</b>", {} },
+        { "<a href=a.html onmouseover=x() onclick=y()>a</a>", "<a href=a.html>a</a>", { "onmouseover", "onclick" } },
+    };
+    for (const auto &c : cases) {
+        const InsertableHtml result = insertableHtml(QString::fromUtf8(c.html));
+        EXPECT_EQ(result.html, QString::fromUtf8(c.inserted)) << c.html;
+        EXPECT_EQ(result.refused, c.refused) << c.html;
+    }
 }
