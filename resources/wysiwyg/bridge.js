@@ -1055,8 +1055,14 @@
     }
 
     window.quorvelBridge = {
+        // The status goes out after every command, also one that could not run, so
+        // that the toolbar never goes on showing a state the document does not have.
         exec: function (key, argument) {
-            return exec(key, argument);
+            try {
+                return exec(key, argument);
+            } finally {
+                pushStatus();
+            }
         },
         pasteHtml: function (html) {
             return exec('pasteHtml', html);

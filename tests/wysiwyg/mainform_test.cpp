@@ -13,7 +13,9 @@
 #include "wysiwyg/inserthtmldlg.h"
 #include "wysiwyg/inserttabledlg.h"
 #include "wysiwyg/mainform.h"
+#include "wysiwyg/webengine.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
@@ -780,6 +783,182 @@ TEST_F(MainFormTest, InsertHtmlInsertsTheMarkupAsWritten)
         QStringLiteral("document.body.innerHTML"), QStringLiteral("<p id=\"p\">LEFT<b>B</b>RIGHT</p>")));
     EXPECT_EQ(s_prompts->lastMessage(),
         QStringLiteral("The editor does not insert scripts or event handlers. Left out: onclick, <script>."));
+}
+
+/// Changes a checkable item's state as an assistive technology does: a tool bar
+/// button through its Toggle action, a menu item (which offers only Press) by
+/// setChecked. Neither clicks.
+void toggle(QToolBar *toolbar, QAction *action, bool checked)
+{
+    if (QWidget *button = toolbar->widgetForAction(action)) {
+        QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+        ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        if (action->isChecked() != checked)
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+        action->setChecked(checked);
+    }
+}
+
+// Every checkable item of the editor does on a change of its state what it does on
+// a click, and then shows the document's state.
+TEST_F(MainFormTest, EveryCheckableItemActsOnItsState)
+{
+    const QString align = QStringLiteral("getComputedStyle(document.querySelector('#p')).textAlign == '%1'");
+    const struct {
+        const char *name;
+        const char *body;
+        QString done; // true once the change took effect
+    } cases[] = {
+        { "Bold", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('#p b')") },
+        { "Italic", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('#p i')") },
+        { "Underline", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('#p u')") },
+        { "Numbers", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('ol > li')") },
+        { "Bullets", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('ul > li')") },
+        { "LeftJustify", "<p id=p style=\"text-align: right\">some words</p>", align.arg(QLatin1String("left")) },
+        { "Center", "<p id=p>some words</p>", align.arg(QLatin1String("center")) },
+        { "RightJustify", "<p id=p>some words</p>", align.arg(QLatin1String("right")) },
+        { "mnuEditSnapToGrid", "<p id=p>x</p>", QStringLiteral("window.quorvelBridge.snapshot().snap") },
+        { "mnuViewBorders", "<p id=p>x</p>", QStringLiteral("window.quorvelBridge.snapshot().borders") },
+        { "mnuViewDetails", "<p id=p>x</p>", QStringLiteral("window.quorvelBridge.snapshot().details") },
+        { "mnu2DLockElement",
+            "<div id=p style=\"position: absolute; left: 5px; top: 5px\">box</div>",
+            QStringLiteral("window.quorvelBridge.snapshot().statuses.lockElement == 7") },
+    };
+    QToolBar *toolbar = control<QToolBar>("Toolbar1");
+    QStringList covered;
+    for (const auto &c : cases) {
+        QAction *action = item(c.name);
+        covered << action->objectName();
+        driver().setBody(QLatin1String(c.body));
+        driver().selectContents(QStringLiteral("#p"));
+        if (QLatin1String(c.name) == QLatin1String("mnu2DLockElement"))
+            driver().selectElement(QStringLiteral("#p"));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return window().editor()->selectionType() != QLatin1String("None") && action->isEnabled();
+        })) << c.name;
+        toggle(toolbar, action, true);
+        EXPECT_TRUE(driver().waitFor(c.done, true)) << c.name << " " << driver().body().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return action->isChecked();
+        })) << c.name;
+    }
+    // Taking the state back takes the effect back, and the item shows it; Center on
+    // centred text stays centred, and shows so.
+    driver().setBody(QStringLiteral("<p id=p style=\"text-align: center\"><b>some words</b></p>"));
+    driver().selectContents(QStringLiteral("#p"));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return item("Bold")->isChecked() && item("Center")->isChecked();
+    }));
+    for (const char *name : { "Bold", "Center", "mnuViewBorders", "mnuViewDetails", "mnuEditSnapToGrid" }) {
+        toggle(toolbar, item(name), false);
+        const bool stays = QLatin1String(name) == QLatin1String("Center");
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return item(name)->isChecked() == stays;
+        })) << name;
+    }
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('b')"), false));
+    EXPECT_TRUE(driver().waitFor(align.arg(QLatin1String("center")), true));
+    EXPECT_FALSE(
+        window().editor()->showBorders() || window().editor()->showDetails() || window().editor()->snapToGrid());
+
+    // Each block format item, checked, sets its format.
+    for (QAction *format : control<QMenu>("mnuFormat")->actions()) {
+        covered << format->objectName();
+        driver().setBody(QStringLiteral("<p id=p>words</p>"), QStringLiteral("#p"));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return control<QLabel>("statusBlockFormat")->text() == QLatin1String("Normal");
+        }));
+        format->setChecked(true);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return control<QLabel>("statusBlockFormat")->text() == format->text();
+        })) << format->text().toStdString();
+        EXPECT_TRUE(format->isChecked()) << format->text().toStdString();
+    }
+
+    // The tool bars' own items (the window's context menu) show and hide them.
+    for (QToolBar *bar : window().findChildren<QToolBar *>()) {
+        covered << bar->toggleViewAction()->objectName();
+        bar->toggleViewAction()->setChecked(false);
+        EXPECT_TRUE(bar->isHidden()) << bar->objectName().toStdString();
+        bar->toggleViewAction()->setChecked(true);
+        EXPECT_FALSE(bar->isHidden()) << bar->objectName().toStdString();
+    }
+
+    // Nothing checkable is left out above; the dialogs have no check boxes or option
+    // buttons.
+    QStringList checkable;
+    for (QAction *action : window().findChildren<QAction *>()) {
+        if (action->isCheckable())
+            checkable << action->objectName();
+    }
+    checkable.sort();
+    covered.sort();
+    EXPECT_EQ(checkable, covered);
+    InsertTableDlg table(*window().editor(), *s_prompts, &window());
+    InsertHTMLDlg html(*window().editor(), &window());
+    for (QDialog *dialog : std::initializer_list<QDialog *> { &table, &html }) {
+        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+            EXPECT_FALSE(button->isCheckable()) << button->objectName().toStdString();
+    }
+}
+
+// A screen reader reads the page, the block format with its value, the font boxes
+// by their labels, and reaches every toolbar command at the window's first size.
+TEST_F(MainFormTest, ScreenReaderReadsTheEditorAndReachesEveryCommand)
+{
+    // Set by the test main's preparation, as by the program's; a value the user set stays.
+    EXPECT_EQ(qgetenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"), QByteArray("1"));
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "0");
+    enableEngineAccessibility();
+    EXPECT_EQ(qgetenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"), QByteArray("0"));
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+
+    driver().setBody(QStringLiteral("<h1 id=h>Title</h1>"), QStringLiteral("#h"));
+    auto *blockFormat = control<QLabel>("statusBlockFormat");
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return blockFormat->text() == QLatin1String("Heading 1");
+    }));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(blockFormat)->text(QAccessible::Name), QStringLiteral("Heading 1"));
+
+    // On Linux a combo box's name is its value; what it is comes from its label,
+    // whose letter leads to it, from the page too.
+    const struct {
+        const char *name;
+        const char *label;
+        Qt::Key letter;
+    } boxes[] = { { "FontCombo", "Font:", Qt::Key_N }, { "FontSizeCombo", "Size:", Qt::Key_Z } };
+    for (const auto &b : boxes) {
+        auto *combo = control<QComboBox>(b.name);
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(combo);
+        QStringList labels;
+        for (const auto &[other, relation] : box->relations(QAccessible::Label))
+            labels << other->text(QAccessible::Name);
+        EXPECT_EQ(labels, QStringList { QLatin1String(b.label) }) << b.name;
+        for (int i = 0; i < box->childCount(); ++i) {
+            if (box->child(i)->role() == QAccessible::EditableText) {
+                EXPECT_FALSE(box->child(i)->text(QAccessible::Name).isEmpty()) << b.name;
+            }
+        }
+        focusPage();
+        QTest::keyClick(&window(), b.letter, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return combo->hasFocus();
+        })) << b.name;
+    }
+
+    ASSERT_EQ(window().size(), QSize(800, 600));
+    for (QToolBar *bar : window().findChildren<QToolBar *>()) {
+        for (QAction *action : bar->actions()) {
+            if (!action->objectName().isEmpty()) {
+                EXPECT_TRUE(bar->widgetForAction(action)->isVisible()) << action->objectName().toStdString();
+            }
+        }
+        auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+        ASSERT_NE(more, nullptr);
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(more)->text(QAccessible::Name), QStringLiteral("More commands"));
+    }
 }
 
 } // namespace
