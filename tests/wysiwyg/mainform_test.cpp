@@ -920,6 +920,7 @@ TEST_F(MainFormTest, ScreenReaderReadsTheEditorAndReachesEveryCommand)
         return blockFormat->text() == QLatin1String("Heading 1");
     }));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(blockFormat)->text(QAccessible::Name), QStringLiteral("Heading 1"));
+    EXPECT_EQ(test::screenReaderFaults(&window()).join(QLatin1Char('\n')).toStdString(), "");
 
     // On Linux a combo box's name is its value; what it is comes from its label,
     // whose letter leads to it, from the page too.
