@@ -26,8 +26,8 @@ void print(FILE *stream, const QString &text)
 
 int main(int argc, char **argv)
 {
-    // --help and --version answer before anything needs a display, so they work on
-    // a text console and over ssh.
+    // The command line is answered before anything needs a display, so --help,
+    // --version and a wrong option work on a text console and over ssh.
     QStringList rawArguments;
     for (int i = 1; i < argc; ++i)
         rawArguments += QString::fromLocal8Bit(argv[i]);
@@ -40,6 +40,10 @@ int main(int argc, char **argv)
         print(stdout, quorvel::programVersionBanner());
         return 0;
     }
+    if (early.action == quorvel::ProgramCommand::Action::Refuse) {
+        print(stderr, early.error + QLatin1Char('\n'));
+        return 2;
+    }
 
     quorvel::prepareWebEngine();
     QApplication qtApp(argc, argv);
@@ -48,7 +52,8 @@ int main(int argc, char **argv)
     // Matches the window to example.quorvel.Quorvel.desktop (its icon and name in the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.Quorvel"));
 
-    // What is left once the toolkit has taken its own options (-platform, ...).
+    // What is left once the toolkit has taken its own options (-platform, ...): an
+    // option passed over above that this toolkit build does not take is refused here.
     const quorvel::ProgramCommand command = quorvel::parseProgramArguments(QApplication::arguments().mid(1));
     if (command.action == quorvel::ProgramCommand::Action::Refuse) {
         print(stderr, command.error + QLatin1Char('\n'));
