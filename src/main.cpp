@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 
 namespace
@@ -45,6 +46,11 @@ int main(int argc, char **argv)
         return 2;
     }
 
+#ifdef SIGXFSZ
+    // Beyond a file size limit (ulimit -f) a write is to fail with its reason ("File too
+    // large") and be reported, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     quorvel::prepareWebEngine();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));

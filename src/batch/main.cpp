@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <csignal>
 #include <cstdio>
 
 namespace
@@ -22,6 +23,11 @@ void printLine(FILE *stream, const QString &text)
 
 int main(int argc, char **argv)
 {
+#ifdef SIGXFSZ
+    // Beyond a file size limit (ulimit -f) a write is to fail with its reason ("File too
+    // large") and be reported, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvel-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
@@ -31,7 +37,7 @@ int main(int argc, char **argv)
     const QString error = batch::parseArguments(QCoreApplication::arguments().mid(1), options);
     if (!error.isEmpty()) {
         printLine(stderr, QStringLiteral("quorvel-batch: ") + error);
-        return 2;
+        return batch::kBadOptions;
     }
     if (options.showHelp) {
         std::fputs(batch::helpText().toLocal8Bit().constData(), stdout);
@@ -59,7 +65,7 @@ int main(int argc, char **argv)
         QString refusal = outcome.refusal;
         refusal.replace(QLatin1String("\n\r"), QLatin1String("\n"));
         printLine(stderr, QStringLiteral("quorvel-batch: ") + refusal);
-        return 1;
+        return batch::kRefused;
     }
     for (const CreationFailure &failure : outcome.failures)
         printLine(stderr, QStringLiteral("quorvel-batch: ") + failure.error);
@@ -76,5 +82,7 @@ int main(int argc, char **argv)
                            .arg(QDir::toNativeSeparators(outcome.pagePath));
         printLine(stdout, summary + QLatin1Char('.'));
     }
-    return outcome.pageError.isEmpty() ? 0 : 1;
+    if (outcome.writeFailed())
+        return batch::kNotWritten;
+    return outcome.failures.isEmpty() ? batch::kDone : batch::kUnreadable;
 }

@@ -3,6 +3,7 @@
 
 #include "gallery/gallerywriter.h"
 #include "imaging/thumbnailer.h"
+#include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 #include "platform/paths.h"
 
@@ -10,15 +11,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QThread>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -56,6 +56,7 @@ public:
         : m_request(request)
         , m_targets(std::move(targets))
         , m_errors(std::move(refusals))
+        , m_unreadable(m_targets.size(), 0)
         , m_done(m_targets.size(), 0)
     {
         QHash<QString, int> taskOf;
@@ -138,6 +139,11 @@ public:
         return m_errors[index];
     }
 
+    bool unreadable(int index) const
+    {
+        return m_unreadable[index];
+    }
+
 private:
     void workLoop()
     {
@@ -147,8 +153,7 @@ private:
                 break;
             for (const int index : m_tasks[next].pictures) {
                 if (m_errors[index].isEmpty())
-                    m_errors[index] = Thumbnailer::writeThumbnail(
-                        m_request.pictures[index], m_targets[index], m_request.settings, Durability::Deferred);
+                    makeThumbnail(index);
                 std::lock_guard lock(m_mutex);
                 m_done[index] = 1;
                 ++m_doneCount;
@@ -160,9 +165,19 @@ private:
         m_changed.notify_all();
     }
 
+    void makeThumbnail(int index)
+    {
+        const ThumbnailResult result = Thumbnailer::writeThumbnail(
+            m_request.pictures[index], m_targets[index], m_request.settings, Durability::Deferred);
+        m_errors[index] = result.error;
+        m_unreadable[index] = result.unreadable;
+    }
+
     const CreationRequest &m_request;
     std::vector<QString> m_targets;
-    std::vector<QString> m_errors; // written by the task's worker before its done flag
+    // written by the task's worker before its done flag
+    std::vector<QString> m_errors;
+    std::vector<char> m_unreadable;
     std::vector<Task> m_tasks;
     std::vector<std::thread> m_threads;
     std::atomic<std::size_t> m_nextTask = 0;
@@ -177,7 +192,7 @@ private:
 
 /// Opens the page file for writing through a temporary file; returns the reason
 /// when it cannot be.
-QString openPage(QSaveFile &file, const QString &path, const QString &htmlFileName, const QSet<QString> &pictures)
+QString openPage(AtomicFile &file, const QString &path, const QString &htmlFileName, const QSet<QString> &pictures)
 {
     if (htmlFileName.isEmpty())
         return QCoreApplication::translate("CreationRun",
@@ -191,10 +206,9 @@ QString openPage(QSaveFile &file, const QString &path, const QString &htmlFileNa
         return QCoreApplication::translate(
             "CreationRun", "The gallery page \"%1\" was not written: it would replace one of the pictures.")
             .arg(native(path));
-    file.setFileName(path);
-    // Unbuffered: every write reaches the file at once, so a full disk is an error
-    // the commit sees rather than one lost in a final flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Every write reaches the file at once, so a full disk is an error the commit sees
+    // rather than one lost in a final flush.
+    if (!file.open())
         return QCoreApplication::translate("CreationRun", "The gallery page \"%1\" could not be written: %2.")
             .arg(native(path), file.errorString());
     return {};
@@ -211,6 +225,13 @@ QString sameFolderMessage()
 QString thumbnailName(bool rename, const QString &prefix, const QString &pictureName)
 {
     return rename ? prefix + pictureName : pictureName;
+}
+
+bool CreationOutcome::writeFailed() const
+{
+    return !pageError.isEmpty() || std::any_of(failures.cbegin(), failures.cend(), [](const CreationFailure &failure) {
+        return !failure.unreadable;
+    });
 }
 
 CreationOutcome runCreation(AppState &state, const CreationRequest &request, const CreationProgress &progress)
@@ -253,9 +274,10 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
     }
 
     GalleryWriter writer(state);
-    QSaveFile page;
+    const QString pagePath = request.writePage ? joinPath(request.sourceFolder, state.htmlFileName) : QString();
+    AtomicFile page(pagePath);
     if (request.writePage) {
-        outcome.pagePath = joinPath(request.sourceFolder, state.htmlFileName);
+        outcome.pagePath = pagePath;
         outcome.pageError = openPage(page, outcome.pagePath, state.htmlFileName, pictureIdentities);
         if (outcome.pageError.isEmpty())
             writer.beginPage(&page);
@@ -269,7 +291,7 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         if (work.error(index).isEmpty())
             ++outcome.written;
         else
-            outcome.failures.append({ request.pictures[index], work.error(index) });
+            outcome.failures.append({ request.pictures[index], work.error(index), work.unreadable(index) });
         if (writer.isOpen())
             writer.writeCell(names[index], thumbnailName(request.rename, request.prefix, names[index]));
         writer.endCell();
@@ -319,7 +341,7 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
 
     if (writer.isOpen()) {
         writer.endPage();
-        if (page.commit())
+        if (page.commit(Durability::Synced))
             outcome.pageWritten = true;
         else
             outcome.pageError =

@@ -278,25 +278,25 @@ QString Thumbnailer::writeFileAtomically(const QString &path, const QByteArray &
 
 QString Thumbnailer::writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings)
 {
-    return writeThumbnail(sourcePath, destPath, settings, Durability::Synced);
+    return writeThumbnail(sourcePath, destPath, settings, Durability::Synced).error;
 }
 
-QString Thumbnailer::writeThumbnail(
+ThumbnailResult Thumbnailer::writeThumbnail(
     const QString &sourcePath, const QString &destPath, const ImageSettings &settings, Durability durability)
 {
     if (isSameFile(destPath, sourcePath))
-        return writeFileAtomically(destPath, {}, sourcePath); // the refusal, with its message
+        return { writeFileAtomically(destPath, {}, sourcePath), false }; // the refusal, with its message
     QString error;
     const QByteArray data = readPictureFile(sourcePath, &error);
     const QImage thumbnail = data.isEmpty() ? QImage() : thumbnailFromData(data, settings, &error);
     if (thumbnail.isNull())
-        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);
+        return { QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error), true };
     const QByteArray bytes = encodeJpeg(thumbnail, settings, &error);
     if (bytes.isEmpty())
-        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);
+        return { QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error), false };
     if (isSameFile(destPath, sourcePath)) // checked again: the file may have changed meanwhile
-        return writeFileAtomically(destPath, {}, sourcePath);
-    return ::quorvel::writeFileAtomically(destPath, bytes, durability);
+        return { writeFileAtomically(destPath, {}, sourcePath), false };
+    return { ::quorvel::writeFileAtomically(destPath, bytes, durability), false };
 }
 
 } // namespace quorvel

@@ -22,6 +22,14 @@ struct DecodedPicture {
     }
 };
 
+/// What became of one thumbnail file.
+struct ThumbnailResult {
+    QString error; ///< empty when the thumbnail was written; else why not, naming the file
+    /// The picture could not be read (a damaged file, not a picture, or one too large to
+    /// decode in the memory there is); otherwise the thumbnail could not be made or written.
+    bool unreadable = false;
+};
+
 /// Turns a picture file into an image or a thumbnail file. Pure and thread-safe:
 /// every call owns all of its state, so creation runs call it from many threads.
 ///
@@ -89,8 +97,9 @@ public:
     static QString writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings);
 
     /// The same, choosing when the thumbnail file reaches the disk: a run of many
-    /// thumbnails writes them Deferred and syncs their file system once at its end.
-    static QString writeThumbnail(
+    /// thumbnails writes them Deferred and syncs their file system once at its end. The
+    /// result also tells a picture that could not be read from a thumbnail not written.
+    static ThumbnailResult writeThumbnail(
         const QString &sourcePath, const QString &destPath, const ImageSettings &settings, Durability durability);
 };
 
