@@ -4,10 +4,12 @@
 // text, and a run killed part way.
 #include "testsupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
@@ -126,8 +128,9 @@ TEST(BatchReliability, HostileNamesKeepThePageWellFormedAndNothingIsWrittenElsew
 
 // A run killed at any moment leaves every file under its final name whole: each
 // thumbnail there is a complete picture, and the page is either the one from before
-// the run or the complete new one.
-TEST(BatchReliability, AKilledRunLeavesOnlyWholeFilesUnderTheirNames)
+// the run or the complete new one. What else it leaves are its temporary files, named
+// after it, which the next run into those folders removes, and nothing else.
+TEST(BatchReliability, AKilledRunLeavesOnlyWholeFilesUnderTheirNamesAndTheNextRunClearsItsLeftovers)
 {
     QUORVEL_REQUIRE_TESTDATA();
     QTemporaryDir root;
@@ -146,6 +149,19 @@ TEST(BatchReliability, AKilledRunLeavesOnlyWholeFilesUnderTheirNames)
     }
     const QString pagePath = QDir(source).filePath(QStringLiteral("index.html"));
     const QByteArray oldPage("the page of an earlier run\r\n");
+    // The files of both folders that are neither pictures nor the page: a killed run's
+    // leftovers.
+    const auto leftovers = [&] {
+        QStringList found;
+        for (const QString &folder : { source, dest }) {
+            for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+                if (!name.endsWith(QLatin1String(".jpg")) && name != QLatin1String("index.html"))
+                    found += name;
+            }
+        }
+        return found;
+    };
+    QStringList killed;
 
     // Killed as soon as the first thumbnail is there, about half way, and near the end.
     for (const int killAfter : { 1, pictures / 2, pictures - 2 }) {
@@ -162,8 +178,14 @@ TEST(BatchReliability, AKilledRunLeavesOnlyWholeFilesUnderTheirNames)
         while (QDir(dest).entryList({ QStringLiteral("*.jpg") }, QDir::Files).size() < killAfter
             && process.state() == QProcess::Running && waited.elapsed() < 60000)
             QThread::msleep(2);
-        ::kill(pid_t(process.processId()), SIGKILL);
+        const qint64 pid = process.processId();
+        ::kill(pid_t(pid), SIGKILL);
         process.waitForFinished(10000);
+        killed += QStringLiteral(".quorvel-%1-").arg(pid);
+        for (const QString &name : leftovers()) {
+            EXPECT_TRUE(name.startsWith(killed.last()) && name.endsWith(QLatin1String(".tmp")))
+                << qPrintable(name) << " after " << killAfter;
+        }
 
         const QStringList made = QDir(dest).entryList({ QStringLiteral("*.jpg") }, QDir::Files);
         EXPECT_GE(made.size(), killAfter);
@@ -179,4 +201,27 @@ TEST(BatchReliability, AKilledRunLeavesOnlyWholeFilesUnderTheirNames)
             EXPECT_TRUE(page.endsWith("></a>\r\n"));
         }
     }
+    // The page's temporary file lives for the whole run, so a killed run leaves it.
+    EXPECT_FALSE(leftovers().isEmpty());
+
+    // What is not a killed run's: a file of a live process (this one), a link and a
+    // folder named like a leftover, other names.
+    const QString alive = QStringLiteral(".quorvel-%1-7.tmp").arg(QCoreApplication::applicationPid());
+    const QString link = killed.first() + QStringLiteral("99.tmp");
+    const QStringList others { alive, QStringLiteral(".quorvel-notes.tmp"), QStringLiteral("index.html.Ab12Cd") };
+    for (const QString &name : others)
+        ASSERT_TRUE(test::writeFile(QDir(source).filePath(name), "keep"));
+    ASSERT_TRUE(QFile::link(pagePath, QDir(dest).filePath(link)));
+    ASSERT_TRUE(QDir(dest).mkdir(killed.last() + QStringLiteral("5.tmp")));
+
+    QProcess process;
+    process.start(QStringLiteral(QUORVEL_BATCH_EXE), { QStringLiteral("--page=index.html"), source, dest });
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QStringList expected = others + QStringList { link };
+    expected.sort();
+    QStringList remaining = leftovers();
+    remaining.sort();
+    EXPECT_EQ(remaining, expected);
+    EXPECT_TRUE(QFileInfo(QDir(dest).filePath(killed.last() + QStringLiteral("5.tmp"))).isDir());
 }

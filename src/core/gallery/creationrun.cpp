@@ -273,6 +273,11 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
                               .arg(native(targets[i]));
     }
 
+    // What runs killed part way left behind in the folders this run writes to.
+    removeLeftoverTemporaryFiles(request.destFolder);
+    if (request.writePage)
+        removeLeftoverTemporaryFiles(request.sourceFolder);
+
     GalleryWriter writer(state);
     const QString pagePath = request.writePage ? joinPath(request.sourceFolder, state.htmlFileName) : QString();
     AtomicFile page(pagePath);

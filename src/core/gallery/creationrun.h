@@ -90,7 +90,9 @@ QString thumbnailName(bool rename, const QString &prefix, const QString &picture
 /// that makes one thumbnail after another. The page goes to a temporary file that
 /// replaces the page only when complete; when it cannot be created or written,
 /// pageError says why (with the system's reason) and the thumbnails are made all the
-/// same.
+/// same. Before it writes, the run removes the temporary files that killed runs left in
+/// the thumbnail folder and, with a page, in the source folder (see
+/// removeLeftoverTemporaryFiles).
 ///
 /// AppState: picturePath (not for drops) and pictureName are left at the last
 /// picture processed, cellCount at the cells of the unfinished row, pageFolder set

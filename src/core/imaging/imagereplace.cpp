@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/imagereplace.h"
 
+#include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 #include "platform/paths.h"
 
@@ -68,7 +69,10 @@ QString stageCopy(const QString &source, const QString &target, QString *stagedP
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return failed(in.errorString());
-    QTemporaryFile out(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".quorvel-replace-XXXXXX.tmp")));
+    // Named as the program's other temporary files, so that a later run removes it when
+    // this one is killed before the rename (see removeLeftoverTemporaryFiles).
+    QTemporaryFile out(QFileInfo(target).absoluteDir().filePath(
+        QStringLiteral(".quorvel-%1-XXXXXX.tmp").arg(QCoreApplication::applicationPid())));
     out.setAutoRemove(true); // until the copy is complete
     if (!out.open())
         return failed(out.errorString());
@@ -208,6 +212,13 @@ ImageReplaceOutcome runImageReplace(AppState &state,
         for (const Staged &copy : staged)
             QFile::remove(copy.temp);
     };
+
+    // What runs killed part way left behind in the folders this run writes to.
+    QSet<QString> folders;
+    for (const ReplaceStep &step : plan)
+        folders << QFileInfo(step.target).absolutePath() << QFileInfo(step.thumbnail).absolutePath();
+    for (const QString &folder : std::as_const(folders))
+        removeLeftoverTemporaryFiles(folder);
 
     const int total = static_cast<int>(plan.size());
     for (int i = 0; i < total; ++i) {

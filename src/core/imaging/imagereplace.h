@@ -83,7 +83,9 @@ using ReplaceProgress = std::function<bool(int done, int total)>;
 /// is the source of one step and the target of another is read before it is
 /// replaced, a failed copy leaves the old picture whole, and a cancelled run replaces
 /// nothing. A copy takes over the permissions of the file it replaces (of its source
-/// when new). picturePath and pictureName follow the step being processed.
+/// when new). Before it writes, the run removes the temporary files killed runs left in
+/// its folders (removeLeftoverTemporaryFiles). picturePath and pictureName follow the
+/// step being processed.
 ImageReplaceOutcome runImageReplace(AppState &state,
     const QList<ReplaceStep> &plan,
     const ReplaceThumbnailWriter &writeThumbnail,

@@ -4,12 +4,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,6 +45,19 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// Whether a process of that number runs; true when that cannot be told.
+bool processRuns(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return true; // not a process number of this system: not ours to judge
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+#else
+    Q_UNUSED(pid)
+    return true;
+#endif
+}
+
 #ifdef Q_OS_UNIX
 bool writeAll(int fd, const char *data, qsizetype size)
 {
@@ -63,6 +79,25 @@ bool writeAll(int fd, const char *data, qsizetype size)
 QString temporaryFilePath(const QString &folder)
 {
     return QDir(folder).filePath(temporaryFileName());
+}
+
+int removeLeftoverTemporaryFiles(const QString &folder)
+{
+    static const QRegularExpression ours(QStringLiteral("^\\.quorvel-([0-9]{1,18})-[0-9A-Za-z]+\\.tmp$"));
+    int removed = 0;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList({ QStringLiteral(".quorvel-*.tmp") }, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        const QRegularExpressionMatch match = ours.match(entry.fileName());
+        if (!match.hasMatch() || !entry.isFile() || entry.isSymLink())
+            continue;
+        const qint64 pid = match.captured(1).toLongLong();
+        if (pid == QCoreApplication::applicationPid() || processRuns(pid))
+            continue;
+        if (QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 AtomicFile::AtomicFile(const QString &path)

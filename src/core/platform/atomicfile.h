@@ -81,4 +81,10 @@ private:
 /// also be letters and digits).
 QString temporaryFilePath(const QString &folder);
 
+/// Removes the temporary files (see temporaryFilePath) that runs killed before they
+/// could finish left in folder: those of processes that are no longer running, and
+/// nothing else (not the files of a live process, nor other files, folders or links
+/// of a similar name). Returns how many were removed.
+int removeLeftoverTemporaryFiles(const QString &folder);
+
 } // namespace quorvel
