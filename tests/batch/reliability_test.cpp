@@ -18,7 +18,16 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QUORVEL_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUORVEL_ADDRESS_SANITIZER 1
+#endif
+#endif
 
 using namespace quorvel;
 
@@ -124,6 +133,63 @@ TEST(BatchReliability, HostileNamesKeepThePageWellFormedAndNothingIsWrittenElsew
     });
     EXPECT_EQ(found, expected);
     EXPECT_TRUE(QDir(work).isEmpty());
+}
+
+// Memory for a picture does not grow with what its file holds after the picture data:
+// with the run's address space capped at 256 MB, a photo followed by 600 MB (after its
+// end marker, or without one) gets its thumbnail, the very one of the photo alone. A
+// picture that needs more memory than there is (a GIF whose screen is 8192 x 8192
+// pixels) is refused alone, named with the reason; the others get their thumbnails and
+// the page is written.
+TEST(BatchReliability, APictureTheRunCannotAffordIsRefusedAloneAndPaddingCostsNoMemory)
+{
+#ifdef QUORVEL_ADDRESS_SANITIZER
+    GTEST_SKIP() << "the address sanitizer's own reservations do not fit an address space cap";
+#endif
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString source = root.filePath(QStringLiteral("pictures"));
+    const QString dest = root.filePath(QStringLiteral("thumbs"));
+    ASSERT_TRUE(QDir().mkpath(source));
+    ASSERT_TRUE(QDir().mkpath(dest));
+    const QByteArray photo = test::readFile(test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")));
+    ASSERT_TRUE(photo.endsWith("\xFF\xD9"));
+    for (const char *name : { "casio-ex-z3.jpg", "canon-powershot-sx60hs-orientation-6.jpg", "nikon-e950.jpg" })
+        ASSERT_TRUE(QFile::copy(test::testPicture(QStringLiteral("cameras/") + QLatin1String(name)),
+            QDir(source).filePath(QLatin1String(name))));
+    // The padding is a hole in the file: it takes no room on the disk.
+    constexpr qint64 kPadding = qint64(600) << 20;
+    for (const auto &[name, bytes] :
+        { std::pair { "padded.jpg", photo }, std::pair { "no-end.jpg", photo.chopped(2) } }) {
+        QFile file(QDir(source).filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        ASSERT_TRUE(file.resize(bytes.size() + kPadding));
+    }
+    QByteArray gif("GIF89a\x00\x20\x00\x20\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF", 19);
+    gif += QByteArray(",\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0;", 16);
+    ASSERT_TRUE(test::writeFile(QDir(source).filePath(QStringLiteral("screen.gif")), gif));
+
+    QProcess process;
+    process.setChildProcessModifier([] {
+        rlimit cap;
+        cap.rlim_cur = cap.rlim_max = rlim_t(256) << 20;
+        setrlimit(RLIMIT_AS, &cap);
+    });
+    process.start(QStringLiteral(QUORVEL_BATCH_EXE), { QStringLiteral("--page=index.html"), source, dest });
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << err.toStdString();
+    EXPECT_EQ(process.exitCode(), 3) << err.toStdString(); // a picture could not be read
+    EXPECT_EQ(err,
+        QStringLiteral("quorvel-batch: \"%1\": There is not enough memory to decode the GIF picture.\n")
+            .arg(QDir(source).filePath(QStringLiteral("screen.gif"))));
+    const QByteArray thumbnail = test::readFile(QDir(dest).filePath(QStringLiteral("nikon-e950.jpg")));
+    ASSERT_FALSE(thumbnail.isEmpty());
+    EXPECT_EQ(test::readFile(QDir(dest).filePath(QStringLiteral("padded.jpg"))), thumbnail);
+    EXPECT_EQ(test::readFile(QDir(dest).filePath(QStringLiteral("no-end.jpg"))), thumbnail);
+    EXPECT_EQ(QDir(dest).entryList(QDir::Files).size(), 5);
+    EXPECT_EQ(test::readFile(QDir(source).filePath(QStringLiteral("index.html"))).count("<a href = "), 6);
 }
 
 // A run killed at any moment leaves every file under its final name whole: each

@@ -19,6 +19,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -165,10 +166,19 @@ private:
         m_changed.notify_all();
     }
 
+    // A picture that needs more memory than there is fails alone, not the run.
     void makeThumbnail(int index)
     {
-        const ThumbnailResult result = Thumbnailer::writeThumbnail(
-            m_request.pictures[index], m_targets[index], m_request.settings, Durability::Deferred);
+        const QString &picture = m_request.pictures[index];
+        ThumbnailResult result;
+        try {
+            result = Thumbnailer::writeThumbnail(picture, m_targets[index], m_request.settings, Durability::Deferred);
+        } catch (const std::bad_alloc &) {
+            result = { QCoreApplication::translate(
+                           "CreationRun", "\"%1\": There is not enough memory to make the thumbnail of this picture.")
+                           .arg(native(picture)),
+                true };
+        }
         m_errors[index] = result.error;
         m_unreadable[index] = result.unreadable;
     }

@@ -84,6 +84,9 @@ QString thumbnailName(bool rename, const QString &prefix, const QString &picture
 /// A thumbnail that would replace one of the run's pictures is not written and
 /// counts as a failure.
 ///
+/// A picture that cannot be read, or that needs more memory than there is, fails alone:
+/// the run goes on with the others.
+///
 /// The thumbnails are made on worker threads (one picture at a time per thread,
 /// pictures with the same thumbnail name one after another in list order), and the
 /// page is written in list order, so files and page are exactly those of a run

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -234,17 +235,34 @@ ImageReplaceOutcome runImageReplace(AppState &state,
             outcome.skippedDuplicates += step.source;
             continue;
         }
+        // A picture that needs more memory than there is fails alone, not the run.
+        const auto outOfMemory = [](const QString &path) {
+            return tr("\"%1\": There is not enough memory for this picture.").arg(native(path));
+        };
         if (step.thumbnailRefused) {
             outcome.refusedThumbnails += step.thumbnail;
-        } else if (const QString error = writeThumbnail(step.source, step.thumbnail); error.isEmpty()) {
-            ++outcome.thumbnails;
         } else {
-            outcome.failures += { step.thumbnail, error };
+            QString error;
+            try {
+                error = writeThumbnail(step.source, step.thumbnail);
+            } catch (const std::bad_alloc &) {
+                error = outOfMemory(step.source);
+            }
+            if (error.isEmpty())
+                ++outcome.thumbnails;
+            else
+                outcome.failures += { step.thumbnail, error };
         }
         if (step.sameFile)
             continue;
         QString temp;
-        if (const QString error = stageCopy(step.source, step.target, &temp); !error.isEmpty())
+        QString error;
+        try {
+            error = stageCopy(step.source, step.target, &temp);
+        } catch (const std::bad_alloc &) {
+            error = outOfMemory(step.source);
+        }
+        if (!error.isEmpty())
             outcome.failures += { step.target, error };
         else
             staged += { temp, step.target };

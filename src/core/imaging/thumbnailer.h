@@ -38,6 +38,8 @@ struct ThumbnailResult {
 /// whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a crash:
 /// truncated or corrupt JPEG data is an error (a JPEG whose picture data is complete but
 /// lacks its end marker is not), and a GIF needs only its first frame to be complete.
+/// A file is read only as far as its decoder needs (see jpeg::decodeFile), so memory
+/// does not grow with what follows the picture data.
 class Thumbnailer
 {
 public:
@@ -67,15 +69,14 @@ public:
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
 
-    /// The whole picture file in one read (refusing folders, devices and files beyond any
-    /// photograph's size); an empty array, with the reason in error, when it cannot be read.
-    static QByteArray readPictureFile(const QString &path, QString *error);
-
     /// The thumbnail of a picture file's bytes, as makeThumbnail() makes it from the
     /// decoded picture; a JPEG is reduced before its colour conversion and EXIF turn,
     /// which then work on the thumbnail's few pixels. A null image, with the reason in
     /// error, when the picture cannot be read.
     static QImage thumbnailFromData(const QByteArray &data, const ImageSettings &settings, QString *error = nullptr);
+
+    /// The same from a picture file (folders, devices and pipes are refused unopened).
+    static QImage thumbnail(const QString &path, const ImageSettings &settings, QString *error = nullptr);
 
     /// Encodes an image as JPEG with the settings' quality (0 is taken as 1), smoothing,
     /// optimised coding and DCT method; a grayscale image gives a one-component JPEG.

@@ -224,12 +224,19 @@ TEST(Thumbnailer, BrokenFilesGiveAnErrorAndWriteNothing)
     const QString fresh = dir.filePath(QStringLiteral("fresh.jpg"));
     const QString existing = dir.filePath(QStringLiteral("existing.jpg"));
     ASSERT_TRUE(writeBytes(existing, "previous thumbnail"));
-    for (const Case &c : cases) {
-        const QString error = Thumbnailer::writeThumbnail(c.source, fresh, ImageSettings());
-        EXPECT_TRUE(error.contains(QLatin1String(c.errorPart))) << qPrintable(c.source) << ": " << qPrintable(error);
-        EXPECT_FALSE(Thumbnailer::writeThumbnail(c.source, existing, ImageSettings()).isEmpty());
-        EXPECT_EQ(filesIn(dir.path()), QStringList { QStringLiteral("existing.jpg") }) << qPrintable(c.source);
-        EXPECT_EQ(readBytes(existing), QByteArray("previous thumbnail"));
+    // Full size and the 1/8 scale of a thumbnail, where the decoder reads less: corrupt
+    // data is never called truncated, nor the other way round.
+    for (const ImageSettings &settings : { ImageSettings(), boxOf(90, true) }) {
+        for (const Case &c : cases) {
+            const QString error = Thumbnailer::writeThumbnail(c.source, fresh, settings);
+            EXPECT_TRUE(error.contains(QLatin1String(c.errorPart)))
+                << qPrintable(c.source) << " at " << settings.boxSize << ": " << qPrintable(error);
+            EXPECT_EQ(error.contains(QLatin1String("truncated")), QByteArray(c.errorPart) == "truncated")
+                << qPrintable(error);
+            EXPECT_FALSE(Thumbnailer::writeThumbnail(c.source, existing, settings).isEmpty());
+            EXPECT_EQ(filesIn(dir.path()), QStringList { QStringLiteral("existing.jpg") }) << qPrintable(c.source);
+            EXPECT_EQ(readBytes(existing), QByteArray("previous thumbnail"));
+        }
     }
 }
 
