@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "imaging/decoderwarnings.h"
 #include "platform/prompts.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/webengine.h"
@@ -51,6 +52,7 @@ int main(int argc, char **argv)
     // large") and be reported, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    quorvel::nameDecodedPicturesInMessages();
     quorvel::prepareWebEngine();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));

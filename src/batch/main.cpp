@@ -3,6 +3,7 @@
 // the same thumbnails and gallery page, byte for byte, for the same inputs.
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
+#include "imaging/decoderwarnings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
 
     using namespace quorvel;
+    nameDecodedPicturesInMessages();
     batch::BatchOptions options;
     const QString error = batch::parseArguments(QCoreApplication::arguments().mid(1), options);
     if (!error.isEmpty()) {

@@ -45,6 +45,7 @@ struct ErrorManager {
     jpeg_error_mgr pub; // first, so that a j_common_ptr's err can be cast to ErrorManager
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    char warning[JMSG_LENGTH_MAX]; // the first warning the decode went past, if any
     int code;
     int unreadMarker; // the marker a decompressor's entropy decoder ran into, if any
 };
@@ -82,14 +83,17 @@ void onErrorExit(j_common_ptr cinfo)
     jumpBack(cinfo);
 }
 
-// Replaces libjpeg's default, which prints to stderr.
+// Replaces libjpeg's default, which prints to stderr without naming the file: the
+// first warning is kept for the caller, who knows the file, to report.
 void onEmitMessage(j_common_ptr cinfo, int msgLevel)
 {
     if (msgLevel >= 0)
         return; // trace messages
-    ++cinfo->err->num_warnings;
     if (isFatalWarning(cinfo->err->msg_code))
         jumpBack(cinfo);
+    auto *err = reinterpret_cast<ErrorManager *>(cinfo->err);
+    if (cinfo->err->num_warnings++ == 0)
+        (*cinfo->err->format_message)(cinfo, err->warning);
 }
 
 void onOutputMessage(j_common_ptr) { }
@@ -114,6 +118,7 @@ void initErrorManager(ErrorManager *err)
     err->code = 0;
     err->unreadMarker = 0;
     err->message[0] = '\0';
+    err->warning[0] = '\0';
 }
 
 using Step = void (*)(void *context);
@@ -688,6 +693,7 @@ DecodedJpeg decodeInput(const Input &input, const DecodeOptions &options)
             result.iccProfile =
                 d->icc ? QByteArray(reinterpret_cast<const char *>(d->icc), qsizetype(d->iccLength)) : QByteArray();
             result.exif = exifSegment(cinfo);
+            result.warning = QString::fromLocal8Bit(d->err.warning);
             result.image = std::move(image);
             return result;
         }
@@ -743,6 +749,7 @@ DecodedJpeg decodeInput(const Input &input, const DecodeOptions &options)
         result.iccProfile = icc;
     }
     result.exif = exifSegment(cinfo);
+    result.warning = QString::fromLocal8Bit(d->err.warning);
     result.image = std::move(image);
     return result;
 }

@@ -61,6 +61,9 @@ struct DecodedJpeg {
     /// The embedded ICC profile still to be applied to image (RGB and grayscale
     /// pictures); empty when there is none or when the decoder already applied it.
     QByteArray iccProfile;
+    /// libjpeg's first warning about an irregularity the decode went past (extraneous
+    /// bytes before a marker, ...), for the caller to report with the file's name.
+    QString warning;
     QString error; ///< empty on success; a sentence for the user otherwise
 };
 
@@ -82,7 +85,8 @@ inline constexpr long kMaxWorkingMemory = 512L * 1024 * 1024;
 /// ends before the picture is complete ("truncated") and corrupt entropy-coded data
 /// ("corrupt", also when the decoder runs into the file's own end marker) are errors,
 /// while harmless irregularities (extraneous bytes before a marker, an unknown JFIF
-/// revision, a bad ICC segment) are tolerated. A file far too short for the size its header claims is refused before decoding, so a
+/// revision, a bad ICC segment) are tolerated and the first is given as the warning. A
+/// file far too short for the size its header claims is refused before decoding, so a
 /// tiny hostile header cannot make it allocate the claimed size.
 DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options);
 

@@ -2,6 +2,7 @@
 #include "imaging/thumbnailer.h"
 
 #include "imaging/colorprofile.h"
+#include "imaging/decoderwarnings.h"
 #include "imaging/exiforientation.h"
 #include "imaging/gifcodec.h"
 #include "imaging/jpegcodec.h"
@@ -29,9 +30,11 @@ constexpr resample::Filter kThumbnailFilter = resample::Filter::Lanczos3;
 
 enum class Format { Jpeg, Gif, Other };
 
+// By the first bytes: a JPEG begins with its start marker (libjpeg passes over and
+// warns of anything between that and the next marker), a GIF with its signature.
 Format sniff(const QByteArray &head)
 {
-    if (head.size() >= 3 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8 && uchar(head[2]) == 0xFF)
+    if (head.size() >= 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
         return Format::Jpeg;
     if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
         return Format::Gif;
@@ -58,7 +61,10 @@ public:
     }
     jpeg::DecodedJpeg jpeg(const jpeg::DecodeOptions &options) const
     {
-        return m_data ? jpeg::decode(*m_data, options) : jpeg::decodeFile(*m_file, options);
+        jpeg::DecodedJpeg decoded = m_data ? jpeg::decode(*m_data, options) : jpeg::decodeFile(*m_file, options);
+        if (decoded.error.isEmpty())
+            warnAboutPicture(decoded.warning);
+        return decoded;
     }
     gif::DecodedGif gif() const
     {
@@ -248,6 +254,7 @@ QImage thumbnailOfBytes(const PictureBytes &bytes, const ImageSettings &settings
 
 DecodedPicture Thumbnailer::decode(const QString &path, const ImageSettings &settings, int minLongSide)
 {
+    const DecodingPicture naming(path);
     QFile file;
     if (QString error = openPicture(path, file); !error.isEmpty()) {
         DecodedPicture picture;
@@ -279,6 +286,7 @@ QImage Thumbnailer::thumbnailFromData(const QByteArray &data, const ImageSetting
 
 QImage Thumbnailer::thumbnail(const QString &path, const ImageSettings &settings, QString *error)
 {
+    const DecodingPicture naming(path);
     QFile file;
     if (QString reason = openPicture(path, file); !reason.isEmpty()) {
         if (error)

@@ -39,7 +39,8 @@ struct ThumbnailResult {
 /// truncated or corrupt JPEG data is an error (a JPEG whose picture data is complete but
 /// lacks its end marker is not), and a GIF needs only its first frame to be complete.
 /// A file is read only as far as its decoder needs (see jpeg::decodeFile), so memory
-/// does not grow with what follows the picture data.
+/// does not grow with what follows the picture data. The decoders' warnings about a
+/// file (irregularities they go past) are reported naming it (see DecodingPicture).
 class Thumbnailer
 {
 public:
