@@ -49,6 +49,18 @@ bool isStructureLine(const QByteArray &line)
     return lines.contains(line);
 }
 
+// A run's folders in a temporary folder: the pictures and the thumbnails.
+struct RunFolders {
+    QTemporaryDir root;
+    QString source = root.filePath(QStringLiteral("pictures"));
+    QString dest = root.filePath(QStringLiteral("thumbs"));
+
+    bool made() const
+    {
+        return root.isValid() && QDir().mkpath(source) && QDir().mkpath(dest);
+    }
+};
+
 // Every file under root, as paths relative to it.
 QStringList filesUnder(const QString &root)
 {
@@ -147,12 +159,10 @@ TEST(BatchReliability, APictureTheRunCannotAffordIsRefusedAloneAndPaddingCostsNo
     GTEST_SKIP() << "the address sanitizer's own reservations do not fit an address space cap";
 #endif
     QUORVEL_REQUIRE_TESTDATA();
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString source = root.filePath(QStringLiteral("pictures"));
-    const QString dest = root.filePath(QStringLiteral("thumbs"));
-    ASSERT_TRUE(QDir().mkpath(source));
-    ASSERT_TRUE(QDir().mkpath(dest));
+    const RunFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &dest = folders.dest;
     const QByteArray photo = test::readFile(test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")));
     ASSERT_TRUE(photo.endsWith("\xFF\xD9"));
     for (const char *name : { "casio-ex-z3.jpg", "canon-powershot-sx60hs-orientation-6.jpg", "nikon-e950.jpg" })
@@ -199,11 +209,10 @@ TEST(BatchReliability, APictureTheRunCannotAffordIsRefusedAloneAndPaddingCostsNo
 TEST(BatchReliability, AKilledRunLeavesOnlyWholeFilesUnderTheirNamesAndTheNextRunClearsItsLeftovers)
 {
     QUORVEL_REQUIRE_TESTDATA();
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString source = root.filePath(QStringLiteral("pictures"));
-    const QString dest = root.filePath(QStringLiteral("thumbs"));
-    ASSERT_TRUE(QDir().mkpath(source));
+    const RunFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &dest = folders.dest;
     const QDir cameras(test::testdataDir() + QStringLiteral("/cameras"));
     int pictures = 0;
     for (int copy = 0; copy < 3; ++copy) {

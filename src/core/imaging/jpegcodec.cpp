@@ -365,19 +365,26 @@ public:
     /// Keeps the first size bytes only, giving the rest of the memory back.
     void truncate(qint64 size)
     {
-        if (size <= 0 || size >= m_size)
+        if (size < 0 || size >= m_size)
             return;
-        if (auto *data = static_cast<unsigned char *>(std::realloc(m_data, size_t(size))))
-            m_data = data;
+        if (size > 0) {
+            if (auto *data = static_cast<unsigned char *>(std::realloc(m_data, size_t(size))))
+                m_data = data;
+        }
         m_size = size;
     }
-    /// Reads the file into [from, size): whether all of it could be read.
+    /// Reads the file into [from, size): false when it cannot be read. A file that ends
+    /// sooner (it shrank meanwhile) is held as far as it goes.
     bool readFrom(QIODevice &file, qint64 from)
     {
         while (from < m_size) {
             const qint64 got = file.read(reinterpret_cast<char *>(m_data) + from, m_size - from);
-            if (got <= 0)
+            if (got < 0)
                 return false;
+            if (got == 0) {
+                truncate(from);
+                break;
+            }
             from += got;
         }
         return true;
@@ -407,14 +414,16 @@ QString readFile(QIODevice &file, Held &held, bool *whole)
     };
     if (!held.readFrom(file, 0))
         return readError();
+    if (held.size() == 0)
+        return QStringLiteral("The file is empty.");
     DataEnd dataEnd;
-    while (held.size() < size) {
+    for (qint64 read = 0; held.size() < size && held.size() > read;) {
         const qint64 end = dataEnd.find(held.data(), held.size());
         if (end >= 0) {
             held.truncate(end);
             return {};
         }
-        const qint64 read = held.size();
+        read = held.size();
         if (read >= kMaxHeldData || !held.resize(std::min({ size, 2 * read, kMaxHeldData }))) {
             *whole = false; // the file is at read: libjpeg goes on from there
             return {};
