@@ -56,12 +56,6 @@ public:
     /// be replaced; the temporary file is then removed.
     bool commit(Durability durability = Durability::Synced);
 
-    /// The temporary file, while it exists.
-    QString temporaryPath() const
-    {
-        return m_temp.fileName();
-    }
-
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *data, qint64 size) override;
@@ -77,8 +71,8 @@ private:
 };
 
 /// A new temporary file's path in folder: ".quorvel-PID-N.tmp", named after the process
-/// that writes it. The program's temporary files all have names of this shape (N may
-/// also be letters and digits).
+/// that writes it. The temporary files of writeFileAtomically, AtomicFile and Image
+/// Replace's copies have names of this shape (N may also be letters and digits).
 QString temporaryFilePath(const QString &folder);
 
 /// Removes the temporary files (see temporaryFilePath) that runs killed before they
