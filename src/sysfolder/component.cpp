@@ -6,10 +6,12 @@
 #include "registry.h"
 
 #include <atomic>
+#include <cerrno>
 #include <dlfcn.h>
 #include <filesystem>
 #include <new>
 #include <stdexcept>
+#include <system_error>
 #include <type_traits>
 
 namespace
@@ -57,6 +59,14 @@ std::string libraryPath()
     if (::dladdr(&kAnchor, &info) == 0 || !info.dli_fname || !*info.dli_fname)
         throw std::runtime_error("the library's own file is unknown");
     return std::filesystem::absolute(info.dli_fname).lexically_normal().string();
+}
+
+// The registry failed: the system's reason is left in errno for the caller (0 when
+// the failure was not the system's), as the last thing before returning.
+HoltaviStatus registryFailed(int reason)
+{
+    errno = reason;
+    return HOLTAVI_E_REGISTRY;
 }
 
 } // namespace
@@ -178,13 +188,15 @@ HoltaviStatus DllRegisterServer(void)
     try {
         const std::string file = holtavi::registryFile();
         if (file.empty())
-            return HOLTAVI_E_REGISTRY;
+            return registryFailed(0);
         holtavi::writeRegistryEntry(file, { HOLTAVI_PROGID_SYSTEMFOLDER, HOLTAVI_CLSID_SYSTEMFOLDER, libraryPath() });
         return HOLTAVI_S_OK;
     } catch (const std::bad_alloc &) {
         return HOLTAVI_E_OUTOFMEMORY;
+    } catch (const std::system_error &error) {
+        return registryFailed(error.code().value());
     } catch (...) {
-        return HOLTAVI_E_REGISTRY;
+        return registryFailed(0);
     }
 }
 
@@ -193,12 +205,14 @@ HoltaviStatus DllUnregisterServer(void)
     try {
         const std::string file = holtavi::registryFile();
         if (file.empty())
-            return HOLTAVI_E_REGISTRY;
+            return registryFailed(0);
         return holtavi::removeRegistryEntry(file, HOLTAVI_PROGID_SYSTEMFOLDER) ? HOLTAVI_S_OK : HOLTAVI_S_FALSE;
     } catch (const std::bad_alloc &) {
         return HOLTAVI_E_OUTOFMEMORY;
+    } catch (const std::system_error &error) {
+        return registryFailed(error.code().value());
     } catch (...) {
-        return HOLTAVI_E_REGISTRY;
+        return registryFailed(0);
     }
 }
 

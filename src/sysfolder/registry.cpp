@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <vector>
 
@@ -52,15 +53,36 @@ bool isEntryFor(std::string_view line, std::string_view progId)
     return entry && sameIdentifier(entry->progId, progId);
 }
 
-// The file's lines; none when there is no file.
+[[noreturn]] void throwNotRegular(const std::string &file, mode_t mode)
+{
+    throwSystemError(S_ISDIR(mode) ? EISDIR : EINVAL, file + " is " + fileKind(mode) + ", not a regular file");
+}
+
+// The file's lines; none when there is no file. Anything but a regular file is
+// refused before it is opened: opening a named pipe would wait for a writer, and
+// opening a device can act on it.
 std::vector<std::string> readLines(const std::string &file)
 {
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {
+    };
+    if (::stat(file.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return {};
+        throwSystemError(errno, "cannot open " + file);
+    }
+    if (!S_ISREG(info.st_mode))
+        throwNotRegular(file, info.st_mode);
+    // Should a pipe take the file's place meanwhile, the open does not wait for it.
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         if (errno == ENOENT)
             return {};
         throwSystemError(errno, "cannot open " + file);
     }
+    if (::fstat(fd.get(), &info) != 0)
+        throwSystemError(errno, "cannot read " + file);
+    if (!S_ISREG(info.st_mode))
+        throwNotRegular(file, info.st_mode);
     std::string text;
     if (const int error = fd.readAll(text))
         throwSystemError(error, "cannot read " + file);
@@ -90,20 +112,26 @@ void writeAll(int fd, std::string_view text, const std::string &file)
 }
 
 // Replaces `file` whole with `lines`: a reader sees the old file or the new one,
-// never a part, and a failure leaves the old one as it was.
-void replaceFile(const std::string &file, const std::vector<std::string> &lines, int folder)
+// never a part, and a failure leaves the old one as it was. The new file keeps the
+// old one's permissions.
+void replaceFile(const std::string &file, const std::vector<std::string> &lines)
 {
     std::string text;
     for (const auto &line : lines) {
         text += line;
         text += '\n';
     }
+    struct stat old {
+    };
+    const bool replacing = ::stat(file.c_str(), &old) == 0;
     std::string temporary = file + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         throwSystemError(errno, "cannot create a file beside " + file);
     try {
         const FileDescriptor owner(fd);
+        if (replacing)
+            ::fchmod(fd, old.st_mode & 07777); // at worst the new file stays private (0600)
         writeAll(fd, text, temporary);
         if (::fsync(fd) != 0)
             throwSystemError(errno, "cannot write " + temporary);
@@ -114,7 +142,11 @@ void replaceFile(const std::string &file, const std::vector<std::string> &lines,
         throw;
     }
     // The rename is durable once the folder is; a failure here loses nothing written.
-    ::fsync(folder);
+    const std::filesystem::path folderPath = std::filesystem::path(file).parent_path();
+    const FileDescriptor folder(
+        ::open(folderPath.empty() ? "." : folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
 }
 
 // Runs `edit` over the file's lines while holding the registry's lock, and writes
@@ -136,10 +168,13 @@ template <typename Edit> bool updateRegistry(const std::string &file, bool creat
         if (errno != EINTR)
             throwSystemError(errno, "cannot lock " + folderPath.string());
     }
-    std::vector<std::string> lines = readLines(file);
+    // A registry kept elsewhere behind a link (as dotfile managers arrange) is
+    // replaced there, and the link stays.
+    const std::string target = registryTarget(file);
+    std::vector<std::string> lines = readLines(target);
     if (!edit(lines))
         return false;
-    replaceFile(file, lines, folder.get());
+    replaceFile(target, lines);
     return true;
 }
 
@@ -166,6 +201,37 @@ std::string registryFile()
 {
     const std::string config = configHome();
     return config.empty() ? std::string() : joinPath(config, "holtavi/registry");
+}
+
+std::string fileKind(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return S_ISREG(mode) ? "a regular file" : "a special file";
+}
+
+std::string registryTarget(const std::string &file)
+{
+    std::filesystem::path path = file;
+    // As many links as the system itself follows.
+    for (int links = 0; links < 40; ++links) {
+        struct stat info {
+        };
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return path.string();
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error)
+            throw std::system_error(error, "cannot read the link " + path.string());
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    throwSystemError(ELOOP, "cannot follow the links of " + file);
 }
 
 std::optional<RegistryEntry> findRegistryEntry(const std::string &file, std::string_view progId)

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace holtavi
 {
@@ -28,16 +29,30 @@ bool sameIdentifier(std::string_view a, std::string_view b);
 /// without regard to letter case.
 std::string registryFile();
 
+/// The file a registry path stands for: the path itself, or, when it is a symbolic
+/// link, the file at the end of its links, which need not exist yet. Throws
+/// std::system_error when a link cannot be read or the links go round in a loop.
+std::string registryTarget(const std::string &file);
+
+/// What a file of this mode is, for messages: "a folder", "a named pipe", "a socket",
+/// "a device", "a regular file" or "a special file".
+std::string fileKind(mode_t mode);
+
 /// The entry for `progId` in the registry `file`; nothing when the file or the
-/// entry is missing. Throws std::system_error when the file cannot be read.
+/// entry is missing. Throws std::system_error when the file cannot be read, or is
+/// not a regular file (EISDIR for a folder, EINVAL for a pipe, socket or device),
+/// which is refused without being opened, so that a pipe never blocks the reader.
 std::optional<RegistryEntry> findRegistryEntry(const std::string &file, std::string_view progId);
 
 /// Writes `entry` into the registry `file`, in place of an entry of the same program
 /// identifier or else at the end; creates the file and its folder when missing.
-/// The new file replaces the old one whole (a temporary file renamed into place),
-/// and writers in other processes wait for each other. Throws std::invalid_argument
-/// for an empty field or one that holds a tab or a line break, std::system_error
-/// when the file cannot be read or written.
+/// The new file replaces the old one whole (a temporary file beside it renamed into
+/// place, keeping the old file's permissions), and writers in other processes wait
+/// for each other. When `file` is a symbolic link, the file it leads to is replaced
+/// that way, in that file's folder, and the link is left as it is. Throws
+/// std::invalid_argument for an empty field or one that holds a tab or a line break,
+/// std::system_error when the file cannot be read or written or is not a regular
+/// file (as findRegistryEntry() refuses it).
 void writeRegistryEntry(const std::string &file, const RegistryEntry &entry);
 
 /// Removes the entry of `progId` from the registry `file`, as writeRegistryEntry

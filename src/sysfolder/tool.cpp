@@ -6,11 +6,14 @@
 #include "holtavi/holtavi_client.h"
 #include "registry.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace
 {
@@ -49,14 +52,34 @@ void reportError(const SystemFolderError &error)
         static_cast<int>(error.number()));
 }
 
+// Says why registering or unregistering (`what`) failed, with the system's reason
+// (`reason`, the errno the library left), and returns the exit status.
+int registryFailure(const char *what, HoltaviStatus status, int reason, const std::string &file)
+{
+    std::string where = file.empty() ? std::string("the component registry") : file;
+    std::string why = reason != 0 ? std::strerror(reason) : HoltaviStatusText(status);
+    try {
+        // Looked at, never opened.
+        const std::string target = file.empty() ? file : holtavi::registryTarget(file);
+        if (target != file)
+            where += " (a link to " + target + ")";
+        struct stat info {
+        };
+        if (!target.empty() && ::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+            why = "it is " + holtavi::fileKind(info.st_mode) + ", not a regular file";
+    } catch (const std::exception &) {
+        // The library's reason stands.
+    }
+    std::fprintf(stderr, "holtavi: cannot %s in %s: %s\n", what, where.c_str(), why.c_str());
+    return 1;
+}
+
 int registerLibrary()
 {
     const std::string file = holtavi::registryFile();
     const HoltaviStatus status = DllRegisterServer();
-    if (status != HOLTAVI_S_OK) {
-        std::fprintf(stderr, "holtavi: cannot register: %s (%s)\n", HoltaviStatusText(status), file.c_str());
-        return 1;
-    }
+    if (status != HOLTAVI_S_OK)
+        return registryFailure("register", status, errno, file);
     const auto entry = holtavi::findRegistryEntry(file, HOLTAVI_PROGID_SYSTEMFOLDER);
     std::printf("registered %s: %s in %s\n",
         HOLTAVI_PROGID_SYSTEMFOLDER,
@@ -69,10 +92,8 @@ int unregisterLibrary()
 {
     const std::string file = holtavi::registryFile();
     const HoltaviStatus status = DllUnregisterServer();
-    if (!HOLTAVI_SUCCEEDED(status)) {
-        std::fprintf(stderr, "holtavi: cannot unregister: %s (%s)\n", HoltaviStatusText(status), file.c_str());
-        return 1;
-    }
+    if (!HOLTAVI_SUCCEEDED(status))
+        return registryFailure("unregister", status, errno, file);
     std::printf(status == HOLTAVI_S_OK ? "unregistered %s from %s\n" : "%s was not registered in %s\n",
         HOLTAVI_PROGID_SYSTEMFOLDER,
         file.c_str());

@@ -73,6 +73,9 @@ TEST_F(BatchTest, BadOptionsAndFoldersExitWithTwo)
              QStringList { QStringLiteral("-q"), QStringLiteral("101"), m_source, m_dest },
              QStringList { QStringLiteral("--dct"), QStringLiteral("medium"), m_source, m_dest },
              QStringList { QStringLiteral("--page"), QStringLiteral(".html"), m_source, m_dest },
+             QStringList { QStringLiteral("--page"), QStringLiteral("   "), m_source, m_dest },
+             QStringList { QStringLiteral("--page"), QStringLiteral("a/b.html"), m_source, m_dest },
+             QStringList { QStringLiteral("--page"), QStringLiteral("a\\b.html"), m_source, m_dest },
              QStringList {
                  QStringLiteral("--header"), m_root.filePath(QStringLiteral("missing.txt")), m_source, m_dest },
              QStringList { m_source },
@@ -125,6 +128,9 @@ TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrderAndAllReadExitsW
                    "<a href = pic3.jpg><img src = pic3.jpg border = 0></a>\r\n"
                    "<a href = pic10.JPG><img src = pic10.JPG border = 0></a>\r\n"));
     EXPECT_FALSE(QFile::exists(QDir(m_dest).filePath(QStringLiteral("notes.txt"))));
+    // A web album tells the same way.
+    const Result album = runBatch({ QStringLiteral("--album"), m_source, m_root.filePath(QStringLiteral("album")) });
+    EXPECT_EQ(album.status, 3) << album.err.toStdString();
 }
 
 // A full disk (a file size limit, which also holds for root) fails the thumbnails and
@@ -159,6 +165,10 @@ TEST_F(BatchTest, WritesThatFailAreNamedWithTheirReasonAndExitWithFour)
     EXPECT_EQ(pageOnly.status, 4) << pageOnly.err.toStdString();
     EXPECT_TRUE(pageOnly.out.startsWith(QStringLiteral("2 thumbnails written to "))) << pageOnly.out.toStdString();
     EXPECT_EQ(runBatch({ QStringLiteral("--page=g.html"), m_source, m_dest }).status, 0);
+    const QString album = m_root.filePath(QStringLiteral("album"));
+    const Result fullAlbum = runBatch({ QStringLiteral("--album"), m_source, album }, 2000);
+    EXPECT_EQ(fullAlbum.status, 4) << fullAlbum.err.toStdString();
+    EXPECT_TRUE(fullAlbum.err.contains(QStringLiteral("File too large"))) << fullAlbum.err.toStdString();
 }
 
 // The gallery as a user sees it: names with a space and non-ASCII letters, opened in

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +24,25 @@ namespace quorvel::fuzz
 inline QByteArray bytesOf(const uint8_t *data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+/// Whether text can be the name of a file in a folder.
+inline bool isFileName(const QString &text)
+{
+    return !text.isEmpty() && text != QLatin1String(".") && text != QLatin1String("..")
+        && !text.contains(QLatin1Char('/')) && !text.contains(QChar(0));
+}
+
+/// Where a reference in a page at http://h/dir/page.html leads: the decoded path on
+/// that server, or nothing when it leads to another scheme or server or carries a
+/// query or fragment.
+inline QString pathFromPage(const QString &reference)
+{
+    const QUrl url = QUrl(QStringLiteral("http://h/dir/page.html")).resolved(QUrl(reference));
+    if (url.scheme() != QLatin1String("http") || url.host() != QLatin1String("h") || url.hasQuery()
+        || url.hasFragment())
+        return {};
+    return url.path(QUrl::FullyDecoded);
 }
 
 } // namespace quorvel::fuzz

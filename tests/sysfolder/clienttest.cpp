@@ -174,6 +174,52 @@ TEST_F(Client, TheCommandRegistersAndAnswersFolders)
     EXPECT_NE(result.output.find("FindSystemFolder::readUserDirs"), std::string::npos) << result.output;
 }
 
+TEST_F(Client, TheCommandRefusesWhatIsNoFileAndWritesThroughALinkToItsTarget)
+{
+    // Each run is bounded: a command that waits on a pipe is killed and fails the test.
+    const auto run = [](const char *command) {
+        return runCommand("timeout 20 " + shellQuoted(HOLTAVI_TOOL_FILE) + " " + command + " 2>&1");
+    };
+    std::filesystem::create_directories(configDir() + "/holtavi");
+    ASSERT_EQ(::mkfifo(registry().c_str(), 0600), 0);
+    for (const char *command : { "register", "unregister" }) {
+        const auto result = run(command);
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_NE(result.output.find(registry() + ": it is a named pipe, not a regular file"), std::string::npos)
+            << result.output;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(registry()));
+
+    // A link set up by a dotfile manager: the file it leads to is written, the link stays.
+    std::filesystem::remove(registry());
+    const std::string target = home() + "/dotfiles/holtavi/registry";
+    writeFile(target, "# kept in my dotfiles\n");
+    ::chmod(target.c_str(), 0644);
+    std::filesystem::create_symlink("../../dotfiles/holtavi/registry", registry());
+    auto result = run("register");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_TRUE(std::filesystem::is_symlink(registry()));
+    EXPECT_TRUE(readFile(target).starts_with("# kept in my dotfiles\n" HOLTAVI_PROGID_SYSTEMFOLDER "\t"))
+        << readFile(target);
+    EXPECT_EQ(
+        std::filesystem::status(target).permissions() & std::filesystem::perms::all, std::filesystem::perms(0644));
+    for (const std::string &folder : { configDir() + "/holtavi", home() + "/dotfiles/holtavi" })
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "left over in " << folder;
+    result = run("unregister");
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_TRUE(std::filesystem::is_symlink(registry()));
+    EXPECT_EQ(readFile(target), "# kept in my dotfiles\n");
+
+    // A failure says what the system said.
+    std::filesystem::remove(registry());
+    std::filesystem::create_symlink(home() + "/gone/registry", registry());
+    result = run("register");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(
+        result.output.find("(a link to " + home() + "/gone/registry): No such file or directory"), std::string::npos)
+        << result.output;
+}
+
 TEST(Library, ExportsOnlyItsInterfaceAndLinksNothingOfQuorvel)
 {
     if (::access("/usr/bin/nm", X_OK) != 0 || ::access("/usr/bin/readelf", X_OK) != 0)

@@ -17,10 +17,27 @@ QString noPageNameMessage()
     return QCoreApplication::translate("saveto", "No name selected for HTML file!");
 }
 
+PageNameFault pageNameFault(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')))
+        return PageNameFault::NoName;
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return PageNameFault::HoldsFolder;
+    return PageNameFault::None;
+}
+
 QString applyPageOptions(AppState &state, const PageOptionsForm &form)
 {
-    if (form.fileName.isEmpty() || form.fileName.startsWith(QLatin1Char('.')))
+    switch (pageNameFault(form.fileName)) {
+    case PageNameFault::NoName:
         return noPageNameMessage();
+    case PageNameFault::HoldsFolder:
+        return QCoreApplication::translate("saveto",
+            "\"Name of webpage:\" cannot hold a folder (\"/\" or \"\\\"): the page is written in the folder of "
+            "the pictures. The page options were not changed.");
+    case PageNameFault::None:
+        break;
+    }
     std::optional<double> columns;
     if (form.useTable) {
         columns = wholeNumber(form.columns);

@@ -2,6 +2,7 @@
 #include "gallery/creationrun.h"
 
 #include "gallery/gallerywriter.h"
+#include "gallery/uptodate.h"
 #include "imaging/thumbnailer.h"
 #include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
@@ -58,6 +59,7 @@ public:
         , m_targets(std::move(targets))
         , m_errors(std::move(refusals))
         , m_unreadable(m_targets.size(), 0)
+        , m_current(m_targets.size(), 0)
         , m_done(m_targets.size(), 0)
     {
         QHash<QString, int> taskOf;
@@ -145,6 +147,11 @@ public:
         return m_unreadable[index];
     }
 
+    bool wasCurrent(int index) const
+    {
+        return m_current[index];
+    }
+
 private:
     void workLoop()
     {
@@ -153,7 +160,12 @@ private:
             if (m_stop || next >= m_tasks.size())
                 break;
             for (const int index : m_tasks[next].pictures) {
-                if (m_errors[index].isEmpty())
+                // Pictures that share a thumbnail are all written: a later one replaces
+                // the earlier one's, which is newer than the later picture.
+                if (m_errors[index].isEmpty() && m_request.skipUpToDate && m_tasks[next].pictures.size() == 1
+                    && thumbnailIsCurrent(m_request.pictures[index], m_targets[index], m_request.settings))
+                    m_current[index] = 1;
+                else if (m_errors[index].isEmpty())
                     makeThumbnail(index);
                 std::lock_guard lock(m_mutex);
                 m_done[index] = 1;
@@ -188,6 +200,7 @@ private:
     // written by the task's worker before its done flag
     std::vector<QString> m_errors;
     std::vector<char> m_unreadable;
+    std::vector<char> m_current; // likewise: the thumbnail was up to date and left alone
     std::vector<Task> m_tasks;
     std::vector<std::thread> m_threads;
     std::atomic<std::size_t> m_nextTask = 0;
@@ -232,6 +245,16 @@ QString sameFolderMessage()
                           "renaming the thumbnail(s). Doing so would overwrite the original picture!");
 }
 
+QString prefixRefusal(const QString &prefix)
+{
+    if (!prefix.contains(QLatin1Char('/')) && !prefix.contains(QLatin1Char('\\')))
+        return {};
+    return QCoreApplication::translate("CreationRun",
+        "The prefix \"%1\" holds a folder separator. A thumbnail name cannot lead into "
+        "another folder; choose a prefix without \"/\" or \"\\\".")
+        .arg(prefix);
+}
+
 QString thumbnailName(bool rename, const QString &prefix, const QString &pictureName)
 {
     return rename ? prefix + pictureName : pictureName;
@@ -256,13 +279,12 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         outcome.refusal = sameFolderMessage();
         return outcome;
     }
-    if (request.rename && (request.prefix.contains(QLatin1Char('/')) || request.prefix.contains(QLatin1Char('\\')))) {
-        outcome.result = CreationOutcome::Result::Refused;
-        outcome.refusal = QCoreApplication::translate("CreationRun",
-            "The prefix \"%1\" holds a folder separator. A thumbnail name cannot lead into "
-            "another folder; choose a prefix without \"/\" or \"\\\".")
-                              .arg(request.prefix);
-        return outcome;
+    if (request.rename) {
+        if (QString refusal = prefixRefusal(request.prefix); !refusal.isEmpty()) {
+            outcome.result = CreationOutcome::Result::Refused;
+            outcome.refusal = std::move(refusal);
+            return outcome;
+        }
     }
 
     // Where each thumbnail goes, and which would replace a picture of this run.
@@ -303,7 +325,9 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         if (!request.dropped)
             state.picturePath = request.pictures[index];
         state.pictureName = names[index];
-        if (work.error(index).isEmpty())
+        if (work.wasCurrent(index))
+            ++outcome.upToDate;
+        else if (work.error(index).isEmpty())
             ++outcome.written;
         else
             outcome.failures.append({ request.pictures[index], work.error(index), work.unreadable(index) });

@@ -26,6 +26,9 @@ struct CreationRequest {
     QString prefix;
     bool writePage = false; ///< also write the gallery page
     ImageSettings settings; ///< one snapshot of the working imaging control
+    /// Leave a thumbnail that is up to date (see thumbnailIsCurrent) as it is; its page
+    /// cell is written all the same. Off by default: every thumbnail is written anew.
+    bool skipUpToDate = false;
     int jobs = 0; ///< worker threads; 0 or less: one per core
 };
 
@@ -50,6 +53,7 @@ struct CreationOutcome {
     int total = 0; ///< pictures in the request
     int processed = 0; ///< pictures handed to the engine (each has its page cell)
     int written = 0; ///< thumbnails written
+    int upToDate = 0; ///< thumbnails left as they were (skipUpToDate)
     QList<CreationFailure> failures; ///< in list order
     QString pagePath; ///< the page file, when one was asked for
     bool pageWritten = false;
@@ -67,6 +71,11 @@ using CreationProgress = std::function<bool(int done, int total)>;
 /// The refusal shown when thumbnails would land beside their own pictures under the
 /// same names (the line break is LF followed by CR).
 QString sameFolderMessage();
+
+/// Why a renaming prefix is refused, or empty when it is not: a prefix that holds a
+/// folder separator ("/" or "\") would put the thumbnail, and the reference to it,
+/// into another folder.
+QString prefixRefusal(const QString &prefix);
 
 /// The thumbnail's file name: prefix + picture name when renaming, else the
 /// picture's own name.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gallery/gallerywriter.h"
 
+#include "platform/relativereference.h"
+
 #include <QIODevice>
 
 namespace quorvel
@@ -75,8 +77,12 @@ QString GalleryWriter::folderReference(const QString &typed)
 QString GalleryWriter::anchorLine(
     const QString &pictureName, const QString &imageFolderRef, const QString &thumbnailName)
 {
-    return QStringLiteral("<a href = ") + encodeName(pictureName) + QStringLiteral("><img src = ")
-        + folderReference(imageFolderRef) + encodeName(thumbnailName) + QStringLiteral(" border = 0></a>");
+    // Without an image folder the thumbnail's name begins the image reference.
+    const QString folder = folderReference(imageFolderRef);
+    const QString image =
+        folder.isEmpty() ? relativeReference(encodeName(thumbnailName)) : folder + encodeName(thumbnailName);
+    return QStringLiteral("<a href = ") + relativeReference(encodeName(pictureName)) + QStringLiteral("><img src = ")
+        + image + QStringLiteral(" border = 0></a>");
 }
 
 void GalleryWriter::writeLine(const QString &text)

@@ -23,7 +23,11 @@ namespace quorvel
 /// characters is written exactly as it is; any character that would end the value
 /// or change its meaning in a URL (blanks, quotes, < > ` = # ? % & \, control
 /// characters) and every non-ASCII character is percent-encoded (UTF-8), so a
-/// file name can neither break the link nor inject markup.
+/// file name can neither break the link nor inject markup. A reference that begins
+/// with a name gets its colons there encoded too (see relativeReference()), so it
+/// stays a reference to the file beside the page and never becomes a "javascript:"
+/// or other address. The image folder reference is the user's own text and is taken
+/// as the address they typed.
 class GalleryWriter
 {
 public:

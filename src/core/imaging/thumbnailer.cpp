@@ -24,6 +24,10 @@ namespace quorvel
 namespace
 {
 
+// A picture file read whole (readPictureFile) larger than this is refused rather than
+// read into memory in one go; it is far beyond any photograph.
+constexpr qint64 kMaxFileBytes = qint64(1) << 30;
+
 // The filter that reduces a (DCT-scaled) decode to the thumbnail; chosen by measuring
 // the thumbnails against a full decode reduced with Lanczos (bench/peers.sh).
 constexpr resample::Filter kThumbnailFilter = resample::Filter::Lanczos3;
@@ -127,6 +131,7 @@ DecodedPicture decodeJpeg(const PictureBytes &bytes, const ImageSettings &settin
     const QImage srgb = colorprofile::toSrgb(decoded.image, decoded.iccProfile);
     picture.image = exif::applyOrientation(srgb, orientation);
     picture.fullSize = exif::swapsAxes(orientation) ? decoded.fullSize.transposed() : decoded.fullSize;
+    picture.exif = std::move(decoded.exif);
     return picture;
 }
 
@@ -160,6 +165,42 @@ void drawFrame(QImage *image)
 }
 
 } // namespace
+
+QSize Thumbnailer::thumbnailSize(QSize upright, int boxSize)
+{
+    return fitInBox(upright, boxSize);
+}
+
+QByteArray Thumbnailer::readPictureFile(const QString &path, QString *error)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = QStringLiteral("The file does not exist.");
+        return {};
+    }
+    if (!info.isFile()) {
+        *error = QStringLiteral("This is not a picture file but a folder or a device.");
+        return {};
+    }
+    if (info.size() > kMaxFileBytes) {
+        *error =
+            QStringLiteral("The file is too large (%1 MB) to be a picture this program reads.").arg(info.size() >> 20);
+        return {};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+        return {};
+    }
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+        return {};
+    }
+    if (data.isEmpty())
+        *error = QStringLiteral("The file is empty.");
+    return data;
+}
 
 namespace
 {

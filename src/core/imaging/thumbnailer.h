@@ -15,6 +15,8 @@ struct DecodedPicture {
     QImage image; ///< upright (EXIF orientation applied), sRGB, RGB888 or Grayscale8
     QSize fullSize; ///< the picture's upright size before any decode-time scaling
     QString error; ///< empty on success; a sentence for the user otherwise
+    /// A JPEG's APP1 "Exif" payload as stored (see exif::pictureInfo); empty otherwise.
+    QByteArray exif;
 
     bool ok() const
     {
@@ -64,11 +66,21 @@ public:
     /// The same, from bytes already in memory.
     static DecodedPicture decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide = 0);
 
+    /// The size of the thumbnail of an upright picture of the given size: the longer side
+    /// becomes boxSize, the aspect is kept, never enlarged; boxSize 0 or less keeps it.
+    static QSize thumbnailSize(QSize upright, int boxSize);
+
     /// Scales an upright picture to fit settings.boxSize (never enlarging; a Lanczos
     /// filter, see resample::scaled) and draws the 1-pixel black frame over its outermost
     /// pixels when settings.frame is set. Returns RGB888, or Grayscale8 for a grayscale
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
+
+    /// The whole picture file in one read, for callers that need all of its bytes (the
+    /// web album hashes them and copies originals), refusing folders, devices and files
+    /// beyond any photograph's size (1 GB); an empty array, with the reason in error,
+    /// when it cannot be read. Decoding a file needs none of this (see decode()).
+    static QByteArray readPictureFile(const QString &path, QString *error);
 
     /// The thumbnail of a picture file's bytes, as makeThumbnail() makes it from the
     /// decoded picture; a JPEG is reduced before its colour conversion and EXIF turn,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageeditor/tagtexts.h"
 
+#include "platform/relativereference.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -72,20 +74,36 @@ QString escapeFileName(const QString &name)
     return escaped;
 }
 
+QString fileReference(const QString &fileName)
+{
+    QString encoded;
+    encoded.reserve(fileName.size());
+    for (qsizetype i = 0; i < fileName.size(); ++i) {
+        const char16_t c = fileName[i].unicode();
+        // A browser drops control characters and the blanks at either end of an
+        // address, and reads "%", "#", "?" and "\" as address syntax.
+        const bool edgeBlank = c == u' ' && (i == 0 || i == fileName.size() - 1);
+        if (c < 0x20 || c == 0x7F || edgeBlank || c == u'%' || c == u'#' || c == u'?' || c == u'\\')
+            encoded += QStringLiteral("%%1").arg(int(c), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            encoded += QChar(c);
+    }
+    return escapeFileName(relativeReference(encoded));
+}
+
 QString linkTag(const QString &fileName)
 {
-    const QString name = escapeFileName(fileName);
-    return QStringLiteral("<A HREF=\"%1\">%1</A>").arg(name);
+    return QStringLiteral("<A HREF=\"%1\">%2</A>").arg(fileReference(fileName), escapeFileName(fileName));
 }
 
 QString imageTag(const QString &fileName)
 {
-    return QStringLiteral("<IMG SRC=\"%1\">").arg(escapeFileName(fileName));
+    return QStringLiteral("<IMG SRC=\"%1\">").arg(fileReference(fileName));
 }
 
 QString backgroundTag(const QString &fileName)
 {
-    return QStringLiteral("<BODY BACKGROUND=\"%1\">").arg(escapeFileName(fileName));
+    return QStringLiteral("<BODY BACKGROUND=\"%1\">").arg(fileReference(fileName));
 }
 
 const std::array<InsertMenuItem, 6> &pageStructureItems()

@@ -55,11 +55,19 @@ QString bodyColorTag(const QColor &background, const QColor &text);
 /// included, stays as it is.
 QString escapeFileName(const QString &name);
 
-/// The link of "&Link": A HREF="name" with the name as its text.
+/// A file name as a reference in a double-quoted attribute, naming that file beside
+/// the page whatever the name: the name as it is, spaces inside it included, except
+/// that control characters, a blank at either end, "%", "#", "?" and "\" are
+/// percent-encoded and a colon before any "/" is written "%3A" (see
+/// relativeReference()); then escaped as escapeFileName() does. A plain name comes
+/// back unchanged.
+QString fileReference(const QString &fileName);
+
+/// The link of "&Link": A HREF="reference" with the name as its text.
 QString linkTag(const QString &fileName);
-/// The picture of "&Image": IMG SRC="name".
+/// The picture of "&Image": IMG SRC="reference".
 QString imageTag(const QString &fileName);
-/// The background of "&Body Background": BODY BACKGROUND="name".
+/// The background of "&Body Background": BODY BACKGROUND="reference".
 QString backgroundTag(const QString &fileName);
 
 /// One item of the Insert menu that types an empty tag pair.

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wysiwyg/thumbnaillink.h"
 
+#include "gallery/creationrun.h"
 #include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 #include "platform/paths.h"
+#include "platform/relativereference.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -104,8 +106,14 @@ QString thumbnailLinkHtml(const QString &hrefFolder,
     const QString &thumbnailName,
     const QString &altText)
 {
-    const QString href = urlAttributeValue(hrefFolder, true) + urlAttributeValue(pictureName);
-    const QString src = urlAttributeValue(srcFolder, true) + urlAttributeValue(thumbnailName);
+    // A typed web folder is the author's own address; without one the name begins
+    // the reference and must not read as an address of its own.
+    const auto reference = [](const QString &folder, const QString &name) {
+        const QString encodedName = urlAttributeValue(name);
+        return folder.isEmpty() ? relativeReference(encodedName) : urlAttributeValue(folder, true) + encodedName;
+    };
+    const QString href = reference(hrefFolder, pictureName);
+    const QString src = reference(srcFolder, thumbnailName);
     return QLatin1String("<a href = ") + href + QLatin1String("><img src = ") + src + QLatin1String(" ALT=")
         + textAttributeValue(altText) + QLatin1String("></a>");
 }
@@ -113,12 +121,18 @@ QString thumbnailLinkHtml(const QString &hrefFolder,
 ThumbnailPlan planThumbnail(const ThumbnailRequest &request)
 {
     ThumbnailPlan plan;
-    if (request.picturePath.isEmpty()) {
+    if (fileNameOf(request.picturePath).isEmpty()) {
         plan.error = QCoreApplication::translate("quorvel::Form1", "Choose a picture with \"Browse\" first.");
         return plan;
     }
+    if (request.renameThumbnail) {
+        if (QString refusal = prefixRefusal(request.prefix); !refusal.isEmpty()) {
+            plan.error = std::move(refusal);
+            return plan;
+        }
+    }
     const QString pictureName = fileNameOf(request.picturePath);
-    const QString thumbnailName = request.renameThumbnail ? request.prefix + pictureName : pictureName;
+    const QString thumbnailName = quorvel::thumbnailName(request.renameThumbnail, request.prefix, pictureName);
     const QString base = baseFolder(request);
 
     if (request.useThumbnailFolder && request.thumbnailFolder.trimmed().isEmpty()) {

@@ -28,7 +28,9 @@ QString textAttributeValue(const QString &value);
 
 /// The link the thumbnail window pastes: "<a href = " + href + "><img src = " + src +
 /// " ALT=" + alt + "></a>", each value encoded as above. href and src are the web
-/// folder (already normalised, may be empty) and the file name, joined.
+/// folder (already normalised, may be empty) and the file name, joined; without a
+/// web folder the name's colons before any "/" are encoded as well, so the link and
+/// the image stay references to the files beside the page (see relativeReference()).
 QString thumbnailLinkHtml(const QString &hrefFolder,
     const QString &pictureName,
     const QString &srcFolder,
@@ -73,8 +75,10 @@ struct ThumbnailPlan {
 ///   that the link's plain name finds it; a relative folder counts from that same
 ///   folder, never from the program's working folder;
 /// - the picture is copied into the image folder (a relative one counts from there too).
-/// Refused: no picture; "Use Paths" or copying on with an empty folder; a thumbnail
-/// that would be written over the picture itself.
+/// Refused: no picture (an empty path, or one that ends in a separator); a renaming
+/// prefix that holds a folder separator (as the creation run refuses it); "Use Paths"
+/// or copying on with an empty folder; a thumbnail that would be written over the
+/// picture itself.
 ThumbnailPlan planThumbnail(const ThumbnailRequest &request);
 
 /// Copies a picture to target through a temporary file renamed into place (a failed

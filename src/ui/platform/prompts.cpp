@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/prompts.h"
 
+#include "platform/fileicons.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -75,19 +77,44 @@ std::optional<QString> QtPrompts::input(
     return text;
 }
 
+namespace
+{
+
+// A file dialog as the static QFileDialog functions show it, but one that lists a
+// folder without opening the files in it (see NameOnlyIconProvider).
+QString chooseFile(QWidget *parent,
+    const QString &caption,
+    const QString &folder,
+    const QString &filter,
+    QFileDialog::FileMode mode,
+    QFileDialog::AcceptMode accept)
+{
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setIconProvider(nameOnlyIconProvider());
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(accept);
+    if (mode == QFileDialog::Directory)
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
 QString QtPrompts::openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    return chooseFile(parent, caption, folder, filter, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
 }
 
 QString QtPrompts::saveFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    return chooseFile(parent, caption, folder, filter, QFileDialog::AnyFile, QFileDialog::AcceptSave);
 }
 
 QString QtPrompts::folder(QWidget *parent, const QString &caption, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+    return chooseFile(parent, caption, startFolder, QString(), QFileDialog::Directory, QFileDialog::AcceptOpen);
 }
 
 std::optional<QColor> QtPrompts::color(QWidget *parent, const QColor &initial, const QString &caption)

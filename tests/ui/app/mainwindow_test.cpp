@@ -23,7 +23,14 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace quorvel;
 
@@ -75,6 +82,74 @@ TEST_F(MainWindowTest, StartsWithItsCaptionsAndTheStoredDefaultFolder)
     EXPECT_EQ(control<QLabel>("Label1")->buddy(), control<QLineEdit>("Text2"));
     EXPECT_EQ(control<QLabel>("Label2")->buddy(), control<QLineEdit>("Text1"));
     EXPECT_FALSE(control<QLineEdit>("Text3")->accessibleName().isEmpty());
+}
+
+TEST_F(MainWindowTest, ListingAFolderOpensNoFileInItAndNeverWaitsOnAPipe)
+{
+    // As root, /proc as the stored default folder kept the start waiting on /proc/kmsg,
+    // a file without end that the folder views opened to guess its kind from its first
+    // bytes. Here: pipes, which block whoever opens them, and a file of no known kind.
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QStringList pipes = { folder.filePath(QStringLiteral("pipe")), folder.filePath(QStringLiteral("pipe.jpg")) };
+    for (const QString &pipe : pipes)
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile notes(folder.filePath(QStringLiteral("notes")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("no picture");
+    notes.close();
+    const int events = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(events, 0);
+    ASSERT_GE(::inotify_add_watch(events, QFile::encodeName(folder.path()).constData(), IN_OPEN), 0);
+
+    // Should anything wait on a pipe, a writer lets it go after a while and the test fails.
+    std::atomic<bool> listed = false;
+    std::atomic<bool> waited = false;
+    std::thread watchdog([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!listed) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (std::chrono::steady_clock::now() < deadline)
+                continue;
+            for (const QString &pipe : pipes) {
+                const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (writer >= 0) {
+                    waited = true;
+                    ::close(writer);
+                }
+            }
+        }
+    });
+    // Files opened in the folder so far (folders aside).
+    QStringList opened;
+    const auto readEvents = [&] {
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t size; (size = ::read(events, buffer, sizeof buffer)) > 0;) {
+            for (char *at = buffer; at < buffer + size;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                if (!(event->mask & IN_ISDIR) && event->len > 0)
+                    opened += QString::fromLocal8Bit(event->name);
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return !opened.isEmpty();
+    };
+
+    start(QFile::encodeName(folder.path()) + "\r\n 1 \r\n45\r\n45\r\n 1 \r\n");
+    showSourceFolder(folder.path()); // the source side lists it too, its files included
+    for (const char *name : { "Dir1", "Dir2" }) {
+        auto *view = control<FolderList>(name);
+        QTRY_VERIFY_WITH_TIMEOUT(readEvents() || view->model()->index(0, 0, view->currentIndex()).isValid(), 10000);
+    }
+    QTest::qWait(300); // what the views do once the folder is read
+    listed = true;
+    watchdog.join();
+    readEvents();
+    ::close(events);
+    EXPECT_FALSE(waited);
+    EXPECT_TRUE(opened.isEmpty()) << opened.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(control<FolderList>("Dir2")->path(), QFileInfo(folder.path()).canonicalFilePath());
+    EXPECT_TRUE(control<FileList>("File1")->fileNames().isEmpty()); // a pipe is no picture
 }
 
 TEST_F(MainWindowTest, StartUpCopiesTheLogoPicturesOverEarlierCopiesAndSkipsMissingOnes)

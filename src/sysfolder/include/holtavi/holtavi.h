@@ -163,11 +163,15 @@ struct HoltaviClassFactory {
 /* Writes the entry "Holtavi.cSystemFolder" -> class identifier and this library's
    absolute path into the per-user component registry
    ($XDG_CONFIG_HOME/holtavi/registry, else ~/.config/holtavi/registry), replacing an
-   earlier entry of the same program identifier. Returns S_OK or E_REGISTRY. */
+   earlier entry of the same program identifier. Returns S_OK or E_REGISTRY, and with
+   E_REGISTRY leaves the system's reason in errno (0 when it is not the system's).
+   A registry that is a symbolic link is written at the file it leads to, and the
+   link stays; a registry that is not a regular file (a folder: EISDIR; a named pipe,
+   socket or device: EINVAL) is refused without being opened. */
 HOLTAVI_API HoltaviStatus DllRegisterServer(void);
 
 /* Removes the entry of "Holtavi.cSystemFolder" from the component registry.
-   Returns S_OK, S_FALSE when there was no entry, or E_REGISTRY. */
+   Returns S_OK, S_FALSE when there was no entry, or E_REGISTRY, as DllRegisterServer. */
 HOLTAVI_API HoltaviStatus DllUnregisterServer(void);
 
 /* Hands out a class factory for clsid through the interface iid (one reference,
