@@ -22,6 +22,11 @@ QString testPicture(const QString &relativePath)
     return QDir(testdataDir()).filePath(relativePath);
 }
 
+QString formatPicture(const QString &name)
+{
+    return QDir(QStringLiteral(QUORVEL_FORMATS_DIR)).filePath(name);
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);

@@ -16,6 +16,10 @@ QString testdataDir();
 /// Full path of a file below the shared test pictures.
 QString testPicture(const QString &relativePath);
 
+/// Full path of one of the PNG, WebP and TIFF test pictures kept in the repository
+/// (tests/data/formats).
+QString formatPicture(const QString &name);
+
 /// A file's bytes; empty when it cannot be read.
 QByteArray readFile(const QString &path);
 

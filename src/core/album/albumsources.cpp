@@ -73,8 +73,8 @@ bool isRawDirectory(const QByteArray &directory, bool bigEndian)
             return true;
         if (tag == kTagNewSubfileType) {
             const int type = int(number(directory, at + 2, 2, bigEndian));
-            const quint32 value = type == 3 ? number(directory, at + 8, 2, bigEndian)
-                                            : number(directory, at + 8, 4, bigEndian);
+            const quint32 value =
+                type == 3 ? number(directory, at + 8, 2, bigEndian) : number(directory, at + 8, 4, bigEndian);
             if (value & 1) // the first directory is a reduced preview: the picture is elsewhere
                 return true;
         }

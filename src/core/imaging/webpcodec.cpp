@@ -41,9 +41,11 @@ QString describe(VP8StatusCode status)
     case VP8_STATUS_OUT_OF_MEMORY:
         return stored::outOfMemory();
     case VP8_STATUS_UNSUPPORTED_FEATURE:
-        return QCoreApplication::translate("quorvel::imaging", "The WebP file uses a feature this program cannot read.");
+        return QCoreApplication::translate(
+            "quorvel::imaging", "The WebP file uses a feature this program cannot read.");
     default:
-        return QCoreApplication::translate("quorvel::imaging", "The WebP file is damaged: its picture data is corrupt.");
+        return QCoreApplication::translate(
+            "quorvel::imaging", "The WebP file is damaged: its picture data is corrupt.");
     }
 }
 
@@ -64,8 +66,8 @@ QSize scaledSize(int width, int height, int minLongSide)
     if (minLongSide <= 0 || longer <= minLongSide)
         return QSize(width, height);
     const double factor = double(minLongSide) / longer;
-    return QSize(std::clamp(int(std::ceil(width * factor)), 1, width),
-        std::clamp(int(std::ceil(height * factor)), 1, height));
+    return QSize(
+        std::clamp(int(std::ceil(width * factor)), 1, width), std::clamp(int(std::ceil(height * factor)), 1, height));
 }
 
 // Premultiplied RGBA rows put on white into an RGB888 picture.
