@@ -122,8 +122,11 @@ PictureType pictureTypeOf(const QByteArray &head, const QByteArray &tiffDirector
 
 PictureType albumPictureType(const QString &path)
 {
+    // Nothing that is not a plain file is opened (a pipe would wait for a writer), nor a
+    // file that says it is empty (the kernel's files, which may wait when read).
+    const QFileInfo info(path);
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.size() < 8 || !file.open(QIODevice::ReadOnly))
         return PictureType::None;
     const QByteArray head = file.read(kHeadBytes);
     QByteArray directory;
