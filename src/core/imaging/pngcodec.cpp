@@ -30,6 +30,7 @@ struct Reader {
     png_infop info = nullptr;
     QIODevice *device = nullptr;
     char message[kMessageLength] = {};
+    char warning[kMessageLength] = {}; // the first warning, if any
     bool truncated = false; // the file ended before libpng had what it needed
 
     // what the header says, after the transforms
@@ -63,8 +64,13 @@ struct ReaderCloser {
 }
 
 // Warnings (a bad CRC of an ancillary chunk, an unknown sRGB intent) leave a usable
-// picture; libpng's default would print them without naming the file.
-void onWarning(png_structp, png_const_charp) { }
+// picture; the first is kept for the caller, who knows the file, to report.
+void onWarning(png_structp png, png_const_charp message)
+{
+    auto *reader = static_cast<Reader *>(png_get_error_ptr(png));
+    if (reader->warning[0] == '\0' && message)
+        std::strncpy(reader->warning, message, kMessageLength - 1);
+}
 
 void onRead(png_structp png, png_bytep data, size_t length)
 {
@@ -250,6 +256,7 @@ StoredPicture decode(QIODevice &file, qint64 maxPixels)
     result.orientation = exif::orientationFromApp1(result.exif);
     result.fullSize = image.size();
     result.image = std::move(image);
+    result.warning = QString::fromLatin1(reader.warning);
     return result;
 }
 

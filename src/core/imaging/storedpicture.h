@@ -20,6 +20,7 @@ struct StoredPicture {
     QByteArray iccProfile; ///< the embedded ICC profile, still to be applied to image
     QByteArray exif; ///< "Exif\0\0" + the TIFF structure, when the file carries EXIF
     QString error; ///< empty on success; a sentence for the user otherwise
+    QString warning; ///< the first warning the decoder went past, for the caller to report
 };
 
 namespace stored

@@ -86,8 +86,11 @@ public:
     }
     StoredPicture png() const
     {
-        return m_data ? png::decode(*m_data, Thumbnailer::kMaxDecodedPixels)
-                      : png::decode(*m_file, Thumbnailer::kMaxDecodedPixels);
+        StoredPicture decoded = m_data ? png::decode(*m_data, Thumbnailer::kMaxDecodedPixels)
+                                       : png::decode(*m_file, Thumbnailer::kMaxDecodedPixels);
+        if (decoded.error.isEmpty())
+            warnAboutPicture(decoded.warning);
+        return decoded;
     }
     StoredPicture webp(int minLongSide) const
     {

@@ -241,8 +241,8 @@ TEST(Thumbnailer, BrokenFilesGiveAnErrorAndWriteNothing)
     }
 }
 
-// A decoder's warning about a picture it goes past (libjpeg's own, and those of the
-// toolkit's picture readers) names the file, which the decoder itself does not know.
+// A decoder's warning about a picture it goes past (libjpeg's and libpng's own) names the file, which the decoder
+// itself does not know.
 TEST(Thumbnailer, DecoderWarningsNameTheFile)
 {
     QUORVEL_REQUIRE_TESTDATA();
@@ -276,8 +276,8 @@ TEST(Thumbnailer, DecoderWarningsNameTheFile)
                                                  "before marker 0xe0")
                                       .arg(QDir::toNativeSeparators(extra))))
         << qPrintable(messages.join(u'\n'));
-    EXPECT_TRUE(messages.contains(QStringLiteral("qt.gui.imageio: \"%1\": libpng warning: tEXt: CRC error")
-                                      .arg(QDir::toNativeSeparators(badChunk))))
+    EXPECT_TRUE(messages.contains(
+        QStringLiteral("quorvel.imaging: \"%1\": tEXt: CRC error").arg(QDir::toNativeSeparators(badChunk))))
         << qPrintable(messages.join(u'\n'));
 }
 
