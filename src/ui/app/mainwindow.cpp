@@ -16,6 +16,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "platform/updownbuttons.h"
+#include "viewers/pictureviewer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,11 +3,13 @@
 // destination list, progress and Cancel, and the page view.
 #include "../apptest.h"
 #include "app/folderpickerdialog.h"
+#include "app/pageoptionsdialog.h"
 #include "gallery/creationprogress.h"
 #include "imaging/imagebox.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "testsupport.h"
+#include "viewers/pageview.h"
 
 #include <QAccessible>
 #include <QAction>
