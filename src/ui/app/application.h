@@ -4,7 +4,7 @@
 #include "album/albumoptions.h"
 #include "app/appstate.h"
 #include "files/renamerules.h"
-#include "imaging/advancedoptions.h"
+#include "imaging/imagingoptions.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
 #include "viewers/viewerrules.h"
@@ -50,10 +50,11 @@ public:
     {
         return m_state;
     }
-    /// The remembered choices of the advanced image options window.
-    AdvancedOptionFlags &advancedOptions()
+    /// The options of the next thumbnail: what the main window's imaging controls
+    /// show, what the advanced image options window edits, what a run takes.
+    ImagingOptions &imagingOptions()
     {
-        return m_advancedOptions;
+        return m_imagingOptions;
     }
     const ProgramFolder &programFolder() const
     {
@@ -174,7 +175,7 @@ private:
     template <typename Window> Window *toolWindow(QPointer<Window> &slot);
 
     AppState m_state;
-    AdvancedOptionFlags m_advancedOptions;
+    ImagingOptions m_imagingOptions;
     ProgramFolder m_folders;
     album::PageStyleChoice m_pageStyle;
     std::unique_ptr<Prompts> m_prompts;

@@ -335,7 +335,9 @@ TEST_F(CreationWindowTest, CommandLineMakesTheSameThumbnailsAndPageAsTheWindow)
     control<QCheckBox>(window, "chkBorder")->setChecked(true);
     control<QCheckBox>(window, "chkRename")->setChecked(true);
     control<QLineEdit>(window, "Text1")->setText(QStringLiteral("th_"));
-    window->workingBox()->setQuality(60);
+    m_app->imagingOptions().change([](ImagingProperties &properties) {
+        properties.setQuality(60);
+    });
     control<QPushButton>(window, "Command4")->click();
     ASSERT_EQ(m_prompts->lastMessage(), QStringLiteral("Thumbnail Creation Completed!"));
 

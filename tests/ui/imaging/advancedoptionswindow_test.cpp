@@ -188,7 +188,7 @@ TEST_F(AdvancedOptionsTest, ChoicesReachBothControlsAndAreRestoredAtTheNextOpeni
     }
     EXPECT_TRUE(switchChecked("mnu_Fancy"));
     EXPECT_TRUE(switchChecked("Mnu_TwoPass"));
-    const AdvancedOptionFlags &flags = m_app->advancedOptions();
+    const AdvancedOptionFlags &flags = m_app->imagingOptions().flags();
     EXPECT_EQ(flags.advDctFloat, 1);
     EXPECT_EQ(flags.advDitherFloyd, 1);
     EXPECT_EQ(flags.advNoDither, 1);
