@@ -43,9 +43,10 @@ protected:
     using test::AppTest::control;
 
     /// A control of the main window.
-    template <typename T> T *control(const char *name)
+    template <typename T>
+    T *control(const char *name, const std::source_location &where = std::source_location::current())
     {
-        return control<T>(m_app->mainWindow(), name);
+        return control<T>(m_app->mainWindow(), name, where);
     }
 
     void showSourceFolder(const QString &folder)

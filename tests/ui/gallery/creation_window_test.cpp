@@ -69,9 +69,7 @@ protected:
     saveto *openPageOptions(frmForm *window)
     {
         control<QPushButton>(window, "Command3")->click();
-        saveto *dialog = m_app->pageOptionsIfOpen();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
+        return test::required(m_app->pageOptionsIfOpen(), "Folder Options");
     }
 
     /// Confirms the page options with these values.

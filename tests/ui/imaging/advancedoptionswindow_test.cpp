@@ -33,9 +33,8 @@ protected:
     frmAdvOpt *open()
     {
         control<QPushButton>(m_app->mainWindow(), "Command1")->click();
-        frmAdvOpt *window = m_app->advancedOptionsWindowIfOpen();
-        EXPECT_NE(window, nullptr);
-        EXPECT_TRUE(window && window->isVisible());
+        frmAdvOpt *window = test::required(m_app->advancedOptionsWindowIfOpen(), "the options window");
+        EXPECT_TRUE(window->isVisible());
         return window;
     }
 
@@ -48,9 +47,8 @@ protected:
 
     bool switchChecked(const char *name)
     {
-        QAction *entry = m_app->mainWindow()->optionSwitch(QLatin1String(name));
-        EXPECT_NE(entry, nullptr) << name;
-        return entry && entry->isChecked();
+        return test::required(m_app->mainWindow()->optionSwitch(QLatin1String(name)), std::string("switch ") + name)
+            ->isChecked();
     }
 
     ImageBox *preview()
