@@ -443,6 +443,8 @@ void frmForm::onBorderClicked()
 {
     ImagingOptions &options = m_app.imagingOptions();
     const std::optional<double> size = wholeNumber(m_thumbSize->text());
+    // The number first, so that it is the size the thumbnails keep; then 0 takes
+    // the frame off, or the number again leaves it on.
     if (size)
         options.setThumbSize(*size);
     if (m_noBorder->isChecked())
