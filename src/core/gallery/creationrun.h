@@ -25,7 +25,7 @@ struct CreationRequest {
     bool rename = false; ///< thumbnails are named prefix + picture name
     QString prefix;
     bool writePage = false; ///< also write the gallery page
-    ImageSettings settings; ///< one snapshot of the working imaging control
+    ImageSettings settings; ///< one snapshot of the imaging options
     /// Leave a thumbnail that is up to date (see thumbnailIsCurrent) as it is; its page
     /// cell is written all the same. Off by default: every thumbnail is written anew.
     bool skipUpToDate = false;

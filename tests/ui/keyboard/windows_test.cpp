@@ -108,7 +108,7 @@ TEST_P(KeyboardTest, AScreenReaderHearsTheWindowAsOneAndItsLabelsAsTheyShow)
 QStringList programState(Application &app, const ScriptedPrompts &prompts)
 {
     const AppState &s = app.state();
-    const AdvancedOptionFlags &a = app.advancedOptions();
+    const AdvancedOptionFlags &a = app.imagingOptions().flags();
     const RenameState &r = app.renameState();
     const std::pair<const char *, QVariant> variables[] = { { "defPathToThumb", s.defPathToThumb },
         { "overwrite", s.overwrite },
