@@ -6,11 +6,9 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMap>
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
@@ -201,26 +199,6 @@ TEST(BatchAlbum, UpdateLeavesCurrentThumbnailsAlone)
     EXPECT_NE(identity(), resized);
 }
 
-namespace
-{
-
-// Mean absolute difference per channel of two pictures of the same size; 255 otherwise.
-double meanDifference(const QImage &a, const QImage &b)
-{
-    if (a.isNull() || a.size() != b.size())
-        return 255;
-    const QImage x = a.convertToFormat(QImage::Format_RGB888);
-    const QImage y = b.convertToFormat(QImage::Format_RGB888);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int i = 0; i < 3 * x.width(); ++i)
-            sum += std::abs(int(x.constScanLine(row)[i]) - int(y.constScanLine(row)[i]));
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
-
-} // namespace
-
 // A folder as a 2026 disk holds it: every kind of picture under upper- and lower-case
 // names, a PNG named .jpg, a damaged file of each kind, and files that are no pictures
 // the album takes. The album takes every picture by its content, upright, and names each
@@ -232,35 +210,7 @@ TEST(BatchAlbum, AMixedFolderBecomesAnAlbumOfEveryPictureAndTheClassicPageStaysJ
     ASSERT_TRUE(root.isValid());
     const QDir source(root.filePath(QStringLiteral("pictures")));
     ASSERT_TRUE(QDir().mkpath(source.path()));
-    const std::pair<QString, QString> copies[] = {
-        { test::testPicture(QStringLiteral("orientation/landscape_6.jpg")), QStringLiteral("IMG_0001.JPEG") },
-        { test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")), QStringLiteral("camera.jpe") },
-        { test::testPicture(QStringLiteral("formats/static.gif")), QStringLiteral("Anim.GIF") },
-        { test::formatPicture(QStringLiteral("png-icc.png")), QStringLiteral("screenshot.jpg") },
-        { test::formatPicture(QStringLiteral("png-orientation-6.png")), QStringLiteral("Shot.PNG") },
-        { test::formatPicture(QStringLiteral("webp-orientation-6.webp")), QStringLiteral("saved.WEBP") },
-        { test::formatPicture(QStringLiteral("webp-animated.webp")), QStringLiteral("moving.webp") },
-        { test::formatPicture(QStringLiteral("tiff-orientation-3.tif")), QStringLiteral("scan.TIF") },
-        { test::formatPicture(QStringLiteral("tiff-icc.tif")), QStringLiteral("scan2.tiff") },
-        { test::testPicture(QStringLiteral("broken/truncated.jpg")), QStringLiteral("broken.jpg") },
-        { test::formatPicture(QStringLiteral("broken-truncated.png")), QStringLiteral("broken.png") },
-        { test::formatPicture(QStringLiteral("broken-truncated.webp")), QStringLiteral("broken.webp") },
-        { test::formatPicture(QStringLiteral("broken-truncated.tif")), QStringLiteral("broken.tif") },
-    };
-    for (const auto &[from, name] : copies)
-        ASSERT_TRUE(QFile::copy(from, source.filePath(name))) << qPrintable(name);
-    // A GIF cut off within its first frame.
-    ASSERT_TRUE(test::writeFile(source.filePath(QStringLiteral("broken.gif")),
-        test::readFile(test::testPicture(QStringLiteral("formats/static.gif"))).left(2000)));
-    // Not for the album: a camera RAW file that is a TIFF inside, a drawing, a video.
-    ASSERT_TRUE(test::writeFile(source.filePath(QStringLiteral("raw.CR2")),
-        QByteArray("II*\0\x10\0\0\0CR\x02\0\0\0\0\0", 16) + QByteArray(64, '\0')));
-    ASSERT_TRUE(
-        test::writeFile(source.filePath(QStringLiteral("drawing.svg")), "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"));
-    ASSERT_TRUE(test::writeFile(source.filePath(QStringLiteral("clip.mp4")),
-        QByteArray("\0\0\0\x18"
-                   "ftypisom\0\0\x02\0isomiso2",
-            24)));
+    ASSERT_TRUE(test::writeMixedPictureFolder(source.path()));
 
     const QString album = root.filePath(QStringLiteral("album"));
     QString errors;
@@ -269,38 +219,9 @@ TEST(BatchAlbum, AMixedFolderBecomesAnAlbumOfEveryPictureAndTheClassicPageStaysJ
     for (const QString &line : errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         failed += line.section(QLatin1Char('"'), 1, 1).section(QLatin1Char('/'), -1);
     failed.sort();
-    EXPECT_EQ(failed,
-        QStringList({ QStringLiteral("broken.gif"),
-            QStringLiteral("broken.jpg"),
-            QStringLiteral("broken.png"),
-            QStringLiteral("broken.tif"),
-            QStringLiteral("broken.webp") }))
-        << qPrintable(errors);
+    EXPECT_EQ(failed, test::mixedFolderBrokenPictures()) << qPrintable(errors);
 
-    const QJsonObject record =
-        QJsonDocument::fromJson(test::readFile(QDir(album).filePath(QStringLiteral(".quorvel-album.json")))).object();
-    QMap<QString, QImage> web;
-    for (const QJsonValue &value : record.value(QStringLiteral("pictures")).toArray()) {
-        const QJsonObject picture = value.toObject();
-        web.insert(picture.value(QStringLiteral("name")).toString(),
-            QImage(QDir(album).filePath(picture.value(QStringLiteral("web")).toString())));
-    }
-    EXPECT_EQ(web.keys(),
-        QStringList({ QStringLiteral("Anim.GIF"),
-            QStringLiteral("IMG_0001.JPEG"),
-            QStringLiteral("Shot.PNG"),
-            QStringLiteral("camera.jpe"),
-            QStringLiteral("moving.webp"),
-            QStringLiteral("saved.WEBP"),
-            QStringLiteral("scan.TIF"),
-            QStringLiteral("scan2.tiff"),
-            QStringLiteral("screenshot.jpg") }));
-    // Upright: the same photograph as the PNG named .jpg, turned and in sRGB as it is.
-    const QImage upright = web.value(QStringLiteral("screenshot.jpg"));
-    ASSERT_EQ(upright.size(), QSize(180, 120));
-    for (const char *name : { "Shot.PNG", "saved.WEBP", "scan.TIF", "scan2.tiff" })
-        EXPECT_LT(meanDifference(web.value(QLatin1String(name)), upright), 10) << name;
-    EXPECT_EQ(web.value(QStringLiteral("IMG_0001.JPEG")).size(), QSize(1800, 1200));
+    EXPECT_EQ(test::mixedAlbumFaults(album), QStringList());
 
     // The classic run of the same folder: *.jpg and *.gif by name, nothing else.
     const QString thumbs = root.filePath(QStringLiteral("thumbs"));

@@ -99,3 +99,61 @@ TEST_F(AlbumWindowTest, WebAlbumChosenInFolderOptionsIsMadeByCreateThumbsAndOpen
     EXPECT_FALSE(m_app->pageStyle().webAlbum);
     EXPECT_EQ(test::readFile(settingsPath()), QByteArray());
 }
+
+// With "Web album" chosen the file list shows every picture of a mixed folder by its
+// content, the album takes each of them upright and names every damaged one in the
+// run's messages; with "Classic page" the list is *.jpg and *.gif again.
+TEST_F(AlbumWindowTest, AMixedFolderIsListedAndMadeIntoAnAlbumWithTheDamagedPicturesNamed)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString source = QFileInfo(root.path()).canonicalFilePath() + QStringLiteral("/pictures");
+    const QString album = QFileInfo(root.path()).canonicalFilePath() + QStringLiteral("/album");
+    ASSERT_TRUE(QDir().mkpath(source));
+    ASSERT_TRUE(QDir().mkpath(album));
+    ASSERT_TRUE(test::writeMixedPictureFolder(source));
+
+    frmForm *window = start();
+    ASSERT_TRUE(control<FolderList>(window, "Dir1")->setPath(source));
+    ASSERT_TRUE(control<FolderList>(window, "Dir2")->setPath(album));
+    auto *files = control<FileList>(window, "File1");
+    files->refresh();
+    const auto listed = [&] {
+        QStringList names = files->fileNames();
+        names.sort();
+        return names;
+    };
+    const auto chooseStyle = [&](const char *option) {
+        control<QPushButton>(window, "Command3")->click();
+        saveto *dialog = m_app->pageOptionsIfOpen();
+        ASSERT_NE(dialog, nullptr);
+        toggle(control<QRadioButton>(dialog, option));
+        control<QPushButton>(dialog, "Command1")->click();
+    };
+    const QStringList classic = { QStringLiteral("Anim.GIF"),
+        QStringLiteral("broken.gif"),
+        QStringLiteral("broken.jpg"),
+        QStringLiteral("screenshot.jpg") };
+    EXPECT_EQ(listed(), classic);
+
+    chooseStyle("optAlbum");
+    QStringList pictures = test::mixedFolderPictures() + test::mixedFolderBrokenPictures();
+    pictures.sort();
+    EXPECT_EQ(listed(), pictures);
+    files->selectAll();
+    control<QPushButton>(window, "Command4")->click();
+    EXPECT_TRUE(m_prompts->lastMessage().contains(QStringLiteral("Pictures in it: 9;")))
+        << qPrintable(m_prompts->lastMessage());
+    QString problems;
+    for (const ScriptedPrompts::Record &record : m_prompts->records) {
+        if (record.text.startsWith(QStringLiteral("Pictures that could not be put in the album:")))
+            problems = record.text;
+    }
+    for (const QString &name : test::mixedFolderBrokenPictures())
+        EXPECT_TRUE(problems.contains(QDir(source).filePath(name))) << qPrintable(name) << qPrintable(problems);
+    EXPECT_EQ(test::mixedAlbumFaults(album), QStringList());
+
+    chooseStyle("optClassic");
+    EXPECT_EQ(listed(), classic);
+}
