@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the program opens, driven by keyboard alone: each control is reached
 // by Tab, has a name a screen reader can say, its "&" letters are unique, and F1
-// shows the window's own page of the manual.
+// shows the window's own page of the manual. Each also carries the program's icon.
 #include "../apptest.h"
 #include "../windowcatalog.h"
 #include "app/application.h"
@@ -85,6 +85,15 @@ TEST_P(KeyboardTest, F1ShowsTheWindowsPageOfTheManual)
     HelpWindow *help = m_app->helpWindowIfOpen();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->currentTopic(), topic.section(QLatin1Char('#'), 0, 0));
+}
+
+TEST_P(KeyboardTest, CarriesTheProgramIconInEveryDrawnSize)
+{
+    QWidget *window = openWindow();
+    ASSERT_NE(window, nullptr);
+    const QList<QSize> sizes = window->windowIcon().availableSizes();
+    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows,
