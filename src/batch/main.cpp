@@ -3,6 +3,7 @@
 // the same thumbnails and gallery page, byte for byte, for the same inputs.
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
+#include "platform/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,6 +44,7 @@ int main(int argc, char **argv)
     }
 
     options.request.pictures = batch::listPictures(options.request.sourceFolder);
+    options.request.logoFolder = ProgramFolder::forRunningProgram().dataDir();
     CreationProgress progress;
     if (options.progress) {
         progress = [](int done, int total) {
@@ -65,6 +67,8 @@ int main(int argc, char **argv)
         printLine(stderr, QStringLiteral("quorvel-batch: ") + failure.error);
     if (!outcome.pageError.isEmpty())
         printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.pageError);
+    for (const QString &line : outcome.logoError.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + line);
     if (!options.quiet) {
         QString summary =
             QCoreApplication::translate("quorvel-batch", "%1 thumbnails written to %2, %3 pictures failed")
@@ -76,5 +80,5 @@ int main(int argc, char **argv)
                            .arg(QDir::toNativeSeparators(outcome.pagePath));
         printLine(stdout, summary + QLatin1Char('.'));
     }
-    return outcome.pageError.isEmpty() ? 0 : 1;
+    return outcome.pageError.isEmpty() && outcome.logoError.isEmpty() ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 #include "gallery/creationrun.h"
 
 #include "gallery/gallerywriter.h"
+#include "gallery/logopictures.h"
 #include "imaging/thumbnailer.h"
 #include "platform/fileidentity.h"
 #include "platform/paths.h"
@@ -335,6 +336,9 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
                 QCoreApplication::translate("CreationRun", "The gallery page \"%1\" could not be written: %2.")
                     .arg(native(outcome.pagePath), page.errorString());
     }
+    if (outcome.pageWritten && !request.logoFolder.isEmpty())
+        outcome.logoError =
+            putLogoPicturesBesidePage(request.sourceFolder, request.logoFolder, state.headertext, state.footertext);
     if (request.writePage)
         state.pageFolder = withTrailingSeparator(request.sourceFolder);
     return outcome;

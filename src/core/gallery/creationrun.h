@@ -26,6 +26,9 @@ struct CreationRequest {
     QString prefix;
     bool writePage = false; ///< also write the gallery page
     ImageSettings settings; ///< one snapshot of the working imaging control
+    /// Where the program's logo pictures are; a page whose header or footer names
+    /// them gets copies beside it (see putLogoPicturesBesidePage). Empty: none.
+    QString logoFolder;
     int jobs = 0; ///< worker threads; 0 or less: one per core
 };
 
@@ -50,6 +53,7 @@ struct CreationOutcome {
     QString pagePath; ///< the page file, when one was asked for
     bool pageWritten = false;
     QString pageError; ///< why the page could not be written, naming the file
+    QString logoError; ///< why logo pictures the page names are not beside it
 };
 
 /// Called from the thread that runs the creation, at least every few tens of
@@ -87,6 +91,10 @@ QString thumbnailName(bool rename, const QString &prefix, const QString &picture
 /// that makes one thumbnail after another. The page goes to a temporary file that
 /// replaces the page only when complete; when it cannot be created or written,
 /// pageError says why and the thumbnails are made all the same.
+///
+/// A written page whose header or footer names the program's logo pictures gets
+/// them beside it (copied from logoFolder), so it shows them wherever it is
+/// published; logoError says which could not be put there.
 ///
 /// AppState: picturePath (not for drops) and pictureName are left at the last
 /// picture processed, cellCount at the cells of the unfinished row, pageFolder set

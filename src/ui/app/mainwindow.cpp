@@ -479,6 +479,7 @@ CreationRequest frmForm::creationRequest() const
     request.prefix = m_prefix->text();
     request.writePage = m_htmlCode->isChecked();
     request.settings = m_worker->settings();
+    request.logoFolder = m_app.programFolder().dataDir();
     return request;
 }
 
