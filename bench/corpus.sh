@@ -9,6 +9,10 @@
 #                                  (needs ImageMagick's identify: scripts/install-deps --bench)
 #   bench/corpus.sh --camera DIR   the real camera photographs of the shared test data
 #                                  (baseline JPEGs with their EXIF) in DIR/camera
+#   bench/corpus.sh --album DIR    after the first form: DIR/album, each wallpaper photo
+#                                  twice, as it is and as a camera stores a portrait photo
+#                                  (the same pixels, tagged with EXIF orientation 6: to be
+#                                  turned upright), for bench/album-peers.sh (needs exiftool)
 #
 # Only JPEGs of 200 KB or more are kept, named PACKAGE-N.jpg; of a folder of renditions
 # (".../contents/images*/WIDTHxHEIGHT.jpg", one photo in many sizes) only the largest.
@@ -21,14 +25,30 @@ packages=(plasma-workspace-wallpapers gnome-backgrounds mate-backgrounds ukui-wa
     lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 sway-backgrounds)
 
 usage() {
-    echo "usage: bench/corpus.sh [--camera] DIR" >&2
+    echo "usage: bench/corpus.sh [--camera | --album] DIR" >&2
     exit 2
 }
 
 camera=0
+album=0
 [ "${1:-}" = "--camera" ] && { camera=1; shift; }
+[ "${1:-}" = "--album" ] && { album=1; shift; }
 [ $# -eq 1 ] || usage
 out="$(mkdir -p "$1" && cd "$1" && pwd)"
+
+if [ "$album" -eq 1 ]; then
+    [ -d "$out/wallpapers" ] || { echo "corpus.sh: no $out/wallpapers; run bench/corpus.sh $1 first" >&2; exit 1; }
+    command -v exiftool >/dev/null || { echo "corpus.sh: exiftool is missing (scripts/install-deps)" >&2; exit 1; }
+    rm -rf "$out/album"
+    mkdir -p "$out/album"
+    for f in "$out"/wallpapers/*.jpg; do
+        name="$(basename "$f" .jpg)"
+        cp "$f" "$out/album/$name.jpg"
+        exiftool -q -q -Orientation#=6 -o "$out/album/$name-portrait.jpg" "$f"
+    done
+    echo "corpus.sh: $(ls "$out/album" | wc -l) photos in $out/album ($(du -sm "$out/album" | cut -f1) MB)"
+    exit 0
+fi
 
 if [ "$camera" -eq 1 ]; then
     [ -d "$testdata/cameras" ] || { echo "corpus.sh: no test data at $testdata" >&2; exit 1; }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace quorvel::batch
@@ -30,8 +31,12 @@ QString helpText()
 {
     return QCoreApplication::translate("quorvel-batch",
         "Usage: quorvel-batch [options] SOURCE DEST\n"
+        "       quorvel-batch --album [options] SOURCE ALBUM\n"
         "Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with\n"
         "--page, a gallery page in SOURCE that links each thumbnail to its picture.\n"
+        "With --album, makes or updates a web album of SOURCE's pictures (*.jpg, *.jpeg,\n"
+        "*.png, *.gif) in the folder ALBUM instead: thumbnails, web-size copies without\n"
+        "any metadata, index.html; a rerun remakes only what changed.\n"
         "\n"
         "  -s, --size N            thumbnail size in pixels, 1 to 32767 (default 90)\n"
         "      --no-border         thumbnails without the frame\n"
@@ -47,7 +52,23 @@ QString helpText()
         "      --dct METHOD        slow, fast or float (default fast)\n"
         "      --no-optimize       optimized Huffman coding off (on by default)\n"
         "      --fancy-upsampling  smooth chroma upsampling when decoding\n"
+        "      --update            leave thumbnails that are newer than their picture and of\n"
+        "                          the size asked for (off: every thumbnail is written)\n"
         "  -j, --jobs N            worker threads (default: one per core)\n"
+        "\n"
+        "Web album (--album; -q sets the quality of its files):\n"
+        "      --title TEXT        the page's title (default: SOURCE's folder name)\n"
+        "      --intro TEXT        text under the title; blank lines separate paragraphs\n"
+        "      --footer-text TEXT  text at the end of the page\n"
+        "      --web-size N        longer side of the web-size copies, 640 to 4096\n"
+        "                          (default 2048; smaller pictures keep their size)\n"
+        "      --thumb-height N    thumbnail height, 60 to 600 (default 200)\n"
+        "      --sort ORDER        name or date (capture date; default name)\n"
+        "      --originals         also copy the originals, bytes unchanged, and link them\n"
+        "                          as \"download original\": they keep their EXIF, GPS\n"
+        "                          position and camera serial number included\n"
+        "      --no-captions       no capture date and camera under the pictures\n"
+        "\n"
         "      --quiet             no summary line\n"
         "      --progress          show the count of pictures done on standard error\n"
         "  -h, --help              show this text\n"
@@ -160,6 +181,35 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
             settings.optimizeCoding = false;
         } else if (name == QLatin1String("--fancy-upsampling")) {
             settings.fancyUpsampling = true;
+        } else if (name == QLatin1String("--update")) {
+            options.request.skipUpToDate = true;
+        } else if (name == QLatin1String("--album")) {
+            options.album = true;
+        } else if (name == QLatin1String("--title")) {
+            error = text(options.albumOptions.title);
+        } else if (name == QLatin1String("--intro")) {
+            error = text(options.albumOptions.intro);
+        } else if (name == QLatin1String("--footer-text")) {
+            error = text(options.albumOptions.footer);
+        } else if (name == QLatin1String("--web-size")) {
+            error = number(
+                album::AlbumOptions::kMinWebSize, album::AlbumOptions::kMaxWebSize, options.albumOptions.webSize);
+        } else if (name == QLatin1String("--thumb-height")) {
+            error = number(album::AlbumOptions::kMinThumbHeight,
+                album::AlbumOptions::kMaxThumbHeight,
+                options.albumOptions.thumbHeight);
+        } else if (name == QLatin1String("--sort")) {
+            QString order;
+            error = text(order);
+            if (error.isEmpty() && order != QLatin1String("name") && order != QLatin1String("date"))
+                error =
+                    QCoreApplication::translate("quorvel-batch", "--sort takes name or date, not \"%1\".").arg(order);
+            options.albumOptions.sort =
+                order == QLatin1String("date") ? album::SortOrder::CaptureDate : album::SortOrder::Name;
+        } else if (name == QLatin1String("--originals")) {
+            options.albumOptions.copyOriginals = true;
+        } else if (name == QLatin1String("--no-captions")) {
+            options.albumOptions.captions = false;
         } else if (name == QLatin1String("-j") || name == QLatin1String("--jobs")) {
             error = number(1, 1024, options.request.jobs);
         } else if (name == QLatin1String("--quiet")) {
@@ -184,9 +234,11 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
     if (options.showHelp || options.showVersion)
         return {};
     settings.boxSize = size;
+    options.albumOptions.quality = std::max(1, settings.quality);
     if (positional.size() != 2)
         return QCoreApplication::translate("quorvel-batch", "Give a SOURCE and a DEST folder (see --help).");
-    for (const QString &folder : positional) {
+    // An album's folder is made when it does not exist yet.
+    for (const QString &folder : options.album ? positional.mid(0, 1) : positional) {
         if (!QFileInfo(folder).isDir())
             return QCoreApplication::translate("quorvel-batch", "\"%1\" is not a folder.").arg(folder);
     }
@@ -195,12 +247,27 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options)
     return {};
 }
 
-QStringList listPictures(const QString &sourceFolder)
+namespace
+{
+
+QStringList picturesMatching(const QString &sourceFolder, const QString &patterns)
 {
     QStringList paths;
-    for (const QString &name : listMatchingFiles(sourceFolder, QStringLiteral("*.jpg;*.gif")))
+    for (const QString &name : listMatchingFiles(sourceFolder, patterns))
         paths += joinPath(sourceFolder, name);
     return paths;
+}
+
+} // namespace
+
+QStringList listPictures(const QString &sourceFolder)
+{
+    return picturesMatching(sourceFolder, QStringLiteral("*.jpg;*.gif"));
+}
+
+QStringList listAlbumPictures(const QString &sourceFolder)
+{
+    return picturesMatching(sourceFolder, QStringLiteral("*.jpg;*.jpeg;*.png;*.gif"));
 }
 
 } // namespace quorvel::batch

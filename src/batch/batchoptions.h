@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/albumoptions.h"
 #include "app/appstate.h"
 #include "gallery/creationrun.h"
 
@@ -13,6 +14,10 @@ namespace quorvel::batch
 struct BatchOptions {
     AppState state; ///< the page options, header and footer
     CreationRequest request; ///< pictures not yet listed
+    /// --album: a web album of SOURCE's pictures in DEST (request gives the folders,
+    /// the quality and the workers) instead of thumbnails and a classic page.
+    bool album = false;
+    album::AlbumOptions albumOptions;
     bool quiet = false;
     bool progress = false;
     bool showHelp = false;
@@ -27,6 +32,10 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options);
 /// The *.jpg and *.gif files of the source folder, letter case ignored, in natural
 /// order, as full paths.
 QStringList listPictures(const QString &sourceFolder);
+
+/// The pictures of a web album: the *.jpg, *.jpeg, *.png and *.gif files of the
+/// source folder, letter case ignored, in natural order, as full paths.
+QStringList listAlbumPictures(const QString &sourceFolder);
 
 /// The text of --help.
 QString helpText();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-batch: the creation run of "Create Thumbs" from the command line, making
 // the same thumbnails and gallery page, byte for byte, for the same inputs.
+#include "album/albumbuild.h"
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
 #include "platform/programfolder.h"
@@ -17,6 +18,53 @@ void printLine(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fputc('\n', stream);
+}
+
+quorvel::CreationProgress progressLine(bool shown)
+{
+    if (!shown)
+        return {};
+    return [](int done, int total) {
+        std::fprintf(stderr, "\r%d of %d pictures", done, total);
+        std::fflush(stderr);
+        return true;
+    };
+}
+
+/// --album: builds or updates the web album; the exit status as for a creation run.
+int runAlbum(const quorvel::batch::BatchOptions &options)
+{
+    using namespace quorvel;
+    album::AlbumRequest request;
+    request.sourceFolder = options.request.sourceFolder;
+    request.albumFolder = options.request.destFolder;
+    request.pictures = batch::listAlbumPictures(request.sourceFolder);
+    request.options = options.albumOptions;
+    request.jobs = options.request.jobs;
+    const album::AlbumOutcome outcome = album::buildAlbum(request, progressLine(options.progress));
+    if (options.progress)
+        std::fputc('\n', stderr);
+    if (outcome.result == album::AlbumOutcome::Result::Refused) {
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.refusal);
+        return 1;
+    }
+    for (const album::AlbumFailure &failure : outcome.failures)
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + failure.error);
+    for (const QString &warning : outcome.warnings)
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + warning);
+    if (!outcome.error.isEmpty())
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.error);
+    if (!options.quiet)
+        printLine(stdout,
+            QCoreApplication::translate(
+                "quorvel-batch", "Album %1: %2 pictures, %3 made, %4 up to date, %5 removed, %6 failed.")
+                .arg(QDir::toNativeSeparators(outcome.indexPath))
+                .arg(outcome.pictures)
+                .arg(outcome.made)
+                .arg(outcome.kept)
+                .arg(outcome.removed)
+                .arg(outcome.failures.size()));
+    return outcome.error.isEmpty() ? 0 : 1;
 }
 
 } // namespace
@@ -43,17 +91,12 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    if (options.album)
+        return runAlbum(options);
+
     options.request.pictures = batch::listPictures(options.request.sourceFolder);
     options.request.logoFolder = ProgramFolder::forRunningProgram().dataDir();
-    CreationProgress progress;
-    if (options.progress) {
-        progress = [](int done, int total) {
-            std::fprintf(stderr, "\r%d of %d pictures", done, total);
-            std::fflush(stderr);
-            return true;
-        };
-    }
-    const CreationOutcome outcome = runCreation(options.state, options.request, progress);
+    const CreationOutcome outcome = runCreation(options.state, options.request, progressLine(options.progress));
     if (options.progress)
         std::fputc('\n', stderr);
     if (outcome.result == CreationOutcome::Result::Refused) {
@@ -75,6 +118,8 @@ int main(int argc, char **argv)
                 .arg(outcome.written)
                 .arg(QDir::toNativeSeparators(options.request.destFolder))
                 .arg(outcome.failures.size());
+        if (options.request.skipUpToDate)
+            summary += QCoreApplication::translate("quorvel-batch", ", %1 up to date").arg(outcome.upToDate);
         if (outcome.pageWritten)
             summary += QCoreApplication::translate("quorvel-batch", ", gallery page %1")
                            .arg(QDir::toNativeSeparators(outcome.pagePath));

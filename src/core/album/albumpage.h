@@ -14,7 +14,9 @@ namespace quorvel::album
 /// (the page encodes them).
 struct PageEntry {
     QString thumb1x; ///< thumbnail at the page's thumbnail height
-    QString thumb2x; ///< the same thumbnail at twice the height, for dense screens
+    /// the same thumbnail at twice the height, for dense screens; empty, or thumb1x itself,
+    /// when the picture is too small for two (the img then has no srcset)
+    QString thumb2x;
     int thumbWidth = 0; ///< size of thumb1x in pixels
     int thumbHeight = 0;
     QString web; ///< the web-size copy the viewer and the plain link open

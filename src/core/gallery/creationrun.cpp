@@ -3,6 +3,7 @@
 
 #include "gallery/gallerywriter.h"
 #include "gallery/logopictures.h"
+#include "gallery/uptodate.h"
 #include "imaging/thumbnailer.h"
 #include "platform/fileidentity.h"
 #include "platform/paths.h"
@@ -57,6 +58,7 @@ public:
         : m_request(request)
         , m_targets(std::move(targets))
         , m_errors(std::move(refusals))
+        , m_current(m_targets.size(), 0)
         , m_done(m_targets.size(), 0)
     {
         QHash<QString, int> taskOf;
@@ -139,6 +141,11 @@ public:
         return m_errors[index];
     }
 
+    bool wasCurrent(int index) const
+    {
+        return m_current[index];
+    }
+
 private:
     void workLoop()
     {
@@ -147,7 +154,12 @@ private:
             if (m_stop || next >= m_tasks.size())
                 break;
             for (const int index : m_tasks[next].pictures) {
-                if (m_errors[index].isEmpty())
+                // Pictures that share a thumbnail are all written: a later one replaces
+                // the earlier one's, which is newer than the later picture.
+                if (m_errors[index].isEmpty() && m_request.skipUpToDate && m_tasks[next].pictures.size() == 1
+                    && thumbnailIsCurrent(m_request.pictures[index], m_targets[index], m_request.settings))
+                    m_current[index] = 1;
+                else if (m_errors[index].isEmpty())
                     m_errors[index] = Thumbnailer::writeThumbnail(
                         m_request.pictures[index], m_targets[index], m_request.settings, Durability::Deferred);
                 std::lock_guard lock(m_mutex);
@@ -164,6 +176,7 @@ private:
     const CreationRequest &m_request;
     std::vector<QString> m_targets;
     std::vector<QString> m_errors; // written by the task's worker before its done flag
+    std::vector<char> m_current; // likewise: the thumbnail was up to date and left alone
     std::vector<Task> m_tasks;
     std::vector<std::thread> m_threads;
     std::atomic<std::size_t> m_nextTask = 0;
@@ -276,7 +289,9 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         if (!request.dropped)
             state.picturePath = request.pictures[index];
         state.pictureName = names[index];
-        if (work.error(index).isEmpty())
+        if (work.wasCurrent(index))
+            ++outcome.upToDate;
+        else if (work.error(index).isEmpty())
             ++outcome.written;
         else
             outcome.failures.append({ request.pictures[index], work.error(index) });

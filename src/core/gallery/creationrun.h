@@ -29,6 +29,9 @@ struct CreationRequest {
     /// Where the program's logo pictures are; a page whose header or footer names
     /// them gets copies beside it (see putLogoPicturesBesidePage). Empty: none.
     QString logoFolder;
+    /// Leave a thumbnail that is up to date (see thumbnailIsCurrent) as it is; its page
+    /// cell is written all the same. Off by default: every thumbnail is written anew.
+    bool skipUpToDate = false;
     int jobs = 0; ///< worker threads; 0 or less: one per core
 };
 
@@ -49,6 +52,7 @@ struct CreationOutcome {
     int total = 0; ///< pictures in the request
     int processed = 0; ///< pictures handed to the engine (each has its page cell)
     int written = 0; ///< thumbnails written
+    int upToDate = 0; ///< thumbnails left as they were (skipUpToDate)
     QList<CreationFailure> failures; ///< in list order
     QString pagePath; ///< the page file, when one was asked for
     bool pageWritten = false;

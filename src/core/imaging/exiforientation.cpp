@@ -2,8 +2,12 @@
 // The only file that knows libexif.
 #include "imaging/exiforientation.h"
 
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringList>
 #include <QTransform>
 
+#include <algorithm>
 #include <libexif/exif-data.h>
 #include <memory>
 
@@ -19,6 +23,73 @@ struct ExifDataDeleter {
     }
 };
 
+using ExifDataPointer = std::unique_ptr<ExifData, ExifDataDeleter>;
+
+ExifDataPointer loadApp1(const QByteArray &app1)
+{
+    ExifDataPointer data(exif_data_new());
+    if (!data)
+        return data;
+    // Leave the data as stored, no fixing up to the standard.
+    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif_data_load_data(data.get(), reinterpret_cast<const unsigned char *>(app1.constData()), unsigned(app1.size()));
+    return data;
+}
+
+QString trimmed(QString text)
+{
+    const qsizetype end = text.indexOf(QChar(0));
+    if (end >= 0)
+        text.truncate(end);
+    return text.trimmed();
+}
+
+// An ASCII (or, as some cameras write, UTF-8) text tag.
+QString textTag(ExifData *data, ExifIfd ifd, ExifTag tag)
+{
+    const ExifEntry *entry = exif_content_get_entry(data->ifd[ifd], tag);
+    if (!entry || !entry->data || entry->size == 0
+        || (entry->format != EXIF_FORMAT_ASCII && entry->format != EXIF_FORMAT_UNDEFINED))
+        return {};
+    return trimmed(QString::fromUtf8(reinterpret_cast<const char *>(entry->data), qsizetype(entry->size)));
+}
+
+// The XP tags of Windows: UTF-16 little-endian in a BYTE array.
+QString xpTag(ExifData *data, ExifTag tag)
+{
+    const ExifEntry *entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], tag);
+    if (!entry || !entry->data || entry->size < 2 || entry->format != EXIF_FORMAT_BYTE)
+        return {};
+    QString text;
+    for (unsigned int i = 0; i + 1 < entry->size; i += 2)
+        text += QChar(char16_t(entry->data[i] | (entry->data[i + 1] << 8)));
+    return trimmed(text);
+}
+
+QStringList words(const QString &text)
+{
+    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    return text.toLower().split(separators, Qt::SkipEmptyParts);
+}
+
+// Whether a description says nothing but the camera's make, model and kind.
+bool namesOnlyTheCamera(const QString &description, const QString &make, const QString &model)
+{
+    QSet<QString> camera { QStringLiteral("digital"),
+        QStringLiteral("camera"),
+        QStringLiteral("still"),
+        QStringLiteral("dsc"),
+        QStringLiteral("image"),
+        QStringLiteral("picture"),
+        QStringLiteral("photo") };
+    for (const QString &word : words(make) + words(model))
+        camera.insert(word);
+    const QStringList described = words(description);
+    return std::all_of(described.begin(), described.end(), [&](const QString &word) {
+        return camera.contains(word);
+    });
+}
+
 QImage rotated(const QImage &image, qreal degrees)
 {
     // Multiples of 90 degrees are exact pixel moves in QImage::transformed.
@@ -31,12 +102,9 @@ int orientationFromApp1(const QByteArray &app1)
 {
     if (app1.isEmpty())
         return 1;
-    const std::unique_ptr<ExifData, ExifDataDeleter> data(exif_data_new());
+    const ExifDataPointer data = loadApp1(app1);
     if (!data)
         return 1;
-    // Only one tag is read: leave the data as stored, no fixing up to the standard.
-    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-    exif_data_load_data(data.get(), reinterpret_cast<const unsigned char *>(app1.constData()), unsigned(app1.size()));
     ExifEntry *entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
     if (!entry || !entry->data || entry->components < 1)
         return 1;
@@ -85,6 +153,27 @@ QImage applyOrientation(const QImage &stored, int orientation)
     default:
         return stored;
     }
+}
+
+PictureInfo pictureInfo(const QByteArray &app1)
+{
+    PictureInfo info;
+    if (app1.isEmpty())
+        return info;
+    const ExifDataPointer data = loadApp1(app1);
+    if (!data)
+        return info;
+    info.make = textTag(data.get(), EXIF_IFD_0, EXIF_TAG_MAKE);
+    info.model = textTag(data.get(), EXIF_IFD_0, EXIF_TAG_MODEL);
+    QString title = textTag(data.get(), EXIF_IFD_0, EXIF_TAG_IMAGE_DESCRIPTION);
+    if (title.isEmpty() || namesOnlyTheCamera(title, info.make, info.model))
+        title = xpTag(data.get(), EXIF_TAG_XP_TITLE);
+    info.title = title;
+    QString taken = textTag(data.get(), EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL);
+    if (taken.isEmpty())
+        taken = textTag(data.get(), EXIF_IFD_0, EXIF_TAG_DATE_TIME);
+    info.taken = QDateTime::fromString(taken, QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+    return info;
 }
 
 } // namespace quorvel::exif

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
+#include <QString>
 
 namespace quorvel::exif
 {
@@ -20,5 +22,20 @@ bool swapsAxes(int orientation);
 /// 7 transverses, 8 turns 90 degrees counter-clockwise; 1 and anything else return the
 /// image as it is. The pixel format is kept.
 QImage applyOrientation(const QImage &stored, int orientation);
+
+/// What a picture's EXIF says about it, for a page that shows it. Texts are trimmed of
+/// blanks and NULs; a missing or unreadable tag leaves its field empty.
+struct PictureInfo {
+    /// ImageDescription, or else the XP title (UTF-16) Windows writes. A description
+    /// that only names the camera ("OLYMPUS DIGITAL CAMERA", "SAMSUNG"), as many cameras
+    /// write into every photo, is no title and is left out.
+    QString title;
+    QDateTime taken; ///< DateTimeOriginal, or else DateTime; local time as stored
+    QString make;
+    QString model;
+};
+
+/// The PictureInfo of the payload of a JPEG APP1 segment ("Exif\0\0" + TIFF).
+PictureInfo pictureInfo(const QByteArray &app1);
 
 } // namespace quorvel::exif

@@ -546,6 +546,8 @@ void stepEncode(void *context)
     cinfo->smoothing_factor = std::clamp(o.smoothing, 0, 100);
     cinfo->optimize_coding = o.optimizeCoding ? TRUE : FALSE;
     cinfo->dct_method = static_cast<J_DCT_METHOD>(std::clamp(o.dctMethod, int(JDCT_ISLOW), int(JDCT_FLOAT)));
+    if (o.progressive)
+        jpeg_simple_progression(cinfo);
     jpeg_start_compress(cinfo, TRUE);
     while (cinfo->next_scanline < cinfo->image_height) {
         // libjpeg's API takes non-const rows but only reads them

@@ -68,6 +68,9 @@ struct EncodeOptions {
     int smoothing = 0; ///< smoothing_factor, 0..100
     bool optimizeCoding = true; ///< optimize_coding (optimised Huffman tables)
     int dctMethod = 1; ///< dct_method: 0 slow integer, 1 fast integer, 2 floating point
+    /// A progressive file (libjpeg's simple progression), which a browser shows
+    /// coarse first and then sharper as it loads; baseline when false.
+    bool progressive = false;
 };
 
 /// Working memory libjpeg may use besides the output image. A progressive JPEG keeps
@@ -88,7 +91,9 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options);
 /// >= minLongSide, or 8 when minLongSide <= 0 or the picture is not larger than that.
 int scaleNumeratorFor(QSize fullSize, int minLongSide);
 
-/// Encodes an RGB888 or Grayscale8 image as a baseline (or optimised) JFIF file.
+/// Encodes an RGB888 or Grayscale8 image as a baseline (or optimised, or progressive)
+/// JFIF file. Nothing but the JFIF header precedes the picture: no EXIF, no profile, no
+/// comment.
 /// Returns empty bytes and sets *error (when given) on failure or another format.
 QByteArray encode(const QImage &image, const EncodeOptions &options, QString *error = nullptr);
 

@@ -71,6 +71,7 @@ DecodedPicture decodeJpeg(const QByteArray &data, const ImageSettings &settings,
     const QImage srgb = colorprofile::toSrgb(decoded.image, decoded.iccProfile);
     picture.image = exif::applyOrientation(srgb, orientation);
     picture.fullSize = exif::swapsAxes(orientation) ? decoded.fullSize.transposed() : decoded.fullSize;
+    picture.exif = std::move(decoded.exif);
     return picture;
 }
 
@@ -104,6 +105,11 @@ void drawFrame(QImage *image)
 }
 
 } // namespace
+
+QSize Thumbnailer::thumbnailSize(QSize upright, int boxSize)
+{
+    return fitInBox(upright, boxSize);
+}
 
 QByteArray Thumbnailer::readPictureFile(const QString &path, QString *error)
 {

@@ -15,6 +15,8 @@ struct DecodedPicture {
     QImage image; ///< upright (EXIF orientation applied), sRGB, RGB888 or Grayscale8
     QSize fullSize; ///< the picture's upright size before any decode-time scaling
     QString error; ///< empty on success; a sentence for the user otherwise
+    /// A JPEG's APP1 "Exif" payload as stored (see exif::pictureInfo); empty otherwise.
+    QByteArray exif;
 
     bool ok() const
     {
@@ -52,6 +54,10 @@ public:
 
     /// The same, from bytes already in memory.
     static DecodedPicture decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide = 0);
+
+    /// The size of the thumbnail of an upright picture of the given size: the longer side
+    /// becomes boxSize, the aspect is kept, never enlarged; boxSize 0 or less keeps it.
+    static QSize thumbnailSize(QSize upright, int boxSize);
 
     /// Scales an upright picture to fit settings.boxSize (never enlarging; a Lanczos
     /// filter, see resample::scaled) and draws the 1-pixel black frame over its outermost

@@ -6,6 +6,7 @@
 #include "files/filemanagerwindow.h"
 #include "files/filerenamerwindow.h"
 #include "files/renamechoicedialog.h"
+#include "platform/accessibility.h"
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
 #include "viewers/pageview.h"
@@ -63,6 +64,9 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
     , m_folders(std::move(folders))
     , m_prompts(std::move(prompts))
 {
+    m_pageStyle.album =
+        album::AlbumOptions::load(m_folders.fileForReading(QLatin1String(album::AlbumOptions::kFileName)));
+    installAccessibleInterfaces();
     // F1 in any window shows that window's page of the manual.
     m_contextHelp = new ContextHelp(
         [this](const QString &topic) {

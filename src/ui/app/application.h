@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/albumoptions.h"
 #include "app/appstate.h"
 #include "app/defaultsdialog.h"
 #include "app/mainwindow.h"
@@ -8,8 +9,8 @@
 #include "files/renamerules.h"
 #include "imaging/advancedoptions.h"
 #include "imaging/advancedoptionswindow.h"
-#include "pageeditor/pageeditorwindow.h"
 #include "imaging/imagereplacewindow.h"
+#include "pageeditor/pageeditorwindow.h"
 #include "platform/contexthelp.h"
 #include "platform/helpwindow.h"
 #include "platform/programfolder.h"
@@ -57,6 +58,12 @@ public:
     const ProgramFolder &programFolder() const
     {
         return m_folders;
+    }
+    /// The page style and run choices of Folder Options, the album options among them
+    /// (read from their file at start).
+    album::PageStyleChoice &pageStyle()
+    {
+        return m_pageStyle;
     }
     Prompts &prompts()
     {
@@ -196,6 +203,7 @@ private:
     AppState m_state;
     AdvancedOptionFlags m_advancedOptions;
     ProgramFolder m_folders;
+    album::PageStyleChoice m_pageStyle;
     std::unique_ptr<Prompts> m_prompts;
     QPointer<frmForm> m_mainWindow;
     QPointer<HelpWindow> m_help;

@@ -480,6 +480,7 @@ CreationRequest frmForm::creationRequest() const
     request.writePage = m_htmlCode->isChecked();
     request.settings = m_worker->settings();
     request.logoFolder = m_app.programFolder().dataDir();
+    request.skipUpToDate = m_app.pageStyle().skipUpToDate;
     return request;
 }
 
@@ -501,10 +502,29 @@ void frmForm::runDropCreate(const QStringList &files)
 
 void frmForm::createAndReport(const CreationRequest &request)
 {
+    album::PageStyleChoice &style = m_app.pageStyle();
+    if (style.webAlbum) {
+        // The album goes into the destination folder, with its own page: the classic
+        // page's options and the same-folder rule of thumbnails do not apply.
+        album::AlbumRequest albumRequest;
+        albumRequest.sourceFolder = request.sourceFolder;
+        albumRequest.albumFolder = request.destFolder;
+        albumRequest.pictures = request.pictures;
+        albumRequest.options = style.album;
+        const album::AlbumOutcome outcome = buildAlbumWithProgress(this, albumRequest);
+        reportAlbum(this, m_app.prompts(), outcome);
+        if (outcome.result != album::AlbumOutcome::Result::Refused && outcome.pageWritten) {
+            style.latestAlbumPage = outcome.indexPath;
+            m_app.showPageView();
+        }
+        return;
+    }
     const CreationOutcome outcome = runCreationWithProgress(this, m_app.state(), request);
     reportCreation(this, m_app.prompts(), outcome);
-    if (outcome.pageWritten)
+    if (outcome.pageWritten) {
+        style.latestAlbumPage.clear();
         m_app.showPageView();
+    }
 }
 
 bool frmForm::noBorderTicked() const

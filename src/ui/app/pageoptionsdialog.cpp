@@ -7,11 +7,17 @@
 #include "platform/prompts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace quorvel
@@ -85,15 +91,46 @@ saveto::saveto(Application &app, QWidget *parent)
     buttons->addWidget(use);
     buttons->addWidget(cancel);
 
+    // The page style; the web album's options beside the classic page's.
+    auto *style = new QGroupBox(tr("Page style"), this);
+    style->setObjectName(QStringLiteral("fraStyle"));
+    m_classic = new QRadioButton(tr("Classic page"), style);
+    m_classic->setObjectName(QStringLiteral("optClassic"));
+    m_webAlbum = new QRadioButton(tr("Web album"), style);
+    m_webAlbum->setObjectName(QStringLiteral("optAlbum"));
+    auto *styleLayout = new QHBoxLayout(style);
+    styleLayout->addWidget(m_classic);
+    styleLayout->addWidget(m_webAlbum);
+    m_skipUpToDate = new QCheckBox(tr("Skip thumbnails that are up to date"), this);
+    m_skipUpToDate->setObjectName(QStringLiteral("chkUpdate"));
+    m_skipUpToDate->setToolTip(
+        tr("Leaves a thumbnail that is newer than its picture and of the size asked for. After changing the "
+           "frame or the JPEG options, clear this box for one run."));
+    m_album = buildAlbumOptions();
+
+    auto *classic = new QVBoxLayout;
+    classic->addWidget(nameLabel);
+    classic->addWidget(m_fileName);
+    classic->addWidget(folderLabel);
+    classic->addWidget(m_imageFolder);
+    classic->addWidget(tip);
+    classic->addLayout(table);
+    classic->addWidget(m_skipUpToDate);
+    classic->addStretch(1);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(classic, 1);
+    columns->addWidget(m_album, 1);
+
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(nameLabel);
-    layout->addWidget(m_fileName);
-    layout->addWidget(folderLabel);
-    layout->addWidget(m_imageFolder);
-    layout->addWidget(tip);
-    layout->addLayout(table);
-    layout->addStretch(1);
+    layout->addWidget(style);
+    layout->addLayout(columns, 1);
     layout->addLayout(buttons);
+
+    const album::PageStyleChoice &choice = m_app.pageStyle();
+    (choice.webAlbum ? m_webAlbum : m_classic)->setChecked(true);
+    m_skipUpToDate->setChecked(choice.skipUpToDate);
+    m_album->setEnabled(choice.webAlbum);
+    connect(m_webAlbum, &QRadioButton::toggled, m_album, &QWidget::setEnabled);
 
     connect(use, &QPushButton::clicked, this, &saveto::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
@@ -114,8 +151,106 @@ void saveto::confirm()
         m_app.prompts().message(this, refusal);
         return;
     }
+    album::PageStyleChoice &choice = m_app.pageStyle();
+    choice.webAlbum = m_webAlbum->isChecked();
+    choice.skipUpToDate = m_skipUpToDate->isChecked();
+    choice.album = shownAlbumOptions();
     m_app.mainWindow()->tickHtmlCode();
     close();
+}
+
+QGroupBox *saveto::buildAlbumOptions()
+{
+    auto *group = new QGroupBox(tr("Web album"), this);
+    group->setObjectName(QStringLiteral("fraAlbum"));
+    const album::AlbumOptions &options = m_app.pageStyle().album;
+    auto *form = new QFormLayout;
+    const auto row = [&](const QString &caption, const char *name, QWidget *field) {
+        field->setObjectName(QLatin1String(name));
+        auto *captionLabel = new QLabel(caption, group);
+        captionLabel->setBuddy(field);
+        form->addRow(captionLabel, field);
+    };
+    m_albumTitle = new QLineEdit(options.title, group);
+    m_albumTitle->setPlaceholderText(tr("the name of the pictures' folder"));
+    row(tr("Title:"), "txtAlbumTitle", m_albumTitle);
+    m_albumIntro = new QPlainTextEdit(options.intro, group);
+    m_albumIntro->setTabChangesFocus(true);
+    m_albumIntro->setMaximumHeight(fontMetrics().lineSpacing() * 5);
+    row(tr("Intro:"), "txtAlbumIntro", m_albumIntro);
+    m_albumFooter = new QLineEdit(options.footer, group);
+    row(tr("Footer text:"), "txtAlbumFooter", m_albumFooter);
+    const auto spin = [&](int lowest, int highest, int value, const QString &suffix) {
+        auto *box = new QSpinBox(group);
+        box->setRange(lowest, highest);
+        box->setValue(value);
+        box->setSuffix(suffix);
+        return box;
+    };
+    m_webSize = spin(album::AlbumOptions::kMinWebSize, album::AlbumOptions::kMaxWebSize, options.webSize, tr(" px"));
+    row(tr("Web size (longer side):"), "spnWebSize", m_webSize);
+    m_quality = spin(1, 100, options.quality, QString());
+    row(tr("JPEG quality:"), "spnQuality", m_quality);
+    m_thumbHeight = spin(
+        album::AlbumOptions::kMinThumbHeight, album::AlbumOptions::kMaxThumbHeight, options.thumbHeight, tr(" px"));
+    row(tr("Thumbnail height:"), "spnThumbHeight", m_thumbHeight);
+    m_sort = new QComboBox(group);
+    m_sort->addItems({ tr("File name"), tr("Capture date") });
+    m_sort->setCurrentIndex(options.sort == album::SortOrder::CaptureDate ? 1 : 0);
+    row(tr("Order:"), "cboSort", m_sort);
+
+    m_captions = new QCheckBox(tr("Show the capture date and camera"), group);
+    m_captions->setObjectName(QStringLiteral("chkCaptions"));
+    m_captions->setChecked(options.captions);
+    m_originals = new QCheckBox(tr("Copy the originals, linked as \"download original\""), group);
+    m_originals->setObjectName(QStringLiteral("chkOriginals"));
+    m_originals->setChecked(options.copyOriginals);
+    auto *note = new QLabel(tr("The copies keep every byte of the originals: their GPS position, camera serial "
+                               "number and everything else the camera recorded is published with them."),
+        group);
+    note->setObjectName(QStringLiteral("lblOriginals"));
+    note->setWordWrap(true);
+    // Read with the box it explains.
+    m_originals->setAccessibleDescription(note->text());
+    auto *save = new QPushButton(tr("Save Album Options"), group);
+    save->setObjectName(QStringLiteral("cmdSaveAlbum"));
+    connect(save, &QPushButton::clicked, this, &saveto::saveAlbumOptions);
+
+    auto *layout = new QVBoxLayout(group);
+    layout->addLayout(form);
+    layout->addWidget(m_captions);
+    layout->addWidget(m_originals);
+    layout->addWidget(note);
+    layout->addStretch(1);
+    layout->addWidget(save, 0, Qt::AlignRight);
+    return group;
+}
+
+album::AlbumOptions saveto::shownAlbumOptions() const
+{
+    album::AlbumOptions options;
+    options.title = m_albumTitle->text();
+    options.intro = m_albumIntro->toPlainText();
+    options.footer = m_albumFooter->text();
+    options.webSize = m_webSize->value();
+    options.quality = m_quality->value();
+    options.thumbHeight = m_thumbHeight->value();
+    options.sort = m_sort->currentIndex() == 1 ? album::SortOrder::CaptureDate : album::SortOrder::Name;
+    options.captions = m_captions->isChecked();
+    options.copyOriginals = m_originals->isChecked();
+    return options;
+}
+
+void saveto::saveAlbumOptions()
+{
+    const album::AlbumOptions options = shownAlbumOptions();
+    const QString error =
+        options.save(m_app.programFolder().fileForWriting(QLatin1String(album::AlbumOptions::kFileName)));
+    if (!error.isEmpty()) {
+        m_app.prompts().message(this, error, Prompts::Icon::Exclamation);
+        return;
+    }
+    m_app.pageStyle().album = options;
 }
 
 } // namespace quorvel

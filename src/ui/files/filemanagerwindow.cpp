@@ -151,6 +151,8 @@ void frmFileManage::load()
     m_drives->showVolumeOf(m_folders->path());
     m_files->setPath(m_folders->path());
     m_files->setPattern(m_pattern->text());
+    // The path box shows the folder as a folder change does, ready for a name to add.
+    m_pathBox->setText(m_folders->path() + QLatin1Char('/'));
 }
 
 QString frmFileManage::folderShown() const

@@ -19,8 +19,11 @@ constexpr int kFailuresListed = 10;
 
 } // namespace
 
-CreationOutcome runCreationWithProgress(
-    QWidget *parent, AppState &state, const CreationRequest &request, int showAfterMs)
+void runWithProgressDialog(QWidget *parent,
+    int total,
+    const QString &labelText,
+    const std::function<void(const CreationProgress &)> &work,
+    int showAfterMs)
 {
     QProgressDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("creationProgress"));
@@ -30,7 +33,7 @@ CreationOutcome runCreationWithProgress(
     dialog.setAutoReset(false);
     // Shown by the run itself, not by the dialog's own timer.
     dialog.setMinimumDuration(std::numeric_limits<int>::max());
-    dialog.setRange(0, std::max(1, int(request.pictures.size())));
+    dialog.setRange(0, std::max(1, total));
     dialog.setCancelButtonText(QCoreApplication::translate("CreationRun", "Cancel"));
     dialog.hide();
 
@@ -42,17 +45,31 @@ CreationOutcome runCreationWithProgress(
             dialog.raise();
         }
         if (dialog.isVisible()) {
-            dialog.setLabelText(
-                QCoreApplication::translate("CreationRun", "Making thumbnails: %1 of %2 done").arg(done).arg(total));
+            dialog.setMaximum(std::max(1, total));
+            dialog.setLabelText(labelText.arg(done).arg(total));
             dialog.setValue(done);
             QCoreApplication::processEvents();
         }
         return !dialog.wasCanceled();
     };
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CreationOutcome outcome = runCreation(state, request, progress);
+    work(progress);
     QApplication::restoreOverrideCursor();
     dialog.hide();
+}
+
+CreationOutcome runCreationWithProgress(
+    QWidget *parent, AppState &state, const CreationRequest &request, int showAfterMs)
+{
+    CreationOutcome outcome;
+    runWithProgressDialog(
+        parent,
+        int(request.pictures.size()),
+        QCoreApplication::translate("CreationRun", "Making thumbnails: %1 of %2 done"),
+        [&](const CreationProgress &progress) {
+            outcome = runCreation(state, request, progress);
+        },
+        showAfterMs);
     return outcome;
 }
 
@@ -88,6 +105,62 @@ void reportCreation(QWidget *parent, Prompts &prompts, const CreationOutcome &ou
         return;
     }
     prompts.message(parent, QStringLiteral("Thumbnail Creation Completed!"));
+}
+
+} // namespace quorvel
+
+namespace quorvel
+{
+
+album::AlbumOutcome buildAlbumWithProgress(QWidget *parent, const album::AlbumRequest &request, int showAfterMs)
+{
+    album::AlbumOutcome outcome;
+    runWithProgressDialog(
+        parent,
+        int(request.pictures.size()),
+        QCoreApplication::translate("CreationRun", "Making the album: %1 of %2 pictures done"),
+        [&](const CreationProgress &progress) {
+            outcome = album::buildAlbum(request, progress);
+        },
+        showAfterMs);
+    return outcome;
+}
+
+void reportAlbum(QWidget *parent, Prompts &prompts, const album::AlbumOutcome &outcome)
+{
+    if (outcome.result == album::AlbumOutcome::Result::Refused) {
+        prompts.message(parent, outcome.refusal, Prompts::Icon::Exclamation);
+        return;
+    }
+    QStringList problems;
+    for (const album::AlbumFailure &failure : outcome.failures.mid(0, kFailuresListed))
+        problems += failure.error;
+    if (outcome.failures.size() > kFailuresListed)
+        problems += QCoreApplication::translate("CreationRun", "... and %1 more.")
+                        .arg(outcome.failures.size() - kFailuresListed);
+    if (!problems.isEmpty())
+        prompts.message(parent,
+            QCoreApplication::translate("CreationRun", "Pictures that could not be put in the album:")
+                + QStringLiteral("\r\n") + problems.join(QStringLiteral("\r\n")),
+            Prompts::Icon::Exclamation);
+    for (const QString &warning : outcome.warnings)
+        prompts.message(parent, warning, Prompts::Icon::Exclamation);
+    if (!outcome.error.isEmpty())
+        prompts.message(parent, outcome.error, Prompts::Icon::Exclamation);
+    const QString summary = QCoreApplication::translate(
+        "CreationRun", "The album %1 is made. Pictures in it: %2; made now: %3; already up to date: %4; removed: %5.")
+                                .arg(QDir::toNativeSeparators(outcome.indexPath))
+                                .arg(outcome.pictures)
+                                .arg(outcome.made)
+                                .arg(outcome.kept)
+                                .arg(outcome.removed);
+    if (outcome.result == album::AlbumOutcome::Result::Cancelled)
+        prompts.message(parent,
+            QCoreApplication::translate("CreationRun", "Making the album was cancelled; it holds what was done.")
+                + QStringLiteral("\r\n") + summary,
+            Prompts::Icon::Information);
+    else
+        prompts.message(parent, summary, Prompts::Icon::Information);
 }
 
 } // namespace quorvel

@@ -14,11 +14,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <array>
@@ -65,16 +68,20 @@ QScrollBar *percentBar(const char *name, int value, const QString &toolTip, QWid
     bar->setValue(value);
     bar->setToolTip(toolTip);
     bar->setMinimumWidth(180);
+    // Reached by Tab like any control: the arrow keys, Page Up/Down, Home and End
+    // move it, Right and Up towards 100 (a scroll bar turns its keys round by default).
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     return bar;
 }
 
 QLineEdit *valueField(const char *name, int value, const QString &toolTip, QWidget *parent)
 {
-    // Only the scroll bars change the values: typing would do nothing, so the
-    // field cannot be typed in at all.
+    // A number of up to three digits, after the blank of the sign place the bar
+    // writes; whether it is in range is decided when it is applied.
     auto *field = new QLineEdit(QString::number(value), parent);
     field->setObjectName(QLatin1String(name));
-    field->setReadOnly(true);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral(" *\\d{0,3} *")), field));
     field->setToolTip(toolTip);
     field->setMaximumWidth(60);
     return field;
@@ -151,7 +158,7 @@ void frmAdvOpt::buildControls()
     auto *qualityLabel = new QLabel(tr("JPEG Quality (1-100)"), this);
     qualityLabel->setObjectName(QStringLiteral("Label1"));
     m_qualityBar = percentBar("HScroll2", kDesignQuality, qualityTip, this);
-    m_qualityBar->setAccessibleName(tr("JPEG quality"));
+    m_qualityBar->setAccessibleName(qualityLabel->text());
     m_qualityField = valueField("Text2", kDesignQuality, qualityTip, this);
     qualityLabel->setBuddy(m_qualityField);
 
@@ -159,7 +166,7 @@ void frmAdvOpt::buildControls()
     auto *smoothingLabel = new QLabel(tr("Smoothing Amount (0-100)"), this);
     smoothingLabel->setObjectName(QStringLiteral("Label2"));
     m_smoothingBar = percentBar("HScroll1", kDesignSmoothing, smoothingTip, this);
-    m_smoothingBar->setAccessibleName(tr("Smoothing amount"));
+    m_smoothingBar->setAccessibleName(smoothingLabel->text());
     m_smoothingField = valueField("Text1", kDesignSmoothing, smoothingTip, this);
     smoothingLabel->setBuddy(m_smoothingField);
 
@@ -192,11 +199,28 @@ void frmAdvOpt::buildControls()
     connect(m_twoPass, &QCheckBox::toggled, this, &frmAdvOpt::onTwoPassToggled);
     connect(m_transparent, &QCheckBox::toggled, this, &frmAdvOpt::onTransparentToggled);
     connect(m_optimize, &QCheckBox::toggled, this, &frmAdvOpt::onOptimizeToggled);
-    connect(m_ditherMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherMethodClicked);
-    connect(m_dctMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDctMethodClicked);
-    connect(m_ditherPolicy, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherPolicyClicked);
+    // An option acts when it becomes the chosen one, however that happens: a click,
+    // the arrow keys, or a screen reader's toggle action.
+    const auto onChosen = [this](QButtonGroup *group, void (frmAdvOpt::*handler)(int)) {
+        connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
+            if (checked)
+                (this->*handler)(id);
+        });
+    };
+    onChosen(m_ditherMethod, &frmAdvOpt::onDitherMethodChosen);
+    onChosen(m_dctMethod, &frmAdvOpt::onDctMethodChosen);
+    onChosen(m_ditherPolicy, &frmAdvOpt::onDitherPolicyChosen);
     connect(m_qualityBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onQualityScrolled);
     connect(m_smoothingBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onSmoothingScrolled);
+    // A typed value applies when the field loses the focus, and on Enter (see eventFilter).
+    connect(m_qualityField, &QLineEdit::editingFinished, this, [this] {
+        applyTypedValue(m_qualityField, m_qualityBar);
+    });
+    connect(m_smoothingField, &QLineEdit::editingFinished, this, [this] {
+        applyTypedValue(m_smoothingField, m_smoothingBar);
+    });
+    m_qualityField->installEventFilter(this);
+    m_smoothingField->installEventFilter(this);
     connect(m_defaults, &QPushButton::clicked, this, &frmAdvOpt::useDefaults);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -206,11 +230,12 @@ void frmAdvOpt::load()
     frmForm *main = m_app.mainWindow();
     main->applyThumbSize();
 
-    // The fields show what the preview holds; a value of 0 leaves the design text.
-    if (const int smoothing = main->previewBox()->smoothing(); smoothing > 0)
-        m_smoothingField->setText(QString::number(smoothing));
-    if (const int quality = main->previewBox()->quality(); quality > 0)
-        m_qualityField->setText(QString::number(quality));
+    // Field and bar show what the preview holds, the value in force.
+    const auto plain = [](int value) {
+        return QString::number(value);
+    };
+    showValue(m_smoothingField, m_smoothingBar, main->previewBox()->smoothing(), plain);
+    showValue(m_qualityField, m_qualityBar, main->previewBox()->quality(), plain);
 
     // Each remembered choice goes through its control, whose handler writes the
     // property again.
@@ -219,20 +244,33 @@ void frmAdvOpt::load()
         m_fancy->setChecked(true);
     if (flags.advTwoPass == 1)
         m_twoPass->setChecked(true);
-    const std::pair<std::int16_t, QAbstractButton *> restores[] = {
-        { flags.advDctSlow, m_dctMethod->button(0) },
-        { flags.advDctFast, m_dctMethod->button(1) },
-        { flags.advDctFloat, m_dctMethod->button(2) },
-        { flags.advNoDither, m_ditherPolicy->button(1) },
-        { flags.advAlwaysDither, m_ditherPolicy->button(2) },
-        { flags.advDitherExtra, m_ditherPolicy->button(0) },
-        { flags.advDitherNone, m_ditherMethod->button(0) },
-        { flags.advDitherOrdered, m_ditherMethod->button(1) },
-        { flags.advDitherFloyd, m_ditherMethod->button(2) },
+    struct Restore {
+        std::int16_t flag;
+        QButtonGroup *group;
+        int id;
+        void (frmAdvOpt::*handler)(int);
     };
-    for (const auto &[flag, button] : restores) {
-        if (flag == 1)
-            button->click();
+    const Restore restores[] = {
+        { flags.advDctSlow, m_dctMethod, 0, &frmAdvOpt::onDctMethodChosen },
+        { flags.advDctFast, m_dctMethod, 1, &frmAdvOpt::onDctMethodChosen },
+        { flags.advDctFloat, m_dctMethod, 2, &frmAdvOpt::onDctMethodChosen },
+        { flags.advNoDither, m_ditherPolicy, 1, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advAlwaysDither, m_ditherPolicy, 2, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advDitherExtra, m_ditherPolicy, 0, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advDitherNone, m_ditherMethod, 0, &frmAdvOpt::onDitherMethodChosen },
+        { flags.advDitherOrdered, m_ditherMethod, 1, &frmAdvOpt::onDitherMethodChosen },
+        { flags.advDitherFloyd, m_ditherMethod, 2, &frmAdvOpt::onDitherMethodChosen },
+    };
+    for (const Restore &restore : restores) {
+        if (restore.flag != 1)
+            continue;
+        // The handler writes the property again, also when the option is the
+        // design choice already and so does not change.
+        QAbstractButton *button = restore.group->button(restore.id);
+        if (button->isChecked())
+            (this->*restore.handler)(restore.id);
+        else
+            button->setChecked(true);
     }
 
     if (switchChecked(QStringLiteral("mnu_trans")))
@@ -247,23 +285,24 @@ void frmAdvOpt::useDefaults()
     forBothBoxes([&](ImageBox *box) {
         box->setOptimizeCoding(defaults.optimizeCoding);
     });
-    m_ditherPolicy->button(defaults.ditherPolicy)->click();
+    m_ditherPolicy->button(defaults.ditherPolicy)->setChecked(true);
     forBothBoxes([&](ImageBox *box) {
         box->setDitherPolicy(defaults.ditherPolicy);
     });
-    m_ditherMethod->button(defaults.ditherMethod)->click();
+    m_ditherMethod->button(defaults.ditherMethod)->setChecked(true);
     forBothBoxes([&](ImageBox *box) {
         box->setDitherMethod(defaults.ditherMethod);
     });
-    m_dctMethod->button(defaults.dctMethod)->click();
+    m_dctMethod->button(defaults.dctMethod)->setChecked(true);
     forBothBoxes([&](ImageBox *box) {
         box->setDctMethod(defaults.dctMethod);
     });
-    m_qualityBar->setValue(defaults.quality);
+    // The field follows even when the bar already stands at the default.
+    showValue(m_qualityField, m_qualityBar, defaults.quality, numberWithSignPlace);
     forBothBoxes([&](ImageBox *box) {
         box->setQuality(defaults.quality);
     });
-    m_smoothingBar->setValue(defaults.smoothing);
+    showValue(m_smoothingField, m_smoothingBar, defaults.smoothing, numberWithSignPlace);
     forBothBoxes([&](ImageBox *box) {
         box->setSmoothing(defaults.smoothing);
     });
@@ -277,6 +316,48 @@ void frmAdvOpt::useDefaults()
     forBothBoxes([&](ImageBox *box) {
         box->setFancyUpsampling(defaults.fancyUpsampling);
     });
+}
+
+void frmAdvOpt::showValue(QLineEdit *field, QScrollBar *bar, int value, QString (*format)(int))
+{
+    {
+        // Showing is not changing: the imaging controls already hold the value.
+        const QSignalBlocker blocker(bar);
+        bar->setValue(value);
+    }
+    field->setText(format(value));
+}
+
+void frmAdvOpt::applyTypedValue(QLineEdit *field, QScrollBar *bar)
+{
+    const std::optional<double> typed = wholeNumber(field->text());
+    if (!typed || *typed < bar->minimum() || *typed > bar->maximum()) {
+        // Nothing in range was typed: the field shows the value in force again.
+        field->setText(numberWithSignPlace(bar->value()));
+        return;
+    }
+    const int value = int(*typed);
+    if (value == bar->value())
+        field->setText(numberWithSignPlace(value));
+    else
+        bar->setValue(value); // its handler shows the value and applies it
+}
+
+bool frmAdvOpt::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in a value field applies the value and stays, so that the field reads
+    // back what is now in force; elsewhere Enter presses "&Ok" as in any dialog.
+    if (event->type() == QEvent::KeyPress && (watched == m_qualityField || watched == m_smoothingField)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == m_qualityField)
+                applyTypedValue(m_qualityField, m_qualityBar);
+            else
+                applyTypedValue(m_smoothingField, m_smoothingBar);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmAdvOpt::forBothBoxes(const std::function<void(ImageBox *)> &change)
@@ -337,17 +418,15 @@ void frmAdvOpt::onOptimizeToggled(bool ticked)
     setSwitch(QStringLiteral("mnu_opt"), ticked);
 }
 
-void frmAdvOpt::onDitherMethodClicked(int method)
+void frmAdvOpt::onDitherMethodChosen(int method)
 {
-    if (m_ditherMethod->checkedId() != method)
-        return;
     forBothBoxes([&](ImageBox *box) {
         box->setDitherMethod(method);
     });
     m_app.advancedOptions().chooseDitherMethod(method);
 }
 
-void frmAdvOpt::onDctMethodClicked(int method)
+void frmAdvOpt::onDctMethodChosen(int method)
 {
     forBothBoxes([&](ImageBox *box) {
         box->setDctMethod(method);
@@ -355,10 +434,8 @@ void frmAdvOpt::onDctMethodClicked(int method)
     m_app.advancedOptions().chooseDctMethod(method);
 }
 
-void frmAdvOpt::onDitherPolicyClicked(int policy)
+void frmAdvOpt::onDitherPolicyChosen(int policy)
 {
-    if (m_ditherPolicy->checkedId() != policy)
-        return;
     forBothBoxes([&](ImageBox *box) {
         box->setDitherPolicy(policy);
     });

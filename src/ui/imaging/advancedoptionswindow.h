@@ -26,8 +26,10 @@ class ImageBox;
 /// and restores them when it opens again.
 ///
 /// Quality and smoothing are held by the imaging controls only: the window reads
-/// them back into its fields when it opens, while its scroll bars start at 85 and 0.
-/// The fields are read-only; the scroll bars change the values.
+/// them back when it opens. Each has a scroll bar and a field that always show the
+/// value in force; the bar (reached by Tab) changes it at once, a whole number typed
+/// into the field within the bar's range is applied on Enter or when the field loses
+/// the focus, and anything else typed gives way to the value in force.
 class frmAdvOpt : public QDialog
 {
     Q_OBJECT
@@ -45,6 +47,9 @@ public:
     /// imaging controls.
     void useDefaults();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     /// Runs a change on Gvbox1, then on Gvbox2.
@@ -56,9 +61,14 @@ private:
     void onTwoPassToggled(bool ticked);
     void onTransparentToggled(bool ticked);
     void onOptimizeToggled(bool ticked);
-    void onDitherMethodClicked(int method);
-    void onDctMethodClicked(int method);
-    void onDitherPolicyClicked(int policy);
+    /// Shows a value in a field and its bar without applying it again.
+    void showValue(QLineEdit *field, QScrollBar *bar, int value, QString (*format)(int));
+    /// Applies the number typed into a field through its bar, or shows the value in force.
+    void applyTypedValue(QLineEdit *field, QScrollBar *bar);
+
+    void onDitherMethodChosen(int method);
+    void onDctMethodChosen(int method);
+    void onDitherPolicyChosen(int policy);
     void onQualityScrolled(int value);
     void onSmoothingScrolled(int value);
 

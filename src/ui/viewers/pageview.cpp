@@ -36,7 +36,9 @@ pageView::pageView(Application &app, QWidget *parent)
 void pageView::openPage()
 {
     const AppState &state = m_app.state();
-    openWithShell(this, state.pageFolder + state.htmlFileName, m_app.prompts(), m_app.shellLauncher());
+    const QString &album = m_app.pageStyle().latestAlbumPage;
+    openWithShell(
+        this, album.isEmpty() ? state.pageFolder + state.htmlFileName : album, m_app.prompts(), m_app.shellLauncher());
 }
 
 } // namespace quorvel

@@ -11,7 +11,8 @@ class LinkLabel;
 
 /// "Page View": offers the gallery page just written. A click on "Click  HERE to
 /// view your Page" (or Enter or Space while it has the focus) opens pageFolder +
-/// htmlFileName with the program the system associates with it.
+/// htmlFileName with the program the system associates with it, or the album's
+/// index.html when the latest run built a web album.
 class pageView : public QWidget
 {
     Q_OBJECT

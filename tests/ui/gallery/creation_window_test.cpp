@@ -9,6 +9,7 @@
 #include "platform/folderlist.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -212,7 +213,13 @@ TEST_F(CreationWindowTest, CreateThumbsMakesTheGalleryAndThePageViewOpensIt)
     QTest::mouseClick(link, Qt::LeftButton);
     link->setFocus();
     QTest::keyClick(link, Qt::Key_Return);
-    ASSERT_EQ(opened.size(), 2);
+    // A screen reader presses the link as a link.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
+    EXPECT_EQ(accessible->role(), QAccessible::Link);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Click  HERE to view your Page"));
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(opened.size(), 3);
+    EXPECT_EQ(opened[2], opened[0]);
     EXPECT_EQ(opened[0], QUrl::fromLocalFile(QDir(m_source).filePath(QStringLiteral("index.html"))));
     control<QPushButton>(view, "Command1")->click();
     QTRY_VERIFY(m_app->pageViewIfOpen() == nullptr);
