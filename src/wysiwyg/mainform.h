@@ -72,6 +72,11 @@ private:
         const QString &caption,
         EditCommand command);
     void runCommand(EditCommand command);
+    /// Makes an item checkable and runs `run` on every change of its state: a click,
+    /// the keyboard, a screen reader's Toggle or setChecked. A state shown from the
+    /// document (showChecked) runs nothing.
+    void onStateChange(QAction *item, std::function<void(bool)> run);
+    void showChecked(QAction *item, bool checked);
     void refreshTitle();
     void setEditingControlsEnabled(bool enabled);
     void afterSave(std::uint32_t error);
@@ -95,6 +100,7 @@ private:
 
     Prompts &m_prompts;
     DocumentEditor *m_editor = nullptr; // DHTMLEdit1
+    QToolBar *m_fontBar = nullptr; // the font boxes, above Toolbar1
     QToolBar *m_toolbar = nullptr; // Toolbar1
     QComboBox *m_fontName = nullptr; // FontCombo
     QComboBox *m_fontSize = nullptr; // FontSizeCombo
@@ -103,6 +109,7 @@ private:
     std::function<void()> m_thumbnailHandler;
 
     bool m_documentReady = false;
+    bool m_showingState = false; // true while items show the document's state
 
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;

@@ -38,6 +38,10 @@ struct CreationRequest {
 struct CreationFailure {
     QString picture; ///< the picture's path
     QString error; ///< why no thumbnail was made
+    /// The picture could not be read (damaged, not a picture, or too large to decode in
+    /// the memory there is); otherwise its thumbnail could not be written, or was refused
+    /// because it would replace a picture.
+    bool unreadable = false;
 };
 
 /// How a run ended.
@@ -58,6 +62,10 @@ struct CreationOutcome {
     bool pageWritten = false;
     QString pageError; ///< why the page could not be written, naming the file
     QString logoError; ///< why logo pictures the page names are not beside it
+
+    /// Whether a thumbnail, the page asked for or a logo picture it names could not
+    /// be written (failures of pictures that could not be read do not count).
+    bool writeFailed() const;
 };
 
 /// Called from the thread that runs the creation, at least every few tens of
@@ -89,12 +97,18 @@ QString thumbnailName(bool rename, const QString &prefix, const QString &picture
 /// A thumbnail that would replace one of the run's pictures is not written and
 /// counts as a failure.
 ///
+/// A picture that cannot be read, or that needs more memory than there is, fails alone:
+/// the run goes on with the others.
+///
 /// The thumbnails are made on worker threads (one picture at a time per thread,
 /// pictures with the same thumbnail name one after another in list order), and the
 /// page is written in list order, so files and page are exactly those of a run
 /// that makes one thumbnail after another. The page goes to a temporary file that
 /// replaces the page only when complete; when it cannot be created or written,
-/// pageError says why and the thumbnails are made all the same.
+/// pageError says why (with the system's reason) and the thumbnails are made all the
+/// same. Before it writes, the run removes the temporary files that killed runs left in
+/// the thumbnail folder and, with a page, in the source folder (see
+/// removeLeftoverTemporaryFiles).
 ///
 /// A written page whose header or footer names the program's logo pictures gets
 /// them beside it (copied from logoFolder), so it shows them wherever it is

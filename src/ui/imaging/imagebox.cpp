@@ -94,8 +94,7 @@ QString ImageBox::saveThumbnailOf(const QString &source, const QString &path) co
     // conversion and EXIF turn), so the files written here and by a run are the same bytes.
     const ImageSettings current = settings();
     QString error;
-    const QByteArray data = Thumbnailer::readPictureFile(source, &error);
-    const QImage thumbnail = data.isEmpty() ? QImage() : Thumbnailer::thumbnailFromData(data, current, &error);
+    const QImage thumbnail = Thumbnailer::thumbnail(source, current, &error);
     if (thumbnail.isNull())
         return error;
     const QByteArray bytes = Thumbnailer::encodeJpeg(thumbnail, current, &error);

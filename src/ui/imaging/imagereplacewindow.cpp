@@ -310,6 +310,15 @@ void Form2::runCreate()
     }
     if (const QString problems = imageReplaceProblems(outcome); !problems.isEmpty())
         m_app.prompts().message(this, problems, Prompts::Icon::Exclamation);
+    // "Completed" is said only when every file the run was to write was written.
+    if (!outcome.failures.isEmpty()) {
+        m_app.prompts().message(this,
+            tr("Image Replace finished, but %n of the files could not be written.",
+                nullptr,
+                int(outcome.failures.size())),
+            Prompts::Icon::Exclamation);
+        return;
+    }
     m_app.prompts().message(this, QStringLiteral("Thumbnail Creation Completed!"));
 }
 

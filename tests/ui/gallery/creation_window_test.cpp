@@ -278,7 +278,7 @@ TEST_F(CreationWindowTest, DroppedFilesBecomeThumbnailsInDropOrderAndOtherDropsM
     delete text;
 }
 
-TEST_F(CreationWindowTest, ProgressDialogCancelsTheRunAndTheUserIsToldHowManyWereMade)
+TEST_F(CreationWindowTest, ProgressDialogCancelsAndTheClosingMessageSaysWhatWasWritten)
 {
     QUORVEL_REQUIRE_TESTDATA();
     QStringList names;
@@ -306,19 +306,39 @@ TEST_F(CreationWindowTest, ProgressDialogCancelsTheRunAndTheUserIsToldHowManyWer
     EXPECT_EQ(
         m_prompts->lastMessage(), QStringLiteral("Thumbnail creation was cancelled: 0 of 6 thumbnails were made."));
 
-    // Failures are listed before the completion message.
-    CreationOutcome failed;
-    failed.processed = 2;
-    failed.written = 1;
-    failed.failures = { { QStringLiteral("/p/x.jpg"), QStringLiteral("\"/p/x.jpg\": Not a picture.") } };
+    // Pictures that could not be read are listed before the completion message.
+    CreationOutcome unread;
+    unread.processed = 2;
+    unread.written = 1;
+    unread.failures = { { QStringLiteral("/p/x.jpg"), QStringLiteral("\"/p/x.jpg\": Not a picture."), true } };
+    m_prompts->records.clear();
+    reportCreation(nullptr, *m_prompts, unread);
+    ASSERT_EQ(m_prompts->records.size(), 2);
+    EXPECT_EQ(m_prompts->records[0].text,
+        QStringLiteral("1 of 2 pictures gave no thumbnail:\r\n\"/p/x.jpg\": Not a picture."));
+    EXPECT_EQ(m_prompts->records[1].text, QStringLiteral("Thumbnail Creation Completed!"));
+
+    // A thumbnail or a page that could not be written is never reported as completed.
+    CreationOutcome failed = unread;
+    failed.failures +=
+        { QStringLiteral("/p/y.jpg"), QStringLiteral("Could not write \"/t/y.jpg\": Disk full."), false };
+    failed.processed = 3;
+    m_prompts->records.clear();
+    reportCreation(nullptr, *m_prompts, failed);
+    ASSERT_EQ(m_prompts->records.size(), 2);
+    EXPECT_EQ(m_prompts->records[1].text,
+        QStringLiteral(
+            "Thumbnail creation finished, but not everything could be written: 1 of 3 thumbnails were written."));
+    EXPECT_EQ(m_prompts->records[1].icon, Prompts::Icon::Exclamation);
+    failed = unread;
     failed.pageError = QStringLiteral("The gallery page \"/p/g.html\" could not be written: Disk full.");
     m_prompts->records.clear();
     reportCreation(nullptr, *m_prompts, failed);
     ASSERT_EQ(m_prompts->records.size(), 3);
     EXPECT_EQ(m_prompts->records[0].text, failed.pageError);
-    EXPECT_EQ(m_prompts->records[1].text,
-        QStringLiteral("1 of 2 pictures gave no thumbnail:\r\n\"/p/x.jpg\": Not a picture."));
-    EXPECT_EQ(m_prompts->records[2].text, QStringLiteral("Thumbnail Creation Completed!"));
+    EXPECT_EQ(m_prompts->records[2].text,
+        QStringLiteral("Thumbnail creation finished, but not everything could be written: 1 of 2 thumbnails were "
+                       "written. The gallery page was not written."));
 }
 
 TEST_F(CreationWindowTest, CommandLineMakesTheSameThumbnailsAndPageAsTheWindow)
