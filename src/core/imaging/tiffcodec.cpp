@@ -171,9 +171,57 @@ Page pageFor(TIFF *tif, const Page &first, int minLongSide)
     return best;
 }
 
+// The common page (8-bit grey or RGB, with or without alpha, in strips, the samples of a
+// pixel together) read row by row straight into the picture: libtiff's RGBA reader would
+// pass every pixel through a 32-bit raster. *handled is false, and nothing is read, for a
+// page of any other kind.
+QImage readPlainPage(TIFF *tif, Context &context, uint32_t width, uint32_t height, bool *handled)
+{
+    uint16_t bits = 0;
+    uint16_t samples = 0;
+    uint16_t photometric = 0;
+    uint16_t planar = 0;
+    uint16_t sampleFormat = 0;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &sampleFormat);
+    const bool photometricKnown = TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric) != 0;
+    uint16_t extraCount = 0;
+    uint16_t *extra = nullptr;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &extraCount, &extra);
+    const int colours = photometric == PHOTOMETRIC_RGB ? 3 : 1;
+    const bool alpha = extraCount == 1 && extra
+        && (extra[0] == EXTRASAMPLE_ASSOCALPHA || extra[0] == EXTRASAMPLE_UNASSALPHA);
+    *handled = photometricKnown && !TIFFIsTiled(tif) && bits == 8 && planar == PLANARCONFIG_CONTIG
+        && sampleFormat == SAMPLEFORMAT_UINT
+        && (photometric == PHOTOMETRIC_RGB || photometric == PHOTOMETRIC_MINISBLACK)
+        && samples == colours + (alpha ? 1 : 0) && extraCount == (alpha ? 1 : 0);
+    if (!*handled)
+        return {};
+    QImage image(int(width), int(height), colours == 1 ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    std::unique_ptr<unsigned char[]> row(alpha ? new (std::nothrow) unsigned char[size_t(width) * samples] : nullptr);
+    if (image.isNull() || (alpha && !row)) {
+        context.error = stored::outOfMemory();
+        return {};
+    }
+    for (uint32_t y = 0; y < height; ++y) {
+        unsigned char *out = image.scanLine(int(y));
+        if (TIFFReadScanline(tif, alpha ? row.get() : out, y, 0) < 0)
+            return {};
+        if (alpha)
+            stored::rowOnWhite(row.get(), out, int(width), samples, extra[0] == EXTRASAMPLE_ASSOCALPHA);
+    }
+    return image;
+}
+
 // The page selected in tif, decoded through libtiff's RGBA reader band by band.
 QImage readPage(TIFF *tif, Context &context, uint32_t width, uint32_t height)
 {
+    bool handled = false;
+    if (QImage plain = readPlainPage(tif, context, width, height, &handled); handled)
+        return plain;
+
     char message[1024] = {};
     TIFFRGBAImage reader;
     if (!TIFFRGBAImageOK(tif, message) || !TIFFRGBAImageBegin(&reader, tif, 1, message)) {
