@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <algorithm>
@@ -28,12 +27,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#include <unistd.h>
-#endif
 
 namespace quorvel::album
 {
@@ -49,38 +42,25 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-/// Whether a file is the temporary file of one of the program's own atomic writes
-/// (".quorvel-PID-N.tmp") whose process is gone: what a killed build leaves.
-bool isLeftoverOfKilledWrite(const QString &name)
-{
-#ifdef Q_OS_UNIX
-    static const QRegularExpression temporary(QStringLiteral("^\\.quorvel-(\\d+)-\\d+\\.tmp$"));
-    const QRegularExpressionMatch match = temporary.match(name);
-    if (!match.hasMatch())
-        return false;
-    const pid_t pid = pid_t(match.captured(1).toLongLong());
-    return pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
-#else
-    Q_UNUSED(name)
-    return false;
-#endif
-}
-
 /// Every file below the album folder (hidden ones too, symbolic links not followed),
-/// as relative paths with "/", the record left out. The temporary files of writes that
-/// a killed build left are deleted (and counted in *deleted), not listed.
+/// as relative paths with "/", the record left out. The temporary files that writes of
+/// a killed build left in its folders are deleted first (and counted in *deleted).
 QSet<QString> filesBelow(const QString &folder, int *deleted)
 {
+    *deleted += removeLeftoverTemporaryFiles(folder);
+    QDirIterator folders(folder, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (folders.hasNext()) {
+        const QString path = folders.next();
+        if (!folders.fileInfo().isSymLink())
+            *deleted += removeLeftoverTemporaryFiles(path);
+    }
     QSet<QString> files;
     const QDir root(folder);
     QDirIterator it(
         folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = root.relativeFilePath(path);
-        if (isLeftoverOfKilledWrite(it.fileName()) && QFile::remove(path))
-            ++*deleted;
-        else if (relative != QLatin1String(kManifestName))
+        const QString relative = root.relativeFilePath(it.next());
+        if (relative != QLatin1String(kManifestName))
             files.insert(relative);
     }
     return files;
