@@ -46,7 +46,7 @@ std::optional<quint64> fileContentHash(const QString &path, QString *error);
 struct FileSettings {
     /// Raised whenever the way the files are made changes, so an album made by an
     /// earlier version is remade rather than mixed.
-    static constexpr int kEngineVersion = 1;
+    static constexpr int kEngineVersion = 2;
 
     int webSize = 0;
     int quality = 0;
