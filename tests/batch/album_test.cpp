@@ -237,6 +237,55 @@ TEST(BatchAlbum, APictureTheBuildCannotAffordIsRefusedAloneAndPaddingCostsNoMemo
     EXPECT_FALSE(webCopies.begin()->isEmpty());
 }
 
+// A rebuild whose page cannot be written (a full disk) fails with exit status 4 and the
+// reason, and leaves the page there as it was with every file it shows; the record
+// still names them as the album's, so the next build writes the page and then deletes
+// the files of the picture no longer in it.
+TEST(BatchAlbum, APageThatCannotBeWrittenIsNotRecordedAndKeepsWhatItShows)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString source = root.filePath(QStringLiteral("pictures"));
+    const QString album = root.filePath(QStringLiteral("album"));
+    ASSERT_TRUE(QDir().mkpath(source));
+    for (const char *name : { "canon-eos-d60.jpg", "nikon-e950.jpg", "olympus-pen-e-p3.jpg" })
+        ASSERT_TRUE(QFile::copy(test::testPicture(QStringLiteral("cameras/") + QLatin1String(name)),
+            QDir(source).filePath(QLatin1String(name))));
+    ASSERT_EQ(runBatch({ QStringLiteral("--album"), source, album }), 0);
+    const QString index = QDir(album).filePath(QStringLiteral("index.html"));
+    const QByteArray page = test::readFile(index);
+    const QSet<QString> first = recordedFiles(album);
+
+    // One picture fewer and a long intro: the page outgrows the limit, the record not.
+    ASSERT_TRUE(QFile::remove(QDir(source).filePath(QStringLiteral("olympus-pen-e-p3.jpg"))));
+    const QStringList rebuild {
+        QStringLiteral("--album"), QStringLiteral("--intro"), QString(6000, QLatin1Char('x')), source, album
+    };
+    QString errors;
+    EXPECT_EQ(runBatch(rebuild, &errors, 5000), 4);
+    EXPECT_TRUE(errors.contains(QStringLiteral("index.html")) && errors.contains(QStringLiteral("File too large")))
+        << qPrintable(errors);
+    EXPECT_EQ(test::readFile(index), page);
+    const QSet<QString> recorded = recordedFiles(album)
+        + toSet(QJsonDocument::fromJson(test::readFile(QDir(album).filePath(QStringLiteral(".quorvel-album.json"))))
+                    .object()
+                    .value(QStringLiteral("pending"))
+                    .toVariant()
+                    .toStringList());
+    for (const QString &file : first) {
+        EXPECT_TRUE(QFileInfo::exists(QDir(album).filePath(file))) << qPrintable(file);
+        EXPECT_TRUE(recorded.contains(file)) << qPrintable(file);
+    }
+
+    ASSERT_EQ(runBatch(rebuild, &errors), 0) << qPrintable(errors);
+    EXPECT_TRUE(test::readFile(index).contains(QByteArray(6000, 'x')));
+    QSet<QString> left = toSet(filesBelow(album));
+    left.remove(QStringLiteral(".quorvel-album.json"));
+    EXPECT_EQ(left, recordedFiles(album));
+    EXPECT_EQ(QDir(album + QStringLiteral("/web")).entryList(QDir::Files).size(), 2);
+}
+
 // --update leaves a thumbnail newer than its picture and of the size asked for, and
 // makes it anew when the size changed; without it every thumbnail is written.
 TEST(BatchAlbum, UpdateLeavesCurrentThumbnailsAlone)

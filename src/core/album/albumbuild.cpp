@@ -526,13 +526,21 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
     QStringList pageFiles { QLatin1String(kIndexName) };
     for (const PageFile &asset : assets)
         pageFiles += asset.name;
-    QStringList targets = pageFiles;
+    // What the build may write that the record does not name yet: recorded as pending
+    // before the first of it is written, so that the album stays the album's whatever
+    // stops the build (a full disk, a kill) and the next build may write over it.
+    const QSet<QString> owned = previous ? previous->ownFiles() : QSet<QString>();
     QStringList pending;
     for (const PicturePlan &picture : plan.pictures) {
         if (picture.work != PictureWork::Keep || picture.copyOriginal)
             pending += picture.names.files();
     }
-    targets += pending;
+    const QStringList targets = pageFiles + pending;
+    const bool pageOwned = std::all_of(pageFiles.begin(), pageFiles.end(), [&](const QString &file) {
+        return owned.contains(file);
+    });
+    if (!pageOwned)
+        pending += pageFiles;
     const QSet<QString> foreign(plan.foreign.begin(), plan.foreign.end());
     QStringList blocking;
     for (const QString &target : targets) {
@@ -630,19 +638,37 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
 
     // The page and its files, then the record: once it is written, it names only files
     // that exist, and the files no longer named can go.
-    int written = build.filesWritten();
     const QString defaultTitle = QFileInfo(request.sourceFolder).fileName().isEmpty()
         ? QCoreApplication::translate("Album", "Album")
         : QFileInfo(request.sourceFolder).fileName();
-    QString pageError = writeIfChanged(outcome.indexPath, pageHtml(pageInput(record, options, defaultTitle)), &written);
+    QString pageError = pageOwned ? QString() : build.prepare(pending);
+    int written = build.filesWritten();
+    if (pageError.isEmpty())
+        pageError = writeIfChanged(outcome.indexPath, pageHtml(pageInput(record, options, defaultTitle)), &written);
     for (const PageFile &asset : assets) {
         if (pageError.isEmpty())
             pageError = writeIfChanged(joinPath(album, asset.name), asset.bytes, &written);
     }
     outcome.pageWritten = pageError.isEmpty();
-    for (const QString &file : pageFiles) {
-        if (outcome.pageWritten || present.contains(file) || (previous && previous->pageFiles.contains(file)))
-            record.pageFiles += file;
+    // Every file the album owned before and those the build was about to write.
+    QSet<QString> claimed = owned;
+    const QStringList pendingFiles = build.pending();
+    claimed.unite(QSet<QString>(pendingFiles.begin(), pendingFiles.end()));
+    if (outcome.pageWritten) {
+        record.pageFiles = pageFiles;
+    } else {
+        // The page there (if any) is not this record's, and may show files this record
+        // no longer names: it and they stay the album's, as pending, and nothing is
+        // deleted; the next build writes the page and then deletes what it does not use.
+        // Every file there is the album's: one of the user's would have refused the build.
+        QSet<QString> kept = claimed;
+        kept.unite(QSet<QString>(pageFiles.begin(), pageFiles.end()));
+        kept.subtract(record.ownFiles());
+        for (const QString &file : kept) {
+            if (QFileInfo::exists(joinPath(album, file)))
+                record.pending += file;
+        }
+        record.pending.sort();
     }
     // A record that says what the one on disk says is not written again (builtAt aside).
     Manifest compared = record;
@@ -658,9 +684,7 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
     outcome.error = !pageError.isEmpty() ? pageError : recordError;
 
     if (recordError.isEmpty()) {
-        QSet<QString> obsolete = previous ? previous->ownFiles() : QSet<QString>();
-        const QStringList pendingFiles = build.pending();
-        obsolete.unite(QSet<QString>(pendingFiles.begin(), pendingFiles.end()));
+        QSet<QString> obsolete = claimed;
         obsolete.subtract(record.ownFiles());
         const QString canonicalAlbum = QFileInfo(album).canonicalFilePath();
         QStringList undeleted;
