@@ -343,13 +343,14 @@ bool runOnWorkers(int count, int jobs, const std::function<void(int)> &work, con
     std::mutex mutex;
     std::condition_variable changed;
     int done = 0;
-    int running = std::max(1, std::min(jobs, count));
+    const int workers = std::max(1, std::min(jobs, count));
+    int running = workers; // counted down by the workers as they end, maybe before the last starts
     if (progress && !progress(0, count))
         return false;
     if (count == 0)
         return true;
     std::vector<std::thread> threads;
-    for (int t = 0; t < running; ++t) {
+    for (int t = 0; t < workers; ++t) {
         threads.emplace_back([&] {
             for (int i = next++; i < count && !stop; i = next++) {
                 work(i);
