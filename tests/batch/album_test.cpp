@@ -67,6 +67,18 @@ QSet<QString> toSet(const QStringList &list)
     return QSet<QString>(list.begin(), list.end());
 }
 
+// An album's folders in a temporary folder: the pictures and the album (made by the build).
+struct AlbumFolders {
+    QTemporaryDir root;
+    QString source = root.filePath(QStringLiteral("pictures"));
+    QString album = root.filePath(QStringLiteral("album"));
+
+    bool made() const
+    {
+        return root.isValid() && QDir().mkpath(source);
+    }
+};
+
 /// The files the album's record names as the album's.
 QSet<QString> recordedFiles(const QString &album)
 {
@@ -138,11 +150,10 @@ TEST(BatchAlbum, AnAlbumOfCameraPhotosPublishesNoMetadata)
 TEST(BatchAlbum, AKilledRebuildLeavesARecordThatNamesOnlyFilesThatExist)
 {
     QUORVEL_REQUIRE_TESTDATA();
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString source = root.filePath(QStringLiteral("pictures"));
-    const QString album = root.filePath(QStringLiteral("album"));
-    ASSERT_TRUE(QDir().mkpath(source));
+    const AlbumFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &album = folders.album;
     const QDir cameras(test::testPicture(QStringLiteral("cameras")));
     int pictures = 0;
     for (const QString &name : cameras.entryList({ QStringLiteral("*.jpg") }, QDir::Files)) {
@@ -198,11 +209,10 @@ TEST(BatchAlbum, APictureTheBuildCannotAffordIsRefusedAloneAndPaddingCostsNoMemo
     GTEST_SKIP() << "the address sanitizer's own reservations do not fit an address space cap";
 #endif
     QUORVEL_REQUIRE_TESTDATA();
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString source = root.filePath(QStringLiteral("pictures"));
-    const QString album = root.filePath(QStringLiteral("album"));
-    ASSERT_TRUE(QDir().mkpath(source));
+    const AlbumFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &album = folders.album;
     const QByteArray photo = test::readFile(test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")));
     ASSERT_TRUE(photo.endsWith("\xFF\xD9"));
     ASSERT_TRUE(test::writeFile(QDir(source).filePath(QStringLiteral("photo.jpg")), photo));
@@ -244,11 +254,10 @@ TEST(BatchAlbum, APictureTheBuildCannotAffordIsRefusedAloneAndPaddingCostsNoMemo
 TEST(BatchAlbum, APageThatCannotBeWrittenIsNotRecordedAndKeepsWhatItShows)
 {
     QUORVEL_REQUIRE_TESTDATA();
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString source = root.filePath(QStringLiteral("pictures"));
-    const QString album = root.filePath(QStringLiteral("album"));
-    ASSERT_TRUE(QDir().mkpath(source));
+    const AlbumFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &album = folders.album;
     for (const char *name : { "canon-eos-d60.jpg", "nikon-e950.jpg", "olympus-pen-e-p3.jpg" })
         ASSERT_TRUE(QFile::copy(test::testPicture(QStringLiteral("cameras/") + QLatin1String(name)),
             QDir(source).filePath(QLatin1String(name))));
