@@ -20,6 +20,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QIcon>
 
 namespace quorvel
 {
@@ -33,6 +35,19 @@ template <typename Window> Window *present(Window *window)
     window->raise();
     window->activateWindow();
     return window;
+}
+
+/// The program's icon in every size drawn from its SVG at build time (":/icons/SIZE/").
+QIcon programIcon()
+{
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString &size : sizes.entryList(QDir::Dirs)) {
+        const QDir folder(sizes.filePath(size));
+        for (const QString &png : folder.entryList({ QStringLiteral("*.png") }, QDir::Files))
+            icon.addFile(folder.filePath(png), QSize(size.toInt(), size.toInt()));
+    }
+    return icon;
 }
 
 } // namespace
@@ -67,6 +82,10 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
         this);
     // Ctrl+Tab leaves a box that takes Tab as text.
     m_textAreaTabs = new TextAreaTabs(this);
+    // Every window carries the program's icon: set once, every top-level window
+    // without an icon of its own shows it (title bar, task bar, window switcher).
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setWindowIcon(programIcon());
     if (QCoreApplication::instance()) {
         QCoreApplication::instance()->installEventFilter(m_contextHelp);
         QCoreApplication::instance()->installEventFilter(m_textAreaTabs);

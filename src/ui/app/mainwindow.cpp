@@ -505,6 +505,7 @@ CreationRequest frmForm::creationRequest() const
     request.prefix = m_prefix->text();
     request.writePage = m_htmlCode->isChecked();
     request.settings = m_app.imagingOptions().settings();
+    request.logoFolder = m_app.programFolder().dataDir();
     request.skipUpToDate = m_app.pageStyle().skipUpToDate;
     return request;
 }
