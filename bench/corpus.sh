@@ -7,7 +7,7 @@
 #                                  the baseline ones of 4 megapixels or more among them,
 #                                  the size and kind of camera photographs, in DIR/baseline
 #                                  (needs ImageMagick's identify: scripts/install-deps --bench)
-#   bench/corpus.sh --camera DIR   the real camera photographs of the shared test data
+#   bench/corpus.sh --camera DIR   the real camera photographs of the test pictures (tests/data)
 #                                  (baseline JPEGs with their EXIF) in DIR/camera
 #   bench/corpus.sh --album DIR    after the first form: DIR/album, each wallpaper photo
 #                                  twice, as it is and as a camera stores a portrait photo
@@ -20,7 +20,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-testdata="$(cd "$here/../.." && pwd)/shared/testdata"
+testdata="$(cd "$here/.." && pwd)/tests/data"
 packages=(plasma-workspace-wallpapers gnome-backgrounds mate-backgrounds ukui-wallpapers lomiri-wallpapers
     lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 sway-backgrounds)
 
