@@ -38,7 +38,7 @@ out="$(mkdir -p "$1" && cd "$1" && pwd)"
 
 if [ "$album" -eq 1 ]; then
     [ -d "$out/wallpapers" ] || { echo "corpus.sh: no $out/wallpapers; run bench/corpus.sh $1 first" >&2; exit 1; }
-    command -v exiftool >/dev/null || { echo "corpus.sh: exiftool is missing (scripts/install-deps)" >&2; exit 1; }
+    command -v exiftool >/dev/null || { echo "corpus.sh: exiftool is missing (scripts/install-deps --test)" >&2; exit 1; }
     rm -rf "$out/album"
     mkdir -p "$out/album"
     for f in "$out"/wallpapers/*.jpg; do
