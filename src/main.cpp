@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "imaging/decoderwarnings.h"
 #include "platform/prompts.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/webengine.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 
 namespace
@@ -26,8 +28,8 @@ void print(FILE *stream, const QString &text)
 
 int main(int argc, char **argv)
 {
-    // --help and --version answer before anything needs a display, so they work on
-    // a text console and over ssh.
+    // The command line is answered before anything needs a display, so --help,
+    // --version and a wrong option work on a text console and over ssh.
     QStringList rawArguments;
     for (int i = 1; i < argc; ++i)
         rawArguments += QString::fromLocal8Bit(argv[i]);
@@ -40,7 +42,17 @@ int main(int argc, char **argv)
         print(stdout, quorvel::programVersionBanner());
         return 0;
     }
+    if (early.action == quorvel::ProgramCommand::Action::Refuse) {
+        print(stderr, early.error + QLatin1Char('\n'));
+        return 2;
+    }
 
+#ifdef SIGXFSZ
+    // Beyond a file size limit (ulimit -f) a write is to fail with its reason ("File too
+    // large") and be reported, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    quorvel::nameDecodedPicturesInMessages();
     quorvel::prepareWebEngine();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
@@ -48,7 +60,8 @@ int main(int argc, char **argv)
     // Matches the window to example.quorvel.Quorvel.desktop (its icon and name in the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.Quorvel"));
 
-    // What is left once the toolkit has taken its own options (-platform, ...).
+    // What is left once the toolkit has taken its own options (-platform, ...): an
+    // option passed over above that this toolkit build does not take is refused here.
     const quorvel::ProgramCommand command = quorvel::parseProgramArguments(QApplication::arguments().mid(1));
     if (command.action == quorvel::ProgramCommand::Action::Refuse) {
         print(stderr, command.error + QLatin1Char('\n'));

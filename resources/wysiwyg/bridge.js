@@ -623,7 +623,7 @@
             const name = NATIVE[key];
             let enabled = hasRange && nativeEnabled(name);
             if (key === 'undo' || key === 'redo')
-                enabled = ready && nativeEnabled(name);
+                enabled = ready && nativeEnabled(name) && !(key === 'redo' && redoWithheld());
             if (key === 'selectAll')
                 enabled = ready;
             if (key === 'hyperlink' || key === 'image')
@@ -706,19 +706,73 @@
         });
     }
 
-    // The engine's insertHTML drops form controls and embedded objects; HTML holding
-    // them goes into the document directly (outside the engine's undo history).
-    const DROPPED_BY_ENGINE = /<\s*(button|input|select|textarea|object|embed|iframe)\b/i;
+    // A node's place under the body, as child indexes, and the node at such a place.
+    function pathOf(node) {
+        const path = [];
+        for (let n = node; n !== body(); n = n.parentNode)
+            path.unshift(Array.prototype.indexOf.call(n.parentNode.childNodes, n));
+        return path;
+    }
 
-    function insertHtml(html) {
-        if (!DROPPED_BY_ENGINE.test(html))
-            return doc.execCommand('insertHTML', false, html);
-        const range = currentRange();
-        range.deleteContents();
+    function nodeAt(root, path) {
+        return path.reduce(function (node, index) {
+            return node.childNodes[index];
+        }, root);
+    }
+
+    // The markup parsed as the range's context parses it, less what the editor never
+    // inserts (the host has taken it out already; this is the browser's own reading).
+    function parsedFragment(range, html) {
         const fragment = range.createContextualFragment(html);
+        fragment.querySelectorAll('script').forEach(function (el) {
+            el.remove();
+        });
+        fragment.querySelectorAll('*').forEach(function (el) {
+            Array.from(el.attributes).forEach(function (attr) {
+                if (/^on./i.test(attr.name))
+                    el.removeAttribute(attr.name);
+            });
+        });
+        return fragment;
+    }
+
+    function insertFragment(range, html) {
+        const fragment = parsedFragment(range, html);
+        range.deleteContents();
         const last = fragment.lastChild;
         range.insertNode(fragment);
-        if (last) {
+        return last;
+    }
+
+    // Inserted markup arrives as written. The engine's insertHTML can be undone, but it
+    // rewrites some markup (a lone span loses itself and its id, a block merges into the
+    // paragraph, form controls are dropped, a font becomes a styled span). So the
+    // result is first worked out on a copy of the body; when the engine's insertion
+    // differs from it, that is undone and the markup goes in as written, outside the
+    // engine's history (Undo then takes back the steps before it).
+    function insertHtml(html) {
+        const range = currentRange();
+        const copy = body().cloneNode(true);
+        const copyRange = doc.createRange();
+        copyRange.setStart(nodeAt(copy, pathOf(range.startContainer)), range.startOffset);
+        copyRange.setEnd(nodeAt(copy, pathOf(range.endContainer)), range.endOffset);
+        insertFragment(copyRange, html);
+        const expected = copy.innerHTML;
+
+        const before = body().innerHTML;
+        if (doc.execCommand('insertHTML', false, html) && body().innerHTML === expected)
+            return true;
+        if (body().innerHTML !== before) {
+            doc.execCommand('undo');
+            // The engine keeps its rewritten insertion to redo: withheld (see below).
+            staleRedo = true;
+            redoAboveStale = 0;
+        }
+        const target = currentRange();
+        if (!target)
+            return false;
+        const last = insertFragment(target, html);
+        if (last && last.parentNode) {
             const after = doc.createRange();
             after.setStartAfter(last);
             after.collapse(true);
@@ -728,11 +782,116 @@
         return true;
     }
 
+    // Redoing the engine's undone insertion would put the rewritten markup in a second
+    // time. It is withheld until the engine's history moves past it: a new edit drops
+    // the engine's redo list, and every undo puts one more redo above it.
+    let staleRedo = false;
+    let redoAboveStale = 0;
+
+    function redoWithheld() {
+        return staleRedo && redoAboveStale === 0;
+    }
+
+    doc.addEventListener('input', function (event) {
+        if (!staleRedo)
+            return;
+        if (event.inputType === 'historyUndo')
+            redoAboveStale++;
+        else if (event.inputType === 'historyRedo')
+            redoAboveStale--;
+        else
+            staleRedo = false;
+    }, true);
+
+    doc.addEventListener('beforeinput', function (event) {
+        if (event.inputType === 'historyRedo' && redoWithheld())
+            event.preventDefault();
+    }, true);
+
+    doc.addEventListener('keydown', function (event) {
+        const key = event.key.toLowerCase();
+        const redoKey = event.ctrlKey && !event.altKey && ((key === 'z' && event.shiftKey) || (key === 'y' && !event.shiftKey));
+        if (redoKey && redoWithheld())
+            event.preventDefault();
+    }, true);
+
+    // Block commands (lists, indent, outdent, justify, format block) move and rewrap
+    // paragraphs, and the engine leaves the caret at the start of the item it made.
+    // The selection is kept as counts of the visible characters before its ends, which
+    // those commands do not change, and put back where the user had it.
+    const BLOCK_COMMANDS = new Set(['orderedList', 'unorderedList', 'indent', 'outdent', 'justifyLeft',
+        'justifyCenter', 'justifyRight', 'setBlockFormat']);
+
+    function visibleCount(text) {
+        return text.replace(/\s/g, '').length;
+    }
+
+    // A point as { count, after }: `after` when it sticks to the visible character
+    // before it (the end of a word), else to the one after it.
+    function textPoint(node, offset) {
+        const range = doc.createRange();
+        range.setStart(body(), 0);
+        range.setEnd(node, offset);
+        // The text just before the point in its own paragraph, if any.
+        let previous = '';
+        if (node.nodeType === 3) {
+            previous = node.data.slice(0, offset);
+        } else {
+            let before = offset > 0 ? node.childNodes[offset - 1] : null;
+            while (before && before.nodeType === 1 && !BLOCK_TAGS.has(before.tagName) && before.tagName !== 'LI'
+                && before.tagName !== 'BR' && before.lastChild)
+                before = before.lastChild;
+            previous = before && before.nodeType === 3 ? before.data : '';
+        }
+        return { count: visibleCount(range.toString()), after: /\S$/.test(previous) };
+    }
+
+    function savedSelection() {
+        const sel = doc.getSelection();
+        if (!currentRange() || controlElement())
+            return null;
+        return { anchor: textPoint(sel.anchorNode, sel.anchorOffset), focus: textPoint(sel.focusNode, sel.focusOffset) };
+    }
+
+    // The DOM point of a text point, or null when the document has no visible text.
+    function domPoint(point) {
+        const walker = doc.createTreeWalker(body(), NodeFilter.SHOW_TEXT);
+        const wanted = point.after ? point.count : point.count + 1;
+        let seen = 0;
+        let last = null;
+        for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+            for (let i = 0; i < node.data.length; i++) {
+                if (!/\S/.test(node.data[i]))
+                    continue;
+                seen++;
+                last = { node: node, offset: i + 1 };
+                if (seen === wanted && wanted > 0)
+                    return point.after ? last : { node: node, offset: i };
+            }
+        }
+        return last;
+    }
+
+    function samePoint(a, b) {
+        return a.count === b.count && a.after === b.after;
+    }
+
+    function restoreSelection(saved) {
+        const now = savedSelection();
+        if (!saved || !now || (samePoint(saved.anchor, now.anchor) && samePoint(saved.focus, now.focus)))
+            return;
+        const anchor = domPoint(saved.anchor);
+        const focus = domPoint(saved.focus);
+        if (anchor && focus)
+            doc.getSelection().setBaseAndExtent(anchor.node, anchor.offset, focus.node, focus.offset);
+    }
+
     function exec(key, argument) {
         if (!hasDocument())
             return false;
         if (key !== 'undo' && key !== 'redo' && key !== 'selectAll')
             ensureSelection();
+        const kept = BLOCK_COMMANDS.has(key) ? savedSelection() : null;
         let done = true;
         if (tableCommands[key]) {
             if (!runTableCommand(key))
@@ -772,11 +931,15 @@
             } else {
                 done = doc.execCommand('createLink', false, argument);
             }
+        } else if (key === 'redo' && redoWithheld()) {
+            return false;
         } else if (NATIVE[key]) {
             done = doc.execCommand(NATIVE[key], false, argument === undefined ? null : argument);
         } else {
             return false;
         }
+        if (kept)
+            restoreSelection(kept);
         pushStatus();
         return done;
     }
@@ -892,8 +1055,14 @@
     }
 
     window.quorvelBridge = {
+        // The status goes out after every command, also one that could not run, so
+        // that the toolbar never goes on showing a state the document does not have.
         exec: function (key, argument) {
-            return exec(key, argument);
+            try {
+                return exec(key, argument);
+            } finally {
+                pushStatus();
+            }
         },
         pasteHtml: function (html) {
             return exec('pasteHtml', html);

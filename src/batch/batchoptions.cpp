@@ -74,8 +74,13 @@ QString helpText()
         "  -h, --help              show this text\n"
         "      --version           show the version\n"
         "\n"
-        "Exit status: 0 done (pictures that could not be read are named on standard\n"
-        "error), 1 refused or the page could not be written, 2 bad options or folders.\n");
+        "Exit status (with --album, the album's files and page count as thumbnails and page):\n"
+        "  0  every thumbnail was written, and the page when asked for\n"
+        "  1  refused, nothing written (thumbnails would replace the pictures)\n"
+        "  2  bad options or folders\n"
+        "  3  finished, but some pictures could not be read; the rest was written\n"
+        "  4  thumbnails or the page could not be written (a full disk, ...)\n"
+        "Whatever failed is named on standard error with the reason.\n");
 }
 
 QString parseArguments(const QStringList &arguments, BatchOptions &options)

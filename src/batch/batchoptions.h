@@ -10,6 +10,15 @@
 namespace quorvel::batch
 {
 
+/// quorvel-batch's exit statuses, as --help gives them.
+enum ExitStatus {
+    kDone = 0, ///< every thumbnail written, and the page when asked for
+    kRefused = 1, ///< nothing written: thumbnails would replace the pictures
+    kBadOptions = 2, ///< bad options, folders or files
+    kUnreadable = 3, ///< finished, but some pictures could not be read; the rest was written
+    kNotWritten = 4, ///< thumbnails or the page could not be written
+};
+
 /// What the command line asks for, checked and ready to run.
 struct BatchOptions {
     AppState state; ///< the page options, header and footer

@@ -4,10 +4,13 @@
 #include "album/albumbuild.h"
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
+#include "imaging/decoderwarnings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 namespace
@@ -30,7 +33,8 @@ quorvel::CreationProgress progressLine(bool shown)
     };
 }
 
-/// --album: builds or updates the web album; the exit status as for a creation run.
+/// --album: builds or updates the web album; the exit status as for a creation run
+/// (see ExitStatus).
 int runAlbum(const quorvel::batch::BatchOptions &options)
 {
     using namespace quorvel;
@@ -45,7 +49,7 @@ int runAlbum(const quorvel::batch::BatchOptions &options)
         std::fputc('\n', stderr);
     if (outcome.result == album::AlbumOutcome::Result::Refused) {
         printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.refusal);
-        return 1;
+        return batch::kRefused;
     }
     for (const album::AlbumFailure &failure : outcome.failures)
         printLine(stderr, QStringLiteral("quorvel-batch: ") + failure.error);
@@ -63,23 +67,34 @@ int runAlbum(const quorvel::batch::BatchOptions &options)
                 .arg(outcome.kept)
                 .arg(outcome.removed)
                 .arg(outcome.failures.size()));
-    return outcome.error.isEmpty() ? 0 : 1;
+    const bool failedToWrite = std::any_of(outcome.failures.cbegin(), outcome.failures.cend(), [](const auto &failure) {
+        return !failure.unreadable;
+    });
+    if (!outcome.error.isEmpty() || failedToWrite)
+        return batch::kNotWritten;
+    return outcome.failures.isEmpty() ? batch::kDone : batch::kUnreadable;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+#ifdef SIGXFSZ
+    // Beyond a file size limit (ulimit -f) a write is to fail with its reason ("File too
+    // large") and be reported, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvel-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
 
     using namespace quorvel;
+    nameDecodedPicturesInMessages();
     batch::BatchOptions options;
     const QString error = batch::parseArguments(QCoreApplication::arguments().mid(1), options);
     if (!error.isEmpty()) {
         printLine(stderr, QStringLiteral("quorvel-batch: ") + error);
-        return 2;
+        return batch::kBadOptions;
     }
     if (options.showHelp) {
         std::fputs(batch::helpText().toLocal8Bit().constData(), stdout);
@@ -102,7 +117,7 @@ int main(int argc, char **argv)
         QString refusal = outcome.refusal;
         refusal.replace(QLatin1String("\n\r"), QLatin1String("\n"));
         printLine(stderr, QStringLiteral("quorvel-batch: ") + refusal);
-        return 1;
+        return batch::kRefused;
     }
     for (const CreationFailure &failure : outcome.failures)
         printLine(stderr, QStringLiteral("quorvel-batch: ") + failure.error);
@@ -121,5 +136,7 @@ int main(int argc, char **argv)
                            .arg(QDir::toNativeSeparators(outcome.pagePath));
         printLine(stdout, summary + QLatin1Char('.'));
     }
-    return outcome.pageError.isEmpty() ? 0 : 1;
+    if (outcome.writeFailed())
+        return batch::kNotWritten;
+    return outcome.failures.isEmpty() ? batch::kDone : batch::kUnreadable;
 }

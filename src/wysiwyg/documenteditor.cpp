@@ -6,6 +6,7 @@
 #include "wysiwyg/documentfile.h"
 #include "wysiwyg/htmlcolor.h"
 #include "wysiwyg/htmltidy.h"
+#include "wysiwyg/insertablehtml.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -133,6 +134,22 @@ QString jsString(const QString &text)
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
+/// The longest content the engine takes in place of an address: its longest address,
+/// less the "data:" prefix with the type.
+constexpr qsizetype kLongestContent = 2 * 1024 * 1024 - 64;
+
+/// The size of bytes once percent-encoded, as the engine sends content.
+qsizetype percentEncodedSize(const QByteArray &bytes)
+{
+    qsizetype size = 0;
+    for (const char c : bytes) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+            || c == '.' || c == '_' || c == '~';
+        size += plain ? 1 : 3;
+    }
+    return size;
+}
+
 const char kBlankDocument[] = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title></title></head>"
                               "<body><p><br></p></body></html>\n";
 
@@ -187,8 +204,11 @@ DocumentEditor::DocumentEditor(Prompts &prompts, QWidget *parent)
     });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         // A page that failed to load still ends the load; the script never reports.
+        // What is shown then is not the file, so the file is not the document's: a
+        // save must not write over it.
         if (!ok && m_busy) {
             m_busy = false;
+            m_path.clear();
             emit documentCompleted();
         }
     });
@@ -216,10 +236,10 @@ QWebEnginePage *DocumentEditor::page() const
 void DocumentEditor::newDocument()
 {
     m_path.clear();
-    startLoading(QUrl::fromLocalFile(QDir::homePath() + QLatin1Char('/')), QByteArray(kBlankDocument));
+    startLoading(QUrl::fromLocalFile(QDir::homePath() + QLatin1Char('/')), QByteArray(kBlankDocument), "UTF-8");
 }
 
-void DocumentEditor::startLoading(const QUrl &url, const QByteArray &html)
+void DocumentEditor::startLoading(const QUrl &url, const QByteArray &html, const QByteArray &charset)
 {
     m_busy = true;
     m_dirty = false;
@@ -229,7 +249,7 @@ void DocumentEditor::startLoading(const QUrl &url, const QByteArray &html)
     if (html.isNull())
         m_page->load(url);
     else
-        m_page->setHtml(QString::fromUtf8(html), url);
+        m_page->setContent(html, QStringLiteral("text/html;charset=") + QString::fromLatin1(charset), url);
 }
 
 std::uint32_t DocumentEditor::loadDocument(const QString &path, bool promptUser)
@@ -242,11 +262,25 @@ std::uint32_t DocumentEditor::loadDocument(const QString &path, bool promptUser)
             return DocumentCancelled;
     }
     QByteArray bytes;
-    const std::uint32_t error = readDocumentFile(target, bytes);
+    DocumentContent content;
+    const QString absolute = QFileInfo(target).absoluteFilePath();
+    const std::uint32_t error = readDocumentFile(target, bytes, &content);
+    if (error == DocumentNotAPage)
+        m_refusal = { absolute, content.refusal };
     if (error != DocumentOk)
         return error;
-    m_path = QFileInfo(target).absoluteFilePath();
-    startLoading(QUrl::fromLocalFile(m_path), QByteArray());
+    // The file is handed to the engine as a page whatever its name, so that what is
+    // edited and saved is what the file holds. The engine takes content this way up to
+    // its longest address (the bytes go in percent-encoded); a longer file goes by its
+    // address, where the engine decides the type by the name: only a page's name will do.
+    const bool fits = percentEncodedSize(bytes) <= kLongestContent;
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    if (!fits && suffix != QLatin1String("html") && suffix != QLatin1String("htm")) {
+        m_refusal = { absolute, tr("text too long to open unless the file's name ends in .html or .htm") };
+        return DocumentNotAPage;
+    }
+    m_path = absolute;
+    startLoading(QUrl::fromLocalFile(m_path), fits ? bytes : QByteArray(), content.charset);
     return DocumentOk;
 }
 
@@ -267,7 +301,10 @@ std::uint32_t DocumentEditor::saveDocument(const QString &path, bool promptUser)
     if (html.typeId() != QMetaType::QString)
         return DocumentUnexpected;
     const QString text = declareUtf8Charset(tidyEditedHtml(html.toString()));
-    const std::uint32_t error = writeDocumentFile(target, text.toUtf8());
+    QString refused;
+    const std::uint32_t error = writeDocumentFile(target, text.toUtf8(), &refused);
+    if (error == DocumentNotAPage)
+        m_refusal = { QFileInfo(target).absoluteFilePath(), refused };
     if (error != DocumentOk)
         return error;
     m_path = QFileInfo(target).absoluteFilePath();
@@ -390,7 +427,19 @@ QString DocumentEditor::selectionType() const
 
 void DocumentEditor::pasteHtml(const QString &html)
 {
-    runBridge(QStringLiteral("pasteHtml(%1)").arg(jsString(html)));
+    runBridge(QStringLiteral("pasteHtml(%1)").arg(jsString(insertable(html))));
+}
+
+QString DocumentEditor::insertable(const QString &html)
+{
+    const InsertableHtml checked = insertableHtml(html);
+    if (!checked.refused.isEmpty()) {
+        m_prompts.message(this,
+            tr("The editor does not insert scripts or event handlers. Left out: %1.")
+                .arg(checked.refused.join(QStringLiteral(", "))),
+            Prompts::Icon::Information);
+    }
+    return checked.html;
 }
 
 void DocumentEditor::caretToStart()
@@ -489,11 +538,11 @@ bool DocumentEditor::execCommand(EditCommand command, ExecOption option, const Q
     case EditCommand::GetFontName:
     case EditCommand::GetFontSize:
     case EditCommand::GetForeColor:
-        return queryStatus(command) >= StatusEnabled;
+        return commandAvailable(queryStatus(command));
     case EditCommand::InsertTable: {
         const InsertTableParams params =
             argument.canConvert<InsertTableParams>() ? argument.value<InsertTableParams>() : InsertTableParams();
-        jsArgument = jsString(insertTableHtml(params));
+        jsArgument = jsString(insertable(insertTableHtml(params)));
         break;
     }
     case EditCommand::SetBlockFormat: {

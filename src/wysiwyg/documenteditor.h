@@ -51,11 +51,27 @@ public:
     void newDocument();
     /// Loads a page; with promptUser and an empty path the open dialog chooses it.
     /// Returns 0 when loading started, else a DocumentError number (DocumentCancelled
-    /// when the dialog was cancelled). The document keeps its state on failure.
+    /// when the dialog was cancelled). The document keeps its state on failure. What
+    /// the file holds decides, not its name: a picture, an archive or other binary
+    /// data, or text not valid in its character set is refused (DocumentNotAPage, see
+    /// refusal()); any text that is accepted is edited as a page.
     std::uint32_t loadDocument(const QString &path, bool promptUser);
     /// Saves the whole document; with promptUser the save dialog chooses the path
-    /// (starting from `path`). Returns 0 on success, else a DocumentError number.
+    /// (starting from `path`). Returns 0 on success, else a DocumentError number. A
+    /// file that holds a picture, an archive or other binary data is never written
+    /// over (DocumentNotAPage, see refusal()).
     std::uint32_t saveDocument(const QString &path, bool promptUser);
+
+    /// The file the last DocumentNotAPage was about, and what it holds instead of a
+    /// page ("a JPEG picture").
+    struct Refusal {
+        QString path;
+        QString content;
+    };
+    const Refusal &refusal() const
+    {
+        return m_refusal;
+    }
 
     bool isDirty() const
     {
@@ -105,7 +121,9 @@ public:
     /// The selection's type: "None" (a caret), "Text" or "Control" (one picture,
     /// form control or positioned element selected as a whole).
     QString selectionType() const;
-    /// Replaces the current selection with a piece of HTML.
+    /// Replaces the current selection with a piece of HTML, inserted as written less
+    /// scripts and event handlers (insertableHtml); what was left out is said to the
+    /// user.
     void pasteHtml(const QString &html);
     /// Puts the caret at the start of the body.
     void caretToStart();
@@ -142,7 +160,9 @@ private:
     void onBridgeReady(const QString &snapshot);
     void onStatusChanged(const QString &snapshot);
     void onDocumentEdited();
-    void startLoading(const QUrl &url, const QByteArray &html);
+    void startLoading(const QUrl &url, const QByteArray &html, const QByteArray &charset);
+    /// The HTML less what the editor never inserts; tells the user what was left out.
+    QString insertable(const QString &html);
     void applyDisplaySettings();
     void runBridge(const QString &call);
     bool promptAndRun(EditCommand command);
@@ -156,6 +176,7 @@ private:
     BridgeHost *m_host = nullptr;
 
     QString m_path;
+    Refusal m_refusal;
     bool m_dirty = false;
     bool m_busy = false;
     bool m_showBorders = false;

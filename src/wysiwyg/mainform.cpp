@@ -12,12 +12,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace quorvel
 {
@@ -51,7 +54,9 @@ MainForm::MainForm(Prompts &prompts, QWidget *parent)
     status->setAccessibleName(tr("Status bar"));
     m_blockFormatPanel = new QLabel(status);
     m_blockFormatPanel->setObjectName(QStringLiteral("statusBlockFormat"));
-    m_blockFormatPanel->setAccessibleName(tr("Block format at the caret"));
+    // A screen reader reads the label's text, the format itself: a fixed name would
+    // hide it.
+    m_blockFormatPanel->setAccessibleDescription(tr("Block format at the caret"));
     m_blockFormatPanel->setMinimumWidth(120);
     status->addWidget(m_blockFormatPanel);
 
@@ -77,6 +82,21 @@ QAction *MainForm::addCommandItem(
         runCommand(command);
     });
     return item;
+}
+
+void MainForm::onStateChange(QAction *item, std::function<void(bool)> run)
+{
+    item->setCheckable(true);
+    connect(item, &QAction::toggled, this, [this, run = std::move(run)](bool checked) {
+        if (!m_showingState)
+            run(checked);
+    });
+}
+
+void MainForm::showChecked(QAction *item, bool checked)
+{
+    const QScopedValueRollback<bool> showing(m_showingState, true);
+    item->setChecked(checked);
 }
 
 void MainForm::runCommand(EditCommand command)
@@ -132,10 +152,9 @@ void MainForm::buildMenus()
     m_editMenu->addSeparator();
     m_snapToGrid = m_editMenu->addAction(tr("Snap To Grid"));
     m_snapToGrid->setObjectName(QStringLiteral("mnuEditSnapToGrid"));
-    m_snapToGrid->setCheckable(true);
-    connect(m_snapToGrid, &QAction::triggered, this, [this] {
-        m_editor->setSnapToGrid(!m_editor->snapToGrid());
-        m_snapToGrid->setChecked(m_editor->snapToGrid());
+    onStateChange(m_snapToGrid, [this](bool on) {
+        m_editor->setSnapToGrid(on);
+        showChecked(m_snapToGrid, m_editor->snapToGrid());
     });
     connect(m_editMenu, &QMenu::aboutToShow, this, [this] {
         onMenuOpening(m_editMenu, m_editCommands);
@@ -145,17 +164,15 @@ void MainForm::buildMenus()
     view->setObjectName(QStringLiteral("mnuView"));
     m_borders = view->addAction(tr("Borders"));
     m_borders->setObjectName(QStringLiteral("mnuViewBorders"));
-    m_borders->setCheckable(true);
-    connect(m_borders, &QAction::triggered, this, [this] {
-        m_editor->setShowBorders(!m_editor->showBorders());
-        m_borders->setChecked(m_editor->showBorders());
+    onStateChange(m_borders, [this](bool on) {
+        m_editor->setShowBorders(on);
+        showChecked(m_borders, m_editor->showBorders());
     });
     m_details = view->addAction(tr("Document Details"));
     m_details->setObjectName(QStringLiteral("mnuViewDetails"));
-    m_details->setCheckable(true);
-    connect(m_details, &QAction::triggered, this, [this] {
-        m_editor->setShowDetails(!m_editor->showDetails());
-        m_details->setChecked(m_editor->showDetails());
+    onStateChange(m_details, [this](bool on) {
+        m_editor->setShowDetails(on);
+        showChecked(m_details, m_editor->showDetails());
     });
 
     m_insertMenu = bar->addMenu(tr("&Insert"));
@@ -185,7 +202,6 @@ void MainForm::buildMenus()
     m_formatMenu = bar->addMenu(tr("F&ormat"));
     m_formatMenu->setObjectName(QStringLiteral("mnuFormat"));
     connect(m_formatMenu, &QMenu::aboutToShow, this, &MainForm::onFormatOpening);
-    connect(m_formatMenu, &QMenu::triggered, this, &MainForm::onFormatChosen);
 
     m_tableMenu = bar->addMenu(tr("T&able"));
     m_tableMenu->setObjectName(QStringLiteral("mnuTable"));
@@ -227,15 +243,21 @@ void MainForm::buildMenus()
             m_makeAbsolute = action;
     }
     m_2dMenu->addSeparator();
-    m_lockElement =
-        addCommandItem(m_2dMenu, m_2dCommands, "mnu2DLockElement", tr("Lock Element"), EditCommand::LockElement);
-    m_lockElement->setCheckable(true);
-    connect(m_lockElement, &QAction::triggered, this, &MainForm::on2DItemRun);
+    // Lock Element flips the lock of the element at the caret whenever its state
+    // changes; its check mark then shows the element's lock.
+    m_lockElement = m_2dMenu->addAction(tr("Lock Element"));
+    m_lockElement->setObjectName(QStringLiteral("mnu2DLockElement"));
+    m_2dCommands.insert(m_lockElement, EditCommand::LockElement);
+    onStateChange(m_lockElement, [this](bool) {
+        if (!m_editor->execCommand(EditCommand::LockElement))
+            showChecked(m_lockElement, m_editor->queryStatus(EditCommand::LockElement) == StatusLatched);
+        on2DItemRun();
+    });
     connect(m_2dMenu, &QMenu::aboutToShow, this, [this] {
         onMenuOpening(m_2dMenu, m_2dCommands);
         const int status = m_editor->queryStatus(EditCommand::MakeAbsolute);
         m_makeAbsolute->setText(makeAbsoluteCaption(status));
-        m_lockElement->setChecked(m_editor->queryStatus(EditCommand::LockElement) == StatusLatched);
+        showChecked(m_lockElement, m_editor->queryStatus(EditCommand::LockElement) == StatusLatched);
     });
 
     QMenu *help = bar->addMenu(tr("Help"));
@@ -258,16 +280,33 @@ void MainForm::buildMenus()
 
 void MainForm::buildToolbar()
 {
+    // Two rows: the font boxes above the eleven buttons, so that every button shows
+    // at the window's first size of 800 by 600.
+    m_fontBar = addToolBar(tr("Font"));
+    m_fontBar->setObjectName(QStringLiteral("FontToolbar"));
+    m_fontBar->setAccessibleName(tr("Font toolbar"));
+    m_fontBar->setMovable(false);
+    addToolBarBreak();
     m_toolbar = addToolBar(tr("Formatting"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setAccessibleName(tr("Formatting toolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
-    m_fontName = new QComboBox(m_toolbar);
+    // On Linux a screen reader names a combo box by its label (the label's buddy) and
+    // reads its text as its value: each box has a label.
+    const auto addLabelled = [this](QComboBox *box, const QString &caption, const QString &name) {
+        box->setAccessibleName(name);
+        auto *label = new QLabel(caption, m_fontBar);
+        label->setBuddy(box);
+        label->setContentsMargins(6, 0, 4, 0);
+        m_fontBar->addWidget(label);
+        m_fontBar->addWidget(box);
+    };
+    m_fontName = new QComboBox(m_fontBar);
     m_fontName->setObjectName(QStringLiteral("FontCombo"));
-    m_fontName->setAccessibleName(tr("Font name"));
     m_fontName->setEditable(true);
+    m_fontName->lineEdit()->setAccessibleName(tr("Font name"));
     m_fontName->setInsertPolicy(QComboBox::NoInsert);
     m_fontName->setMinimumContentsLength(14);
     m_fontName->addItems({ QStringLiteral("Times New Roman"),
@@ -281,16 +320,14 @@ void MainForm::buildToolbar()
     connect(m_fontName->lineEdit(), &QLineEdit::returnPressed, this, [this] {
         onFontNameChosen(-1);
     });
-    m_toolbar->addWidget(m_fontName);
+    addLabelled(m_fontName, tr("Fo&nt:"), tr("Font name"));
 
-    m_fontSize = new QComboBox(m_toolbar);
+    m_fontSize = new QComboBox(m_fontBar);
     m_fontSize->setObjectName(QStringLiteral("FontSizeCombo"));
-    m_fontSize->setAccessibleName(tr("Font size"));
     for (int size = 1; size <= 7; ++size)
         m_fontSize->addItem(QString::number(size));
     connect(m_fontSize, &QComboBox::activated, this, &MainForm::onFontSizeChosen);
-    m_toolbar->addWidget(m_fontSize);
-    m_toolbar->addSeparator();
+    addLabelled(m_fontSize, tr("Si&ze:"), tr("Font size"));
 
     const struct {
         const char *key;
@@ -314,16 +351,34 @@ void MainForm::buildToolbar()
         QAction *action = m_toolbar->addAction(button.caption);
         action->setObjectName(QLatin1String(button.key));
         action->setToolTip(button.caption);
-        action->setCheckable(button.latching);
         const EditCommand command = button.command;
         if (command == EditCommand::SetForeColor) {
             connect(action, &QAction::triggered, this, &MainForm::onColor);
+        } else if (button.latching) {
+            // A latching button runs its command on every change of its state (a
+            // click, or a screen reader's Toggle, which clicks nothing); the document's
+            // state then shows on it again.
+            onStateChange(action, [this, action, command](bool) {
+                if (!m_editor->execCommand(command, ExecOption::DoDefault))
+                    showChecked(action, m_editor->queryStatus(command) == StatusLatched);
+            });
         } else {
             connect(action, &QAction::triggered, this, [this, command] {
                 m_editor->execCommand(command, ExecOption::DoDefault);
             });
         }
         m_toolbarCommands.append({ action, command });
+    }
+    // Should the window be made narrower than the buttons, the rest go behind a tool
+    // bar's extension button: it gets a name too. The items that show and hide the tool
+    // bars (the window's context menu) act on a click only, as the toolkit makes them:
+    // on their state too.
+    for (QToolBar *bar : { m_fontBar, m_toolbar }) {
+        if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"))) {
+            more->setAccessibleName(tr("More commands"));
+            more->setToolTip(tr("More commands"));
+        }
+        connect(bar->toggleViewAction(), &QAction::toggled, bar, &QWidget::setVisible);
     }
 }
 
@@ -343,6 +398,7 @@ void MainForm::refreshTitle()
 
 void MainForm::onDocumentCompleted()
 {
+    refreshTitle(); // a load that failed leaves the document without its path
     if (!m_documentReady) {
         BlockFormatNamesParam names;
         m_editor->execCommand(
@@ -350,7 +406,9 @@ void MainForm::onDocumentCompleted()
         for (const QString &name : names.names) {
             QAction *item = m_formatMenu->addAction(name);
             item->setObjectName(QStringLiteral("mnuFormat") + QString(name).remove(QLatin1Char(' ')));
-            item->setCheckable(true);
+            onStateChange(item, [this, item](bool) {
+                onFormatChosen(item);
+            });
         }
         m_documentReady = true;
     }
@@ -361,10 +419,15 @@ void MainForm::onDisplayChanged()
 {
     for (const auto &[action, command] : m_toolbarCommands) {
         const int status = m_editor->queryStatus(command);
-        action->setEnabled(status >= StatusEnabled);
+        action->setEnabled(commandAvailable(status));
         if (action->isCheckable())
-            action->setChecked(status == StatusLatched);
+            showChecked(action, status == StatusLatched);
     }
+    // The checkable menu items show the document's state as the buttons do.
+    showChecked(m_lockElement, m_editor->queryStatus(EditCommand::LockElement) == StatusLatched);
+    onFormatOpening();
+    // The font boxes read a value at exactly Enabled or Latched, not at any other
+    // status a component might report.
     const auto readable = [this](EditCommand command) {
         const int status = m_editor->queryStatus(command);
         return status == StatusEnabled || status == StatusLatched;
@@ -384,7 +447,7 @@ void MainForm::onDisplayChanged()
         m_fontSize->setCurrentIndex(-1);
         m_fontSize->setEnabled(false);
     }
-    if (m_editor->queryStatus(EditCommand::GetBlockFormat) > 2)
+    if (commandAvailable(m_editor->queryStatus(EditCommand::GetBlockFormat)))
         m_blockFormatPanel->setText(m_editor->commandValue(EditCommand::GetBlockFormat).toString());
     // The first positioning item names what it will do for the element at the caret.
     const int status = m_editor->queryStatus(EditCommand::MakeAbsolute);
@@ -396,31 +459,32 @@ void MainForm::onMenuOpening(QMenu *menu, const QHash<QAction *, EditCommand> &t
     for (QAction *item : menu->actions()) {
         const auto found = table.constFind(item);
         if (found != table.constEnd())
-            item->setEnabled(m_editor->queryStatus(found.value()) > 2);
+            item->setEnabled(commandAvailable(m_editor->queryStatus(found.value())));
     }
 }
 
 void MainForm::onFormatOpening()
 {
     const int status = m_editor->queryStatus(EditCommand::GetBlockFormat);
-    if (status > 2) {
+    if (commandAvailable(status)) {
         const QString current = m_editor->commandValue(EditCommand::GetBlockFormat).toString();
         for (QAction *item : m_formatMenu->actions()) {
             item->setEnabled(true);
-            item->setChecked(item->text() == current);
+            showChecked(item, item->text() == current);
         }
     } else if (status == StatusDisabled) {
         for (QAction *item : m_formatMenu->actions()) {
             item->setEnabled(false);
-            item->setChecked(false);
+            showChecked(item, false);
         }
     }
 }
 
 void MainForm::onFormatChosen(QAction *item)
 {
-    if (m_editor->queryStatus(EditCommand::SetBlockFormat) > 2)
-        m_editor->execCommand(EditCommand::SetBlockFormat, ExecOption::DontPromptUser, item->text());
+    if (!commandAvailable(m_editor->queryStatus(EditCommand::SetBlockFormat))
+        || !m_editor->execCommand(EditCommand::SetBlockFormat, ExecOption::DontPromptUser, item->text()))
+        onFormatOpening(); // nothing changes: the items show the document's format again
 }
 
 void MainForm::on2DItemRun()
@@ -429,7 +493,7 @@ void MainForm::on2DItemRun()
     // the first item then. Relabel now too, from what is known.
     const int status = m_editor->queryStatus(EditCommand::MakeAbsolute);
     m_makeAbsolute->setText(makeAbsoluteCaption(status));
-    m_makeAbsolute->setEnabled(status == StatusEnabled || status == StatusLatched);
+    m_makeAbsolute->setEnabled(commandAvailable(status));
 }
 
 void MainForm::onColor()
@@ -442,7 +506,7 @@ void MainForm::onColor()
 
 void MainForm::onFontNameChosen(int index)
 {
-    if (!m_documentReady || m_editor->queryStatus(EditCommand::SetFontName) <= 2)
+    if (!m_documentReady || !commandAvailable(m_editor->queryStatus(EditCommand::SetFontName)))
         return;
     const QString name = index >= 0 ? m_fontName->itemText(index) : m_fontName->currentText();
     if (!name.trimmed().isEmpty())
@@ -460,76 +524,47 @@ void MainForm::onFontSizeChosen(int index)
 
 void MainForm::onShowContextMenu()
 {
-    QStringList captions = {
-        tr("Cut"), tr("Copy"), tr("Paste"), QString(), tr("Select All"), QString(), tr("Font...")
+    const auto available = [this](EditCommand command) {
+        return commandAvailable(m_editor->queryStatus(command));
     };
-    const auto state = [this](EditCommand command) {
-        return m_editor->queryStatus(command) < StatusEnabled ? 2 : 0;
+    const ContextMenuItem separator;
+    // The editing commands are always offered, greyed while they cannot run; the
+    // positioning and table groups only where they apply.
+    m_contextMenu = {
+        { tr("Cut"), EditCommand::Cut, true },
+        { tr("Copy"), EditCommand::Copy, true },
+        { tr("Paste"), EditCommand::Paste, true },
+        separator,
+        { tr("Select All"), EditCommand::SelectAll, true },
+        separator,
+        { tr("Font..."), EditCommand::Font, true },
     };
-    QList<int> states = { state(EditCommand::Cut),
-        state(EditCommand::Copy),
-        state(EditCommand::Paste),
-        0,
-        state(EditCommand::SelectAll),
-        0,
-        state(EditCommand::Font) };
-    m_contextMenu2DIndex = -1;
-    m_contextMenuTableIndex = -1;
-    if (m_editor->queryStatus(EditCommand::MakeAbsolute) > 2) {
-        captions << QString();
-        states << 0;
-        m_contextMenu2DIndex = int(captions.size());
-        captions << (m_editor->queryStatus(EditCommand::SendToBack) > 2 ? tr("Make 1D") : tr("Make 2D"));
-        states << 0;
+    if (available(EditCommand::MakeAbsolute)) {
+        // The send-to-back command is available once the element is positioned.
+        m_contextMenu += { separator,
+            { available(EditCommand::SendToBack) ? tr("Make 1D") : tr("Make 2D"), EditCommand::MakeAbsolute } };
     }
-    if (m_editor->queryStatus(EditCommand::InsertRow) > 2) {
-        captions << QString();
-        states << 0;
-        m_contextMenuTableIndex = int(captions.size());
-        captions << tr("Insert Row") << tr("Insert Column") << QString() << tr("Delete Row") << tr("Delete Column");
-        states << 0 << 0 << 0 << 0 << 0;
+    if (available(EditCommand::InsertRow)) {
+        m_contextMenu += { separator,
+            { tr("Insert Row"), EditCommand::InsertRow },
+            { tr("Insert Column"), EditCommand::InsertColumn },
+            separator,
+            { tr("Delete Row"), EditCommand::DeleteRows },
+            { tr("Delete Column"), EditCommand::DeleteColumns } };
+    }
+    QStringList captions;
+    QList<int> states; // 0 enabled, 2 greyed
+    for (const ContextMenuItem &item : std::as_const(m_contextMenu)) {
+        captions << item.caption;
+        states << (item.greyedWhenUnavailable && item.command && !available(*item.command) ? 2 : 0);
     }
     m_editor->setContextMenu(captions, states);
 }
 
 void MainForm::onContextMenuAction(int index)
 {
-    switch (index) {
-    case 0:
-        runCommand(EditCommand::Cut);
-        return;
-    case 1:
-        runCommand(EditCommand::Copy);
-        return;
-    case 2:
-        runCommand(EditCommand::Paste);
-        return;
-    case 4:
-        runCommand(EditCommand::SelectAll);
-        return;
-    case 6:
-        runCommand(EditCommand::Font);
-        return;
-    default:
-        break;
-    }
-    if (m_contextMenu2DIndex >= 0 && index == m_contextMenu2DIndex) {
-        runCommand(EditCommand::MakeAbsolute);
-        return;
-    }
-    if (m_contextMenuTableIndex >= 0) {
-        // Insert Row, Insert Column, separator, Delete Row, Delete Column.
-        const EditCommand table[] = {
-            EditCommand::InsertRow,
-            EditCommand::InsertColumn,
-            EditCommand::InsertRow,
-            EditCommand::DeleteRows,
-            EditCommand::DeleteColumns,
-        };
-        const int offset = index - m_contextMenuTableIndex;
-        if (offset >= 0 && offset < 5 && offset != 2)
-            runCommand(table[offset]);
-    }
+    if (index >= 0 && index < m_contextMenu.size() && m_contextMenu[index].command)
+        runCommand(*m_contextMenu[index].command);
 }
 
 void MainForm::onInsertButton()
@@ -599,7 +634,13 @@ void MainForm::fileOpen()
         onDisplayChanged();
         return;
     }
-    if (error != DocumentOk) {
+    if (error == DocumentNotAPage) {
+        m_prompts.message(this,
+            tr("Error occurred while loading document: %1 holds %2, not a page the editor can open.")
+                .arg(QDir::toNativeSeparators(m_editor->refusal().path), m_editor->refusal().content),
+            Prompts::Icon::Critical);
+        m_editor->newDocument();
+    } else if (error != DocumentOk) {
         m_prompts.message(this,
             tr("Error occurred while loading document: %1.").arg(loadErrorReason(error)),
             Prompts::Icon::Critical);
@@ -614,7 +655,12 @@ bool MainForm::save(bool prompt)
 {
     setEditingControlsEnabled(false);
     const std::uint32_t error = m_editor->saveDocument(m_editor->currentDocumentPath(), prompt);
-    if (error != DocumentOk && error != DocumentCancelled) {
+    if (error == DocumentNotAPage) {
+        m_prompts.message(this,
+            tr("Error occurred while saving document: %1 holds %2, not a web page: the editor does not write over it.")
+                .arg(QDir::toNativeSeparators(m_editor->refusal().path), m_editor->refusal().content),
+            Prompts::Icon::Critical);
+    } else if (error != DocumentOk && error != DocumentCancelled) {
         m_prompts.message(
             this, tr("Error occurred while saving document: %1.").arg(saveErrorReason(error)), Prompts::Icon::Critical);
     }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -72,6 +73,11 @@ private:
         const QString &caption,
         EditCommand command);
     void runCommand(EditCommand command);
+    /// Makes an item checkable and runs `run` on every change of its state: a click,
+    /// the keyboard, a screen reader's Toggle or setChecked. A state shown from the
+    /// document (showChecked) runs nothing.
+    void onStateChange(QAction *item, std::function<void(bool)> run);
+    void showChecked(QAction *item, bool checked);
     void refreshTitle();
     void setEditingControlsEnabled(bool enabled);
     void afterSave(std::uint32_t error);
@@ -95,6 +101,7 @@ private:
 
     Prompts &m_prompts;
     DocumentEditor *m_editor = nullptr; // DHTMLEdit1
+    QToolBar *m_fontBar = nullptr; // the font boxes, above Toolbar1
     QToolBar *m_toolbar = nullptr; // Toolbar1
     QComboBox *m_fontName = nullptr; // FontCombo
     QComboBox *m_fontSize = nullptr; // FontSizeCombo
@@ -103,6 +110,7 @@ private:
     std::function<void()> m_thumbnailHandler;
 
     bool m_documentReady = false;
+    bool m_showingState = false; // true while items show the document's state
 
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
@@ -127,9 +135,16 @@ private:
     QHash<QAction *, EditCommand> m_2dCommands;
     QList<std::pair<QAction *, EditCommand>> m_toolbarCommands;
 
-    // The context menu: where its positioning and table groups begin (-1 when absent).
-    int m_contextMenu2DIndex = -1;
-    int m_contextMenuTableIndex = -1;
+    /// An item of the context menu: its caption and the command it runs; an item
+    /// without a caption is a separator.
+    struct ContextMenuItem {
+        QString caption;
+        std::optional<EditCommand> command;
+        bool greyedWhenUnavailable = false; ///< greyed while its command cannot run
+    };
+    // The context menu shown last, item by item: it builds the menu and dispatches the
+    // index the editing component reports.
+    QList<ContextMenuItem> m_contextMenu;
 };
 
 } // namespace quorvel

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace quorvel;
 
@@ -24,9 +25,18 @@ struct Result {
     QString err;
 };
 
-Result runBatch(const QStringList &arguments)
+// fileSizeLimit > 0: the run's writes fail beyond that many bytes, as on a full disk.
+Result runBatch(const QStringList &arguments, long long fileSizeLimit = 0)
 {
     QProcess process;
+    if (fileSizeLimit > 0) {
+        process.setChildProcessModifier([fileSizeLimit] {
+            rlimit limit;
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = rlim_t(fileSizeLimit);
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
     process.start(QStringLiteral(QUORVEL_BATCH_EXE), arguments);
     Result result;
     if (!process.waitForFinished(120000))
@@ -95,7 +105,7 @@ TEST_F(BatchTest, SameFolderIsRefusedWithOneAndNothingWritten)
     EXPECT_EQ(QDir(m_source).entryList(QDir::Files), QStringList { QStringLiteral("a.jpg") });
 }
 
-TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrder)
+TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrderAndAllReadExitsWithZero)
 {
     QUORVEL_REQUIRE_TESTDATA();
     for (const auto &[from, name] : { std::pair { "cameras/nikon-e950.jpg", "pic10.JPG" },
@@ -106,7 +116,7 @@ TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrder)
     }
     ASSERT_TRUE(test::writeFile(QDir(m_source).filePath(QStringLiteral("notes.txt")), "not a picture"));
     const Result result = runBatch({ QStringLiteral("--page=index.html"), QStringLiteral("-j2"), m_source, m_dest });
-    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.status, 3) << result.err.toStdString(); // a picture that could not be read
     EXPECT_TRUE(result.out.startsWith(QStringLiteral("3 thumbnails written to "))) << result.out.toStdString();
     EXPECT_TRUE(result.out.contains(QStringLiteral("1 pictures failed")));
     EXPECT_TRUE(result.err.contains(QStringLiteral("pic3.jpg"))) << result.err.toStdString();
@@ -118,6 +128,47 @@ TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrder)
                    "<a href = pic3.jpg><img src = pic3.jpg border = 0></a>\r\n"
                    "<a href = pic10.JPG><img src = pic10.JPG border = 0></a>\r\n"));
     EXPECT_FALSE(QFile::exists(QDir(m_dest).filePath(QStringLiteral("notes.txt"))));
+    // A web album tells the same way.
+    const Result album = runBatch({ QStringLiteral("--album"), m_source, m_root.filePath(QStringLiteral("album")) });
+    EXPECT_EQ(album.status, 3) << album.err.toStdString();
+}
+
+// A full disk (a file size limit, which also holds for root) fails the thumbnails and
+// the page: the run says why, with the system's reason, instead of dying of the limit's
+// signal or saying "Unknown error", and its status is not that of a run that worked.
+TEST_F(BatchTest, WritesThatFailAreNamedWithTheirReasonAndExitWithFour)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    for (const char *name : { "a.jpg", "b.jpg" })
+        ASSERT_TRUE(QFile::copy(
+            test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")), QDir(m_source).filePath(QLatin1String(name))));
+    const QString header = m_root.filePath(QStringLiteral("header.html"));
+    ASSERT_TRUE(test::writeFile(header, QByteArray(6000, 'h')));
+    const QByteArray oldPage("the page of an earlier run\r\n");
+    ASSERT_TRUE(test::writeFile(QDir(m_source).filePath(QStringLiteral("g.html")), oldPage));
+
+    const Result full =
+        runBatch({ QStringLiteral("--page=g.html"), QStringLiteral("--header"), header, m_source, m_dest }, 2000);
+    EXPECT_EQ(full.status, 4) << full.err.toStdString();
+    EXPECT_TRUE(full.err.contains(QStringLiteral("The gallery page \"%1\" could not be written: File too large.")
+                                      .arg(QDir(m_source).filePath(QStringLiteral("g.html")))))
+        << full.err.toStdString();
+    EXPECT_TRUE(full.err.contains(
+        QStringLiteral("Could not write \"%1\": File too large.").arg(QDir(m_dest).filePath(QStringLiteral("a.jpg")))));
+    EXPECT_FALSE(full.err.contains(QStringLiteral("Unknown error")));
+    EXPECT_TRUE(full.out.startsWith(QStringLiteral("0 thumbnails written to "))) << full.out.toStdString();
+    EXPECT_EQ(test::readFile(QDir(m_source).filePath(QStringLiteral("g.html"))), oldPage);
+
+    // Room for the thumbnails, not for the page: still a failure.
+    const Result pageOnly =
+        runBatch({ QStringLiteral("--page=g.html"), QStringLiteral("--header"), header, m_source, m_dest }, 4000);
+    EXPECT_EQ(pageOnly.status, 4) << pageOnly.err.toStdString();
+    EXPECT_TRUE(pageOnly.out.startsWith(QStringLiteral("2 thumbnails written to "))) << pageOnly.out.toStdString();
+    EXPECT_EQ(runBatch({ QStringLiteral("--page=g.html"), m_source, m_dest }).status, 0);
+    const QString album = m_root.filePath(QStringLiteral("album"));
+    const Result fullAlbum = runBatch({ QStringLiteral("--album"), m_source, album }, 2000);
+    EXPECT_EQ(fullAlbum.status, 4) << fullAlbum.err.toStdString();
+    EXPECT_TRUE(fullAlbum.err.contains(QStringLiteral("File too large"))) << fullAlbum.err.toStdString();
 }
 
 // The gallery as a user sees it: names with a space and non-ASCII letters, opened in

@@ -36,12 +36,13 @@ out=$("$prefix/bin/quorvel-batch" --version)
 # holtavi starts only when it finds its library in the prefix's lib folder.
 "$prefix/bin/holtavi" --help | grep -q '^usage: holtavi' || fail "holtavi does not start"
 
-# --help and --version need no display at all.
+# --help, --version and a wrong option need no display at all.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/quorvel" --version | head -1)
 [ "$out" = "quorvel $version" ] || fail "quorvel --version said: $out"
 env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/quorvel" --help | grep -q '^Usage: quorvel' || fail "quorvel --help"
 set +e
-QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/run "$prefix/bin/quorvel" --no-such-option >/dev/null 2>"$work/err"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= XDG_RUNTIME_DIR=$work/run \
+    "$prefix/bin/quorvel" --no-such-option >/dev/null 2>"$work/err"
 status=$?
 set -e
 [ $status = 2 ] || fail "an unknown option gave exit status $status"

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard and screen-reader checks of a whole window, shared by the window tests:
 // every control is reachable with Tab, has an accessible name, and the "&"
-// mnemonics of a window (and of each of its menus) are unique and lead somewhere.
+// mnemonics of a window (and of each of its menus) are unique and lead somewhere;
+// a screen reader hears a window and what its labels show; a state change does
+// what a click does.
 #pragma once
 
 #include <QStringList>
 
+class QAbstractButton;
 class QWidget;
 
 namespace quorvel::test
@@ -32,5 +35,21 @@ QStringList controlsWithoutAccessibleName(QWidget *window);
 /// they are; a repeated letter still works (it moves between the controls or
 /// entries, Enter chooses), so those may share one.
 QStringList mnemonicFaults(QWidget *window, const QStringList &tolerated = {});
+
+/// Faults a screen reader meets in the window: the window itself not announced as a
+/// window or dialog; a label read by a fixed name that leaves out the text it shows;
+/// a label that takes the focus (a link) without an action to press it.
+QStringList screenReaderFaults(QWidget *window);
+
+/// The check boxes, option buttons and toggle buttons of the window (tool bars
+/// included) that are shown and enabled, in the window's own order.
+QList<QAbstractButton *> stateButtons(QWidget *window);
+
+/// What a user and a screen reader can observe of a window, one line a fact: for
+/// every widget whether it shows and is enabled, with its caption, text, state or
+/// value and its accessible name; the state of every action; the properties of the
+/// program's own widgets (an imaging control's quality, ...). Two copies of a
+/// window in the same state give the same lines.
+QStringList observableState(QWidget *window);
 
 } // namespace quorvel::test

@@ -428,6 +428,8 @@ TEST_F(DocumentEditorTest, RoundTripKeepsHeadTextLinksAndImages)
     // The page's own script did not run while editing; its picture did load.
     EXPECT_EQ(driver().eval(QStringLiteral("document.title")).toString(), QStringLiteral("My page"));
     EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('img').naturalWidth"), 8.0));
+    EXPECT_TRUE(driver().waitFor(
+        QStringLiteral("getComputedStyle(document.querySelector('h1')).color"), QStringLiteral("rgb(0, 128, 0)")));
 
     const QString facts = QStringLiteral(
         "JSON.stringify([document.doctype && document.doctype.name, document.title, document.body.innerText,"
@@ -445,8 +447,8 @@ TEST_F(DocumentEditorTest, RoundTripKeepsHeadTextLinksAndImages)
     EXPECT_TRUE(saved.contains("Caf\xc3\xa9 &amp; beach"));
 
     load(copy);
-    EXPECT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('img').naturalWidth"), 8.0));
-    EXPECT_EQ(driver().eval(facts).toString(), before);
+    // The picture and the style sheet arrive in either order: wait for both.
+    EXPECT_TRUE(driver().waitFor(facts, before)) << driver().eval(facts).toString().toStdString();
     EXPECT_TRUE(before.contains(QStringLiteral("rgb(0, 128, 0)"))) << before.toStdString(); // the style sheet applied
 }
 

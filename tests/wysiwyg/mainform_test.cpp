@@ -9,14 +9,19 @@
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
 #include "platform/textareatabs.h"
+#include "required.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/inserthtmldlg.h"
 #include "wysiwyg/inserttabledlg.h"
 #include "wysiwyg/mainform.h"
+#include "wysiwyg/webengine.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +30,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -76,11 +83,10 @@ protected:
     {
         return EditorDriver(*s_window->editor());
     }
-    template <typename T> static T *control(const char *name)
+    template <typename T>
+    static T *control(const char *name, const std::source_location &where = std::source_location::current())
     {
-        T *found = s_window->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return test::required(s_window->findChild<T *>(QLatin1String(name)), std::string("control ") + name, where);
     }
     /// Opens a menu as the user does (its enabling rules run) without showing it.
     static QMenu *opened(const char *name)
@@ -96,6 +102,29 @@ protected:
     QString path(const QString &name) const
     {
         return m_dir.filePath(name);
+    }
+    QString writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray readFile(const QString &name)
+    {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    /// The window active and the page focused, so that keys go to the page.
+    static QWidget *focusPage()
+    {
+        window().activateWindow();
+        QApplication::setActiveWindow(&window());
+        window().editor()->setFocus();
+        EXPECT_TRUE(QTest::qWaitFor([] {
+            return s_window->editor()->view()->focusProxy()->hasFocus();
+        }));
+        return window().editor()->view()->focusProxy();
     }
     /// Makes the document dirty with a visible edit.
     static void edit(const QString &html)
@@ -597,6 +626,340 @@ TEST_F(MainFormTest, KeyboardAndScreenReaderReachEveryControl)
     EXPECT_EQ(test::controlsWithoutAccessibleName(&html).join(QLatin1Char('\n')).toStdString(), "");
     EXPECT_EQ(test::mnemonicFaults(&html).join(QLatin1Char('\n')).toStdString(), "");
     html.close();
+}
+
+} // namespace
+
+namespace
+{
+
+// File > Open takes what a file holds, whatever its name, and refuses pictures and
+// other binary data by name; Save never writes over a file not opened as a page.
+TEST_F(MainFormTest, OpenTakesOnlyPagesAndSaveNeverWritesOverAPicture)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString jpeg = path(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(picture.save(jpeg, "JPEG"));
+    const struct {
+        QString file;
+        const char *holds;
+    } refused[] = {
+        { jpeg, "a JPEG picture" },
+        { writeFile(QStringLiteral("bad.html"), "<meta charset=\"utf-8\"><p>caf\xe9</p>"),
+            "text that is not valid UTF-8, its character set" },
+    };
+    s_prompts->answers = { Prompts::Answer::No }; // drop what an earlier test left
+    for (const auto &r : refused) {
+        const QByteArray before = readFile(r.file);
+        s_prompts->texts = { r.file };
+        window().fileOpen();
+        EXPECT_EQ(s_prompts->lastMessage(),
+            QStringLiteral("Error occurred while loading document: %1 holds %2, not a page the editor can open.")
+                .arg(r.file, QLatin1String(r.holds)));
+        ASSERT_TRUE(driver().waitReady());
+        EXPECT_TRUE(window().editor()->currentDocumentPath().isEmpty()) << r.holds;
+        EXPECT_EQ(window().windowTitle(), QStringLiteral("FTP Editor"));
+        // Save has nowhere to write but where Save As is told: cancelled here.
+        s_prompts->texts.clear();
+        EXPECT_FALSE(window().fileSave());
+        EXPECT_EQ(s_prompts->records.last().kind, QStringLiteral("saveFile"));
+        EXPECT_EQ(readFile(r.file), before) << r.holds;
+    }
+    // Nor does Save As write over a picture it is pointed at.
+    const QByteArray photo = readFile(jpeg);
+    s_prompts->texts = { jpeg };
+    EXPECT_FALSE(window().fileSaveAs());
+    EXPECT_EQ(s_prompts->lastMessage(),
+        QStringLiteral("Error occurred while saving document: %1 holds a JPEG picture, not a web page: the editor "
+                       "does not write over it.")
+            .arg(jpeg));
+    EXPECT_EQ(readFile(jpeg), photo);
+    EXPECT_TRUE(window().editor()->currentDocumentPath().isEmpty());
+
+    // Text is edited as a page whatever the file is called, read in the character set
+    // it declares.
+    const QString text = writeFile(QStringLiteral("notes.jpg"), "<meta charset=\"iso-8859-1\"><h1>Caf\xe9</h1>");
+    s_prompts->texts = { text };
+    window().fileOpen();
+    ASSERT_TRUE(driver().waitReady());
+    EXPECT_EQ(window().editor()->currentDocumentPath(), text);
+    EXPECT_TRUE(driver().waitFor(
+        QStringLiteral("(document.querySelector('h1') || {}).textContent"), QStringLiteral("Caf\u00e9")));
+}
+
+// Type, press a block command, type on: the text goes where the caret was (the
+// engine's list command put it at the start of the item, and "Eggs" went before
+// "Milk").
+TEST_F(MainFormTest, BlockCommandsLeaveTheCaretWhereItWas)
+{
+    QWidget *input = focusPage();
+    // A selection stays selected.
+    driver().setBody(QStringLiteral("<p id=p>Milk</p>"));
+    driver().eval(QStringLiteral("var t = document.querySelector('#p').firstChild;"
+                                 " getSelection().setBaseAndExtent(t, 1, t, 3); 1"));
+    item("Bullets")->trigger();
+    ASSERT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('ul > li')"), true));
+    EXPECT_EQ(driver().eval(QStringLiteral("getSelection().toString()")).toString(), QStringLiteral("il"));
+
+    const struct {
+        const char *item;
+        const char *body;
+        const char *done; // true once the command took effect
+    } cases[] = {
+        { "Numbers", "<p id=c><br></p>", "!!document.querySelector('ol > li')" },
+        { "Indent", "<p id=c><br></p>", "!!document.querySelector('blockquote')" },
+        { "Outdent", "<ul><li>a<ul><li id=c><br></li></ul></li></ul>", "document.querySelectorAll('ul').length == 1" },
+        { "Center", "<p id=c><br></p>", "getComputedStyle(document.querySelector('p')).textAlign == 'center'" },
+        { "RightJustify", "<p id=c><br></p>", "getComputedStyle(document.querySelector('p')).textAlign == 'right'" },
+        { "LeftJustify",
+            "<p id=c style=\"text-align: center\"><br></p>",
+            "getComputedStyle(document.querySelector('p')).textAlign == 'left'" },
+        { "mnuFormatHeading1", "<p id=c><br></p>", "!!document.querySelector('h1')" },
+        { "mnuFormatNumberedList", "<p id=c><br></p>", "!!document.querySelector('ol > li')" },
+        { "Bullets", "<p id=c><br></p>", "!!document.querySelector('ul > li')" },
+    };
+    const QString text = QStringLiteral("document.body.innerText.replace(/\\s+/g, ' ').trim()");
+    for (const auto &c : cases) {
+        driver().setBody(QLatin1String(c.body), QStringLiteral("#c"));
+        QTest::keyClicks(input, QStringLiteral("Milk"));
+        ASSERT_TRUE(driver().waitFor(QStringLiteral("document.querySelector('#c').textContent"), "Milk")) << c.item;
+        item(c.item)->trigger();
+        ASSERT_TRUE(driver().waitFor(QLatin1String(c.done), true)) << c.item << " " << driver().body().toStdString();
+        QTest::keyClick(input, Qt::Key_Return);
+        QTest::keyClicks(input, QStringLiteral("Eggs"));
+        EXPECT_TRUE(driver().waitFor(QStringLiteral("document.body.innerText.includes('Eggs')"), true));
+        EXPECT_EQ(driver().eval(text).toString().remove(QStringLiteral("a ")), QStringLiteral("Milk Eggs"))
+            << c.item << " " << driver().body().toStdString();
+    }
+    // The saved page holds the list as typed.
+    const QString file = path(QStringLiteral("list.html"));
+    s_prompts->texts = { file };
+    ASSERT_TRUE(window().fileSaveAs());
+    EXPECT_TRUE(readFile(file).contains("<ul><li>Milk</li><li>Eggs</li></ul>")) << readFile(file).constData();
+}
+
+// Insert HTML puts in the markup given, less scripts and event handlers, which it
+// names.
+TEST_F(MainFormTest, InsertHtmlInsertsTheMarkupAsWritten)
+{
+    const auto insert = [](const QString &html) {
+        driver().setBody(QStringLiteral("<p id=\"p\">LEFTRIGHT</p>"));
+        driver().eval(QStringLiteral("var t = document.querySelector('#p').firstChild;"
+                                     " getSelection().setBaseAndExtent(t, 4, t, 4); 1"));
+        InsertHTMLDlg dialog(*window().editor(), &window());
+        dialog.findChild<QPlainTextEdit *>(QStringLiteral("HTMLText"))->setPlainText(html);
+        dialog.findChild<QPushButton *>(QStringLiteral("CmdOK"))->click();
+    };
+    const struct {
+        const char *html;
+        const char *middle; // what stands between LEFT and RIGHT afterwards
+    } cases[] = {
+        { "<span id=\"qhtml\">MIDDLE</span>", "<span id=\"qhtml\">MIDDLE</span>" },
+        { "<font color=\"red\">MIDDLE</font>", "<font color=\"red\">MIDDLE</font>" },
+        { "<!-- note -->MIDDLE<a name=\"here\"></a>", "<!-- note -->MIDDLE<a name=\"here\"></a>" },
+        { "<button title=\"Button\">Button!</button>", "<button title=\"Button\">Button!</button>" },
+        { "<b id=\"q\">MIDDLE</b>", "<b id=\"q\">MIDDLE</b>" },
+    };
+    for (const auto &c : cases) {
+        insert(QLatin1String(c.html));
+        const QString expected = QStringLiteral("<p id=\"p\">LEFT%1RIGHT</p>").arg(QLatin1String(c.middle));
+        EXPECT_TRUE(driver().waitFor(QStringLiteral("document.body.innerHTML"), expected))
+            << c.html << " gave " << driver().body().toStdString();
+        // Where the engine rewrote the markup and the editor undid that, the engine's
+        // redo of it is withheld: it would insert the markup a second time.
+        EXPECT_TRUE(driver().waitStatus(EditCommand::Redo, StatusDisabled)) << c.html;
+        window().editor()->execCommand(EditCommand::Redo);
+        EXPECT_EQ(driver().body(), expected) << c.html;
+    }
+    // What the engine inserts as written stays one step of Undo.
+    window().editor()->execCommand(EditCommand::Undo);
+    EXPECT_TRUE(
+        driver().waitFor(QStringLiteral("document.body.innerHTML"), QStringLiteral("<p id=\"p\">LEFTRIGHT</p>")));
+
+    s_prompts->records.clear();
+    insert(QStringLiteral("<b onclick=\"steal()\">B</b><script>alert(1)</script>"));
+    EXPECT_TRUE(driver().waitFor(
+        QStringLiteral("document.body.innerHTML"), QStringLiteral("<p id=\"p\">LEFT<b>B</b>RIGHT</p>")));
+    EXPECT_EQ(s_prompts->lastMessage(),
+        QStringLiteral("The editor does not insert scripts or event handlers. Left out: onclick, <script>."));
+}
+
+/// Changes a checkable item's state as an assistive technology does: a tool bar
+/// button through its Toggle action, a menu item (which offers only Press) by
+/// setChecked. Neither clicks.
+void toggle(QToolBar *toolbar, QAction *action, bool checked)
+{
+    if (QWidget *button = toolbar->widgetForAction(action)) {
+        QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+        ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        if (action->isChecked() != checked)
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+        action->setChecked(checked);
+    }
+}
+
+// Every checkable item of the editor does on a change of its state what it does on
+// a click, and then shows the document's state.
+TEST_F(MainFormTest, EveryCheckableItemActsOnItsState)
+{
+    const QString align = QStringLiteral("getComputedStyle(document.querySelector('#p')).textAlign == '%1'");
+    const struct {
+        const char *name;
+        const char *body;
+        QString done; // true once the change took effect
+    } cases[] = {
+        { "Bold", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('#p b')") },
+        { "Italic", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('#p i')") },
+        { "Underline", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('#p u')") },
+        { "Numbers", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('ol > li')") },
+        { "Bullets", "<p id=p>some words</p>", QStringLiteral("!!document.querySelector('ul > li')") },
+        { "LeftJustify", "<p id=p style=\"text-align: right\">some words</p>", align.arg(QLatin1String("left")) },
+        { "Center", "<p id=p>some words</p>", align.arg(QLatin1String("center")) },
+        { "RightJustify", "<p id=p>some words</p>", align.arg(QLatin1String("right")) },
+        { "mnuEditSnapToGrid", "<p id=p>x</p>", QStringLiteral("window.quorvelBridge.snapshot().snap") },
+        { "mnuViewBorders", "<p id=p>x</p>", QStringLiteral("window.quorvelBridge.snapshot().borders") },
+        { "mnuViewDetails", "<p id=p>x</p>", QStringLiteral("window.quorvelBridge.snapshot().details") },
+        { "mnu2DLockElement",
+            "<div id=p style=\"position: absolute; left: 5px; top: 5px\">box</div>",
+            QStringLiteral("window.quorvelBridge.snapshot().statuses.lockElement == 7") },
+    };
+    QToolBar *toolbar = control<QToolBar>("Toolbar1");
+    QStringList covered;
+    for (const auto &c : cases) {
+        QAction *action = item(c.name);
+        covered << action->objectName();
+        driver().setBody(QLatin1String(c.body));
+        driver().selectContents(QStringLiteral("#p"));
+        if (QLatin1String(c.name) == QLatin1String("mnu2DLockElement"))
+            driver().selectElement(QStringLiteral("#p"));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return window().editor()->selectionType() != QLatin1String("None") && action->isEnabled();
+        })) << c.name;
+        toggle(toolbar, action, true);
+        EXPECT_TRUE(driver().waitFor(c.done, true)) << c.name << " " << driver().body().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return action->isChecked();
+        })) << c.name;
+    }
+    // Taking the state back takes the effect back, and the item shows it; Center on
+    // centred text stays centred, and shows so.
+    driver().setBody(QStringLiteral("<p id=p style=\"text-align: center\"><b>some words</b></p>"));
+    driver().selectContents(QStringLiteral("#p"));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return item("Bold")->isChecked() && item("Center")->isChecked();
+    }));
+    for (const char *name : { "Bold", "Center", "mnuViewBorders", "mnuViewDetails", "mnuEditSnapToGrid" }) {
+        toggle(toolbar, item(name), false);
+        const bool stays = QLatin1String(name) == QLatin1String("Center");
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return item(name)->isChecked() == stays;
+        })) << name;
+    }
+    EXPECT_TRUE(driver().waitFor(QStringLiteral("!!document.querySelector('b')"), false));
+    EXPECT_TRUE(driver().waitFor(align.arg(QLatin1String("center")), true));
+    EXPECT_FALSE(
+        window().editor()->showBorders() || window().editor()->showDetails() || window().editor()->snapToGrid());
+
+    // Each block format item, checked, sets its format.
+    for (QAction *format : control<QMenu>("mnuFormat")->actions()) {
+        covered << format->objectName();
+        driver().setBody(QStringLiteral("<p id=p>words</p>"), QStringLiteral("#p"));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return control<QLabel>("statusBlockFormat")->text() == QLatin1String("Normal");
+        }));
+        format->setChecked(true);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return control<QLabel>("statusBlockFormat")->text() == format->text();
+        })) << format->text().toStdString();
+        EXPECT_TRUE(format->isChecked()) << format->text().toStdString();
+    }
+
+    // The tool bars' own items (the window's context menu) show and hide them.
+    for (QToolBar *bar : window().findChildren<QToolBar *>()) {
+        covered << bar->toggleViewAction()->objectName();
+        bar->toggleViewAction()->setChecked(false);
+        EXPECT_TRUE(bar->isHidden()) << bar->objectName().toStdString();
+        bar->toggleViewAction()->setChecked(true);
+        EXPECT_FALSE(bar->isHidden()) << bar->objectName().toStdString();
+    }
+
+    // Nothing checkable is left out above; the dialogs have no check boxes or option
+    // buttons.
+    QStringList checkable;
+    for (QAction *action : window().findChildren<QAction *>()) {
+        if (action->isCheckable())
+            checkable << action->objectName();
+    }
+    checkable.sort();
+    covered.sort();
+    EXPECT_EQ(checkable, covered);
+    InsertTableDlg table(*window().editor(), *s_prompts, &window());
+    InsertHTMLDlg html(*window().editor(), &window());
+    for (QDialog *dialog : std::initializer_list<QDialog *> { &table, &html }) {
+        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+            EXPECT_FALSE(button->isCheckable()) << button->objectName().toStdString();
+    }
+}
+
+// A screen reader reads the page, the block format with its value, the font boxes
+// by their labels, and reaches every toolbar command at the window's first size.
+TEST_F(MainFormTest, ScreenReaderReadsTheEditorAndReachesEveryCommand)
+{
+    // Set by the test main's preparation, as by the program's; a value the user set stays.
+    EXPECT_EQ(qgetenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"), QByteArray("1"));
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "0");
+    enableEngineAccessibility();
+    EXPECT_EQ(qgetenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"), QByteArray("0"));
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+
+    driver().setBody(QStringLiteral("<h1 id=h>Title</h1>"), QStringLiteral("#h"));
+    auto *blockFormat = control<QLabel>("statusBlockFormat");
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return blockFormat->text() == QLatin1String("Heading 1");
+    }));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(blockFormat)->text(QAccessible::Name), QStringLiteral("Heading 1"));
+    EXPECT_EQ(test::screenReaderFaults(&window()).join(QLatin1Char('\n')).toStdString(), "");
+
+    // On Linux a combo box's name is its value; what it is comes from its label,
+    // whose letter leads to it, from the page too.
+    const struct {
+        const char *name;
+        const char *label;
+        Qt::Key letter;
+    } boxes[] = { { "FontCombo", "Font:", Qt::Key_N }, { "FontSizeCombo", "Size:", Qt::Key_Z } };
+    for (const auto &b : boxes) {
+        auto *combo = control<QComboBox>(b.name);
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(combo);
+        QStringList labels;
+        for (const auto &[other, relation] : box->relations(QAccessible::Label))
+            labels << other->text(QAccessible::Name);
+        EXPECT_EQ(labels, QStringList { QLatin1String(b.label) }) << b.name;
+        for (int i = 0; i < box->childCount(); ++i) {
+            if (box->child(i)->role() == QAccessible::EditableText) {
+                EXPECT_FALSE(box->child(i)->text(QAccessible::Name).isEmpty()) << b.name;
+            }
+        }
+        focusPage();
+        QTest::keyClick(&window(), b.letter, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return combo->hasFocus();
+        })) << b.name;
+    }
+
+    ASSERT_EQ(window().size(), QSize(800, 600));
+    for (QToolBar *bar : window().findChildren<QToolBar *>()) {
+        for (QAction *action : bar->actions()) {
+            if (!action->objectName().isEmpty()) {
+                EXPECT_TRUE(bar->widgetForAction(action)->isVisible()) << action->objectName().toStdString();
+            }
+        }
+        auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+        ASSERT_NE(more, nullptr);
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(more)->text(QAccessible::Name), QStringLiteral("More commands"));
+    }
 }
 
 } // namespace

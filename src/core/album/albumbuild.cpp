@@ -155,6 +155,7 @@ public:
     struct Result {
         ManifestPicture entry;
         QString error;
+        bool unreadable = false; ///< the error is the picture's: it could not be read
         bool made = false;
         bool done = false;
     };
@@ -205,7 +206,7 @@ public:
         QString error;
         const QByteArray data = Thumbnailer::readPictureFile(source.path, &error);
         if (data.isEmpty())
-            return failed(source, error);
+            return failed(source, error, true);
         const QString hash = QString::number(contentHash(data), 16).rightJustified(16, QLatin1Char('0'));
         const ManifestPicture *before = plan.previous >= 0 ? &m_previous->pictures[plan.previous] : nullptr;
         const bool same = before && plan.work != PictureWork::Make && hash == before->hash;
@@ -218,8 +219,9 @@ public:
             result.entry.modified = source.modified;
             result.entry.hash = hash;
             std::vector<std::pair<QString, QByteArray>> files;
-            if (const QString reason = makeFiles(data, result.entry, files); !reason.isEmpty())
-                return failed(source, reason);
+            bool unreadable = false;
+            if (const QString reason = makeFiles(data, result.entry, files, &unreadable); !reason.isEmpty())
+                return failed(source, reason, unreadable);
             if (const QString reason = prepare(pending); !reason.isEmpty())
                 return failed(source, reason);
             for (const auto &[name, bytes] : files) {
@@ -239,10 +241,11 @@ public:
     }
 
 private:
-    Result failed(const SourceFile &source, const QString &error)
+    Result failed(const SourceFile &source, const QString &error, bool unreadable = false)
     {
         Result result;
         result.error = QStringLiteral("\"%1\": %2").arg(native(source.path), error);
+        result.unreadable = unreadable;
         result.done = true;
         return result;
     }
@@ -256,9 +259,11 @@ private:
     }
 
     /// Decodes once, at the DCT scale the web size needs, and derives the three files
-    /// from the web-size copy.
-    QString makeFiles(
-        const QByteArray &data, ManifestPicture &entry, std::vector<std::pair<QString, QByteArray>> &files)
+    /// from the web-size copy. *unreadable: the picture itself could not be decoded.
+    QString makeFiles(const QByteArray &data,
+        ManifestPicture &entry,
+        std::vector<std::pair<QString, QByteArray>> &files,
+        bool *unreadable)
     {
         // The web-size copy as a thumbnail of that size: a JPEG is decoded at the DCT
         // scale the size needs and reduced before its colour conversion and turn upright.
@@ -269,8 +274,10 @@ private:
         webCopy.fancyUpsampling = true;
         QString error;
         const QImage web = Thumbnailer::thumbnailFromData(data, webCopy, &error);
-        if (web.isNull())
+        if (web.isNull()) {
+            *unreadable = true;
             return error;
+        }
         const QSize webSize = web.size();
         const QSize size2x = fitHeight(webSize, 2 * m_options.thumbHeight);
         const QSize size1x = fitHeight(webSize, m_options.thumbHeight);
@@ -496,7 +503,8 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
                         .arg(native(path),
                             info.exists() ? QCoreApplication::translate(
                                 "Album", "This is not a picture file but a folder or a device.")
-                                          : QCoreApplication::translate("Album", "The file does not exist.")) } });
+                                          : QCoreApplication::translate("Album", "The file does not exist.")),
+                    true } });
             continue;
         }
         sources.push_back({ path, info.fileName(), info.size(), info.lastModified().toMSecsSinceEpoch() });
@@ -583,7 +591,7 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
             ++(result.made ? outcome.made : outcome.kept);
         } else if (result.done) {
             const QString &path = sources[picture.source].path;
-            failures.insert(path, { path, result.error });
+            failures.insert(path, { path, result.error, result.unreadable });
         } else if (before) {
             const QStringList files = before->files();
             if (std::all_of(files.begin(), files.end(), [&](const QString &file) {

@@ -26,6 +26,9 @@ struct AlbumRequest {
 struct AlbumFailure {
     QString picture; ///< the picture's path
     QString error; ///< why it is not in the album
+    /// The picture could not be read (missing, damaged, not a picture); otherwise its
+    /// files could not be made or written, or another picture has its name.
+    bool unreadable = false;
 };
 
 /// How a build ended.

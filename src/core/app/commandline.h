@@ -8,8 +8,8 @@ namespace quorvel
 {
 
 /// What the program's command line asks for. The program takes only --help and
-/// --version; the toolkit's own options (-platform, -style, ...) are taken out by
-/// QApplication before the rest is checked.
+/// --version; the toolkit's own options (-platform NAME, -style=NAME, ...) are passed
+/// over, for QApplication to take.
 struct ProgramCommand {
     enum class Action {
         Run,
@@ -23,7 +23,8 @@ struct ProgramCommand {
 };
 
 /// Reads the arguments after the program name. --help or --version anywhere wins
-/// (the first of them), as with the usual Linux programs.
+/// (the first of them), as with the usual Linux programs. Needs no QCoreApplication,
+/// so that the program answers its command line before anything needs a display.
 ProgramCommand parseProgramArguments(const QStringList &arguments);
 
 /// The text of `quorvel --help`, ending in a line break.

@@ -4,6 +4,7 @@
 #include "gallery/gallerywriter.h"
 #include "gallery/uptodate.h"
 #include "imaging/thumbnailer.h"
+#include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 #include "platform/paths.h"
 
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QThread>
 
@@ -20,6 +20,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -57,6 +58,7 @@ public:
         : m_request(request)
         , m_targets(std::move(targets))
         , m_errors(std::move(refusals))
+        , m_unreadable(m_targets.size(), 0)
         , m_current(m_targets.size(), 0)
         , m_done(m_targets.size(), 0)
     {
@@ -140,6 +142,11 @@ public:
         return m_errors[index];
     }
 
+    bool unreadable(int index) const
+    {
+        return m_unreadable[index];
+    }
+
     bool wasCurrent(int index) const
     {
         return m_current[index];
@@ -159,8 +166,7 @@ private:
                     && thumbnailIsCurrent(m_request.pictures[index], m_targets[index], m_request.settings))
                     m_current[index] = 1;
                 else if (m_errors[index].isEmpty())
-                    m_errors[index] = Thumbnailer::writeThumbnail(
-                        m_request.pictures[index], m_targets[index], m_request.settings, Durability::Deferred);
+                    makeThumbnail(index);
                 std::lock_guard lock(m_mutex);
                 m_done[index] = 1;
                 ++m_doneCount;
@@ -172,9 +178,28 @@ private:
         m_changed.notify_all();
     }
 
+    // A picture that needs more memory than there is fails alone, not the run.
+    void makeThumbnail(int index)
+    {
+        const QString &picture = m_request.pictures[index];
+        ThumbnailResult result;
+        try {
+            result = Thumbnailer::writeThumbnail(picture, m_targets[index], m_request.settings, Durability::Deferred);
+        } catch (const std::bad_alloc &) {
+            result = { QCoreApplication::translate(
+                           "CreationRun", "\"%1\": There is not enough memory to make the thumbnail of this picture.")
+                           .arg(native(picture)),
+                true };
+        }
+        m_errors[index] = result.error;
+        m_unreadable[index] = result.unreadable;
+    }
+
     const CreationRequest &m_request;
     std::vector<QString> m_targets;
-    std::vector<QString> m_errors; // written by the task's worker before its done flag
+    // written by the task's worker before its done flag
+    std::vector<QString> m_errors;
+    std::vector<char> m_unreadable;
     std::vector<char> m_current; // likewise: the thumbnail was up to date and left alone
     std::vector<Task> m_tasks;
     std::vector<std::thread> m_threads;
@@ -190,7 +215,7 @@ private:
 
 /// Opens the page file for writing through a temporary file; returns the reason
 /// when it cannot be.
-QString openPage(QSaveFile &file, const QString &path, const QString &htmlFileName, const QSet<QString> &pictures)
+QString openPage(AtomicFile &file, const QString &path, const QString &htmlFileName, const QSet<QString> &pictures)
 {
     if (htmlFileName.isEmpty())
         return QCoreApplication::translate("CreationRun",
@@ -204,10 +229,9 @@ QString openPage(QSaveFile &file, const QString &path, const QString &htmlFileNa
         return QCoreApplication::translate(
             "CreationRun", "The gallery page \"%1\" was not written: it would replace one of the pictures.")
             .arg(native(path));
-    file.setFileName(path);
-    // Unbuffered: every write reaches the file at once, so a full disk is an error
-    // the commit sees rather than one lost in a final flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Every write reaches the file at once, so a full disk is an error the commit sees
+    // rather than one lost in a final flush.
+    if (!file.open())
         return QCoreApplication::translate("CreationRun", "The gallery page \"%1\" could not be written: %2.")
             .arg(native(path), file.errorString());
     return {};
@@ -234,6 +258,13 @@ QString prefixRefusal(const QString &prefix)
 QString thumbnailName(bool rename, const QString &prefix, const QString &pictureName)
 {
     return rename ? prefix + pictureName : pictureName;
+}
+
+bool CreationOutcome::writeFailed() const
+{
+    return !pageError.isEmpty() || std::any_of(failures.cbegin(), failures.cend(), [](const CreationFailure &failure) {
+        return !failure.unreadable;
+    });
 }
 
 CreationOutcome runCreation(AppState &state, const CreationRequest &request, const CreationProgress &progress)
@@ -274,10 +305,16 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
                               .arg(native(targets[i]));
     }
 
+    // What runs killed part way left behind in the folders this run writes to.
+    removeLeftoverTemporaryFiles(request.destFolder);
+    if (request.writePage)
+        removeLeftoverTemporaryFiles(request.sourceFolder);
+
     GalleryWriter writer(state);
-    QSaveFile page;
+    const QString pagePath = request.writePage ? joinPath(request.sourceFolder, state.htmlFileName) : QString();
+    AtomicFile page(pagePath);
     if (request.writePage) {
-        outcome.pagePath = joinPath(request.sourceFolder, state.htmlFileName);
+        outcome.pagePath = pagePath;
         outcome.pageError = openPage(page, outcome.pagePath, state.htmlFileName, pictureIdentities);
         if (outcome.pageError.isEmpty())
             writer.beginPage(&page);
@@ -293,7 +330,7 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
         else if (work.error(index).isEmpty())
             ++outcome.written;
         else
-            outcome.failures.append({ request.pictures[index], work.error(index) });
+            outcome.failures.append({ request.pictures[index], work.error(index), work.unreadable(index) });
         if (writer.isOpen())
             writer.writeCell(names[index], thumbnailName(request.rename, request.prefix, names[index]));
         writer.endCell();
@@ -343,7 +380,7 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
 
     if (writer.isOpen()) {
         writer.endPage();
-        if (page.commit())
+        if (page.commit(Durability::Synced))
             outcome.pageWritten = true;
         else
             outcome.pageError =

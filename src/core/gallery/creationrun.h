@@ -25,7 +25,7 @@ struct CreationRequest {
     bool rename = false; ///< thumbnails are named prefix + picture name
     QString prefix;
     bool writePage = false; ///< also write the gallery page
-    ImageSettings settings; ///< one snapshot of the working imaging control
+    ImageSettings settings; ///< one snapshot of the imaging options
     /// Leave a thumbnail that is up to date (see thumbnailIsCurrent) as it is; its page
     /// cell is written all the same. Off by default: every thumbnail is written anew.
     bool skipUpToDate = false;
@@ -35,6 +35,10 @@ struct CreationRequest {
 struct CreationFailure {
     QString picture; ///< the picture's path
     QString error; ///< why no thumbnail was made
+    /// The picture could not be read (damaged, not a picture, or too large to decode in
+    /// the memory there is); otherwise its thumbnail could not be written, or was refused
+    /// because it would replace a picture.
+    bool unreadable = false;
 };
 
 /// How a run ended.
@@ -54,6 +58,10 @@ struct CreationOutcome {
     QString pagePath; ///< the page file, when one was asked for
     bool pageWritten = false;
     QString pageError; ///< why the page could not be written, naming the file
+
+    /// Whether a thumbnail or the page asked for could not be written (failures of
+    /// pictures that could not be read do not count).
+    bool writeFailed() const;
 };
 
 /// Called from the thread that runs the creation, at least every few tens of
@@ -85,12 +93,18 @@ QString thumbnailName(bool rename, const QString &prefix, const QString &picture
 /// A thumbnail that would replace one of the run's pictures is not written and
 /// counts as a failure.
 ///
+/// A picture that cannot be read, or that needs more memory than there is, fails alone:
+/// the run goes on with the others.
+///
 /// The thumbnails are made on worker threads (one picture at a time per thread,
 /// pictures with the same thumbnail name one after another in list order), and the
 /// page is written in list order, so files and page are exactly those of a run
 /// that makes one thumbnail after another. The page goes to a temporary file that
 /// replaces the page only when complete; when it cannot be created or written,
-/// pageError says why and the thumbnails are made all the same.
+/// pageError says why (with the system's reason) and the thumbnails are made all the
+/// same. Before it writes, the run removes the temporary files that killed runs left in
+/// the thumbnail folder and, with a page, in the source folder (see
+/// removeLeftoverTemporaryFiles).
 ///
 /// AppState: picturePath (not for drops) and pictureName are left at the last
 /// picture processed, cellCount at the cells of the unfinished row, pageFolder set

@@ -2,8 +2,9 @@
 // The only file that knows giflib and its error codes.
 #include "imaging/gifcodec.h"
 
+#include <QBuffer>
+
 #include <algorithm>
-#include <cstring>
 #include <gif_lib.h>
 #include <memory>
 #include <new>
@@ -13,19 +14,11 @@ namespace quorvel::gif
 namespace
 {
 
-struct MemoryReader {
-    const GifByteType *data = nullptr;
-    qsizetype size = 0;
-    qsizetype position = 0;
-};
-
-int readFromMemory(GifFileType *gif, GifByteType *buffer, int length)
+int readFromDevice(GifFileType *gif, GifByteType *buffer, int length)
 {
-    auto *reader = static_cast<MemoryReader *>(gif->UserData);
-    const qsizetype count = std::clamp<qsizetype>(reader->size - reader->position, 0, length);
-    std::memcpy(buffer, reader->data + reader->position, size_t(count));
-    reader->position += count;
-    return int(count); // giflib treats a short read as an error
+    auto *device = static_cast<QIODevice *>(gif->UserData);
+    const qint64 count = device->read(reinterpret_cast<char *>(buffer), std::max(0, length));
+    return int(std::max<qint64>(count, 0)); // giflib treats a short read as an error
 }
 
 struct GifCloser {
@@ -144,14 +137,21 @@ DecodedGif readFrame(GifFileType *gif, int transparentIndex, qint64 maxPixels)
 
 DecodedGif decodeFirstFrame(const QByteArray &data, qint64 maxPixels)
 {
+    QBuffer buffer;
+    buffer.setData(data); // shared, not copied
+    buffer.open(QIODevice::ReadOnly);
+    return decodeFirstFrame(buffer, maxPixels);
+}
+
+DecodedGif decodeFirstFrame(QIODevice &file, qint64 maxPixels)
+{
     DecodedGif result;
-    if (data.isEmpty()) {
+    if (file.atEnd()) {
         result.error = QStringLiteral("The file is empty.");
         return result;
     }
-    MemoryReader reader { reinterpret_cast<const GifByteType *>(data.constData()), data.size(), 0 };
     int openError = 0;
-    const GifFile gif(DGifOpen(&reader, readFromMemory, &openError));
+    const GifFile gif(DGifOpen(&file, readFromDevice, &openError));
     if (!gif) {
         result.error = describeError(openError);
         return result;

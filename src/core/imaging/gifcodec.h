@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+class QIODevice;
+
 namespace quorvel::gif
 {
 
@@ -23,5 +25,9 @@ struct DecodedGif {
 /// (when > 0) is refused before any pixel memory is allocated. Damaged data gives an
 /// error, never a crash.
 DecodedGif decodeFirstFrame(const QByteArray &data, qint64 maxPixels);
+
+/// The same, reading an open file from its start: only as far as the end of the first
+/// frame, in small pieces, so memory does not grow with the file.
+DecodedGif decodeFirstFrame(QIODevice &file, qint64 maxPixels);
 
 } // namespace quorvel::gif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/imagereplace.h"
 
+#include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 #include "platform/paths.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -68,7 +70,10 @@ QString stageCopy(const QString &source, const QString &target, QString *stagedP
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return failed(in.errorString());
-    QTemporaryFile out(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".quorvel-replace-XXXXXX.tmp")));
+    // Named as the program's other temporary files, so that a later run removes it when
+    // this one is killed before the rename (see removeLeftoverTemporaryFiles).
+    QTemporaryFile out(QFileInfo(target).absoluteDir().filePath(
+        QStringLiteral(".quorvel-%1-XXXXXX.tmp").arg(QCoreApplication::applicationPid())));
     out.setAutoRemove(true); // until the copy is complete
     if (!out.open())
         return failed(out.errorString());
@@ -209,6 +214,13 @@ ImageReplaceOutcome runImageReplace(AppState &state,
             QFile::remove(copy.temp);
     };
 
+    // What runs killed part way left behind in the folders this run writes to.
+    QSet<QString> folders;
+    for (const ReplaceStep &step : plan)
+        folders << QFileInfo(step.target).absolutePath() << QFileInfo(step.thumbnail).absolutePath();
+    for (const QString &folder : std::as_const(folders))
+        removeLeftoverTemporaryFiles(folder);
+
     const int total = static_cast<int>(plan.size());
     for (int i = 0; i < total; ++i) {
         if (progress && !progress(i, total)) {
@@ -223,17 +235,34 @@ ImageReplaceOutcome runImageReplace(AppState &state,
             outcome.skippedDuplicates += step.source;
             continue;
         }
+        // A picture that needs more memory than there is fails alone, not the run.
+        const auto outOfMemory = [](const QString &path) {
+            return tr("\"%1\": There is not enough memory for this picture.").arg(native(path));
+        };
         if (step.thumbnailRefused) {
             outcome.refusedThumbnails += step.thumbnail;
-        } else if (const QString error = writeThumbnail(step.source, step.thumbnail); error.isEmpty()) {
-            ++outcome.thumbnails;
         } else {
-            outcome.failures += { step.thumbnail, error };
+            QString error;
+            try {
+                error = writeThumbnail(step.source, step.thumbnail);
+            } catch (const std::bad_alloc &) {
+                error = outOfMemory(step.source);
+            }
+            if (error.isEmpty())
+                ++outcome.thumbnails;
+            else
+                outcome.failures += { step.thumbnail, error };
         }
         if (step.sameFile)
             continue;
         QString temp;
-        if (const QString error = stageCopy(step.source, step.target, &temp); !error.isEmpty())
+        QString error;
+        try {
+            error = stageCopy(step.source, step.target, &temp);
+        } catch (const std::bad_alloc &) {
+            error = outOfMemory(step.source);
+        }
+        if (!error.isEmpty())
             outcome.failures += { step.target, error };
         else
             staged += { temp, step.target };

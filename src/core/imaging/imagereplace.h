@@ -83,13 +83,16 @@ using ReplaceProgress = std::function<bool(int done, int total)>;
 /// is the source of one step and the target of another is read before it is
 /// replaced, a failed copy leaves the old picture whole, and a cancelled run replaces
 /// nothing. A copy takes over the permissions of the file it replaces (of its source
-/// when new). picturePath and pictureName follow the step being processed.
+/// when new). A picture whose thumbnail or copy needs more memory than there is fails
+/// alone (a failure of the outcome); the run goes on. Before it writes, the run removes
+/// the temporary files killed runs left in its folders (removeLeftoverTemporaryFiles).
+/// picturePath and pictureName follow the step being processed.
 ImageReplaceOutcome runImageReplace(AppState &state,
     const QList<ReplaceStep> &plan,
     const ReplaceThumbnailWriter &writeThumbnail,
     const ReplaceProgress &progress = {});
 
-/// What the user is told after a run, before "Thumbnail Creation Completed!": the
+/// What the user is told after a run, before its closing message: the
 /// protected thumbnails (said once for all of them), the pictures left out and the
 /// failures, each as one paragraph; empty when everything went through.
 QString imageReplaceProblems(const ImageReplaceOutcome &outcome);

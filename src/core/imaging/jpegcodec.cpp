@@ -11,12 +11,15 @@
 #include "imaging/colorprofile.h"
 #include "imaging/jpegdc.h"
 
+#include <QIODevice>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <jpeglib.h>
+#include <limits>
 #include <memory>
 #include <new>
 // jerror.h needs jpeglib.h, which needs <cstdio>, before it
@@ -42,6 +45,7 @@ struct ErrorManager {
     jpeg_error_mgr pub; // first, so that a j_common_ptr's err can be cast to ErrorManager
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    char warning[JMSG_LENGTH_MAX]; // the first warning the decode went past, if any
     int code;
     int unreadMarker; // the marker a decompressor's entropy decoder ran into, if any
 };
@@ -79,14 +83,17 @@ void onErrorExit(j_common_ptr cinfo)
     jumpBack(cinfo);
 }
 
-// Replaces libjpeg's default, which prints to stderr.
+// Replaces libjpeg's default, which prints to stderr without naming the file: the
+// first warning is kept for the caller, who knows the file, to report.
 void onEmitMessage(j_common_ptr cinfo, int msgLevel)
 {
     if (msgLevel >= 0)
         return; // trace messages
-    ++cinfo->err->num_warnings;
     if (isFatalWarning(cinfo->err->msg_code))
         jumpBack(cinfo);
+    auto *err = reinterpret_cast<ErrorManager *>(cinfo->err);
+    if (cinfo->err->num_warnings++ == 0)
+        (*cinfo->err->format_message)(cinfo, err->warning);
 }
 
 void onOutputMessage(j_common_ptr) { }
@@ -111,6 +118,7 @@ void initErrorManager(ErrorManager *err)
     err->code = 0;
     err->unreadMarker = 0;
     err->message[0] = '\0';
+    err->warning[0] = '\0';
 }
 
 using Step = void (*)(void *context);
@@ -124,11 +132,14 @@ bool guarded(ErrorManager *err, Step step, void *context)
     return true;
 }
 
-QString describeError(const ErrorManager &err)
+// endSupplied: the source has given libjpeg the end marker the file lacked (see Source).
+QString describeError(const ErrorManager &err, bool endSupplied)
 {
     const QString detail = QString::fromLocal8Bit(err.message);
-    // Picture data that runs into the end marker (ours, see decode()) stops early.
-    const bool ranOut = err.code == JWRN_HIT_MARKER && err.unreadMarker == JPEG_EOI;
+    // Picture data that runs into the end marker the source supplied ends early: the file
+    // is cut short. Data that runs into the file's own end marker is corrupt: the decoder
+    // lost its way and took more than the picture holds.
+    const bool ranOut = err.code == JWRN_HIT_MARKER && err.unreadMarker == JPEG_EOI && endSupplied;
     switch (ranOut ? int(JWRN_JPEG_EOF) : err.code) {
     case kTooManyScans:
         return QStringLiteral("The JPEG file is cut into more than %1 scans, far more than any picture needs.")
@@ -154,6 +165,276 @@ QString describeError(const ErrorManager &err)
 }
 
 // ---------------------------------------------------------------------------------------
+// Reading the file
+
+// A file up to this size is read whole, in one go: any photograph's is.
+constexpr qint64 kWholeFile = qint64(32) << 20;
+// A larger file is read from this much on, doubling, until its picture data's end.
+constexpr qint64 kFirstStep = qint64(1) << 20;
+// The most of a larger file's picture data held in memory for the DC-only readers, which
+// need it whole; a file whose data goes on beyond it is read by libjpeg piece by piece.
+constexpr qint64 kMaxHeldData = qint64(128) << 20;
+// The pieces libjpeg is given of a file it reads piece by piece.
+constexpr qint64 kPiece = qint64(64) << 10;
+
+// Where a JPEG's data ends: just after its end marker, found by walking the file as
+// libjpeg reads it (marker segments passed over by their length, the entropy-coded data
+// of the scans, in which 0xFF is followed by a stuffed zero or a restart marker, and any
+// bytes between segments). Goes on where it stopped as more of the file arrives.
+class DataEnd
+{
+public:
+    /// The offset just after the end marker, or -1 when data[0, size) does not reach it.
+    qint64 find(const unsigned char *data, qint64 size)
+    {
+        while (m_position < size) {
+            const auto *found =
+                static_cast<const unsigned char *>(std::memchr(data + m_position, 0xFF, size_t(size - m_position)));
+            if (!found) {
+                m_position = size;
+                return -1;
+            }
+            const qint64 at = found - data;
+            qint64 code = at + 1;
+            while (code < size && data[code] == 0xFF)
+                ++code; // fill bytes
+            if (code >= size) {
+                m_position = at;
+                return -1;
+            }
+            const int marker = data[code];
+            if (marker == JPEG_EOI)
+                return code + 1;
+            // a stuffed zero, a restart marker, and the markers without a segment
+            if (marker == 0 || (marker >= JPEG_RST0 && marker <= JPEG_RST0 + 7) || marker == 0x01 || marker == 0xD8) {
+                m_position = code + 1;
+                continue;
+            }
+            if (code + 2 >= size) {
+                m_position = at;
+                return -1;
+            }
+            const int length = data[code + 1] << 8 | data[code + 2];
+            if (length < 2)
+                return code + 1; // libjpeg refuses the file at this marker
+            m_position = code + 1 + length;
+        }
+        return -1;
+    }
+
+private:
+    qint64 m_position = 2; // after the start marker
+};
+
+// What libjpeg reads: the bytes held in memory, from the file's start, then, when the
+// held bytes are not the whole picture, the rest of the file piece by piece.
+struct Input {
+    const unsigned char *held = nullptr;
+    qint64 heldSize = 0;
+    QIODevice *rest = nullptr; // null when held has all that is to be read
+    qint64 totalSize = 0; // of the file
+};
+
+// libjpeg's source: the held bytes, then the rest of the file in pieces, then an end
+// marker when the data lacks one. libjpeg's memory source warns of a premature end as
+// soon as the entropy decoder reads ahead past the last byte, even when every bit it
+// needs is there; the end marker makes it stop there instead, and warn only when bits
+// are really missing, so a complete picture without its end marker still decodes.
+struct Source {
+    jpeg_source_mgr pub; // first, so that cinfo->src can be cast to Source
+    Input input;
+    enum class Stage { Held, Rest, End, Past } stage = Stage::Held;
+    std::unique_ptr<JOCTET[]> piece;
+    JOCTET lastTwo[2] = { 0, 0 }; // the last two bytes given
+    bool endSupplied = false; // the end marker the data lacked was given
+};
+
+constexpr JOCTET kEndMarker[] = { 0xFF, JPEG_EOI };
+
+void sourceInit(j_decompress_ptr) { }
+
+void sourceGive(Source *source, const JOCTET *bytes, size_t count)
+{
+    source->pub.next_input_byte = bytes;
+    source->pub.bytes_in_buffer = count;
+    if (count >= 2) {
+        source->lastTwo[0] = bytes[count - 2];
+        source->lastTwo[1] = bytes[count - 1];
+    } else if (count == 1) {
+        source->lastTwo[0] = source->lastTwo[1];
+        source->lastTwo[1] = bytes[0];
+    }
+}
+
+boolean sourceFill(j_decompress_ptr cinfo)
+{
+    auto *source = reinterpret_cast<Source *>(cinfo->src);
+    if (source->stage == Source::Stage::Held) {
+        source->stage = source->input.rest ? Source::Stage::Rest : Source::Stage::End;
+        if (source->input.heldSize > 0) {
+            sourceGive(source, source->input.held, size_t(source->input.heldSize));
+            return TRUE;
+        }
+    }
+    if (source->stage == Source::Stage::Rest) {
+        const qint64 got = source->input.rest->read(reinterpret_cast<char *>(source->piece.get()), kPiece);
+        if (got > 0) {
+            sourceGive(source, source->piece.get(), size_t(got));
+            return TRUE;
+        }
+        source->stage = Source::Stage::End;
+    }
+    if (source->stage == Source::Stage::End) {
+        source->stage = Source::Stage::Past;
+        if (source->lastTwo[0] != 0xFF || source->lastTwo[1] != JPEG_EOI) {
+            source->endSupplied = true;
+            sourceGive(source, kEndMarker, 2);
+            return TRUE;
+        }
+    }
+    // Asked for more after the end, as libjpeg's own sources do: a warning and an end marker.
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    source->endSupplied = true;
+    sourceGive(source, kEndMarker, 2);
+    return TRUE;
+}
+
+void sourceSkip(j_decompress_ptr cinfo, long count)
+{
+    jpeg_source_mgr *pub = cinfo->src;
+    while (count > long(pub->bytes_in_buffer)) {
+        count -= long(pub->bytes_in_buffer);
+        (*pub->fill_input_buffer)(cinfo);
+    }
+    if (count > 0) {
+        pub->next_input_byte += count;
+        pub->bytes_in_buffer -= size_t(count);
+    }
+}
+
+void sourceTerm(j_decompress_ptr) { }
+
+void useSource(j_decompress_ptr cinfo, Source *source)
+{
+    source->pub.init_source = sourceInit;
+    source->pub.fill_input_buffer = sourceFill;
+    source->pub.skip_input_data = sourceSkip;
+    source->pub.resync_to_restart = jpeg_resync_to_restart;
+    source->pub.term_source = sourceTerm;
+    source->pub.next_input_byte = nullptr;
+    source->pub.bytes_in_buffer = 0;
+    if (source->input.rest)
+        source->piece.reset(new JOCTET[size_t(kPiece)]);
+    cinfo->src = &source->pub;
+}
+
+// The bytes of a file held in memory; malloc'd, so that it grows in place (realloc) and
+// an allocation that fails is an answer, not an exception.
+class Held
+{
+public:
+    Held() = default;
+    ~Held()
+    {
+        std::free(m_data);
+    }
+    Held(const Held &) = delete;
+    Held &operator=(const Held &) = delete;
+
+    const unsigned char *data() const
+    {
+        return m_data;
+    }
+    qint64 size() const
+    {
+        return m_size;
+    }
+    /// Grows or shrinks to size bytes, keeping the first ones; false, unchanged, when
+    /// the memory cannot be had.
+    bool resize(qint64 size)
+    {
+        if (size <= 0 || quint64(size) > std::numeric_limits<size_t>::max())
+            return false;
+        auto *data = static_cast<unsigned char *>(std::realloc(m_data, size_t(size)));
+        if (!data)
+            return false;
+        m_data = data;
+        m_size = size;
+        return true;
+    }
+    /// Keeps the first size bytes only, giving the rest of the memory back.
+    void truncate(qint64 size)
+    {
+        if (size < 0 || size >= m_size)
+            return;
+        if (size > 0) {
+            if (auto *data = static_cast<unsigned char *>(std::realloc(m_data, size_t(size))))
+                m_data = data;
+        }
+        m_size = size;
+    }
+    /// Reads the file into [from, size): false when it cannot be read. A file that ends
+    /// sooner (it shrank meanwhile) is held as far as it goes.
+    bool readFrom(QIODevice &file, qint64 from)
+    {
+        while (from < m_size) {
+            const qint64 got = file.read(reinterpret_cast<char *>(m_data) + from, m_size - from);
+            if (got < 0)
+                return false;
+            if (got == 0) {
+                truncate(from);
+                break;
+            }
+            from += got;
+        }
+        return true;
+    }
+
+private:
+    unsigned char *m_data = nullptr;
+    qint64 m_size = 0;
+};
+
+// Reads what the decoders need of an open JPEG file into held and says whether that is
+// all of it: the whole file when it is small; else the file as far as its picture data's
+// end marker, in growing steps, or, when that is not within kMaxHeldData (or that much
+// memory cannot be had), as much as was read, the rest being for libjpeg to read piece
+// by piece. So memory never grows with what follows the picture data. Returns the
+// error, or an empty string.
+QString readFile(QIODevice &file, Held &held, bool *whole)
+{
+    const qint64 size = file.size();
+    *whole = true;
+    if (size <= 0)
+        return QStringLiteral("The file is empty.");
+    if (!held.resize(size <= kWholeFile ? size : kFirstStep))
+        return QStringLiteral("There is not enough memory to read the picture.");
+    const auto readError = [&] {
+        return QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+    };
+    if (!held.readFrom(file, 0))
+        return readError();
+    if (held.size() == 0)
+        return QStringLiteral("The file is empty.");
+    DataEnd dataEnd;
+    for (qint64 read = 0; held.size() < size && held.size() > read;) {
+        const qint64 end = dataEnd.find(held.data(), held.size());
+        if (end >= 0) {
+            held.truncate(end);
+            return {};
+        }
+        read = held.size();
+        if (read >= kMaxHeldData || !held.resize(std::min({ size, 2 * read, kMaxHeldData }))) {
+            *whole = false; // the file is at read: libjpeg goes on from there
+            return {};
+        }
+        if (!held.readFrom(file, read))
+            return readError();
+    }
+    return {};
+}
+
+// ---------------------------------------------------------------------------------------
 // Decoding
 
 enum class OutputKind { Unsupported, Rgb, Gray, Cmyk };
@@ -161,8 +442,7 @@ enum class OutputKind { Unsupported, Rgb, Gray, Cmyk };
 struct Decoder {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
-    const unsigned char *data = nullptr;
-    unsigned long size = 0;
+    Source source;
     DecodeOptions options;
     OutputKind kind = OutputKind::Unsupported;
     int scaleNumerator = kScaleDenominator;
@@ -203,7 +483,7 @@ void stepReadHeader(void *context)
     jpeg_create_decompress(cinfo);
     cinfo->progress = &d->progress;
     cinfo->mem->max_memory_to_use = kMaxWorkingMemory;
-    jpeg_mem_src(cinfo, d->data, d->size);
+    useSource(cinfo, &d->source);
     jpeg_save_markers(cinfo, kExifMarker, kMaxSegmentLength);
     jpeg_save_markers(cinfo, kIccMarker, kMaxSegmentLength);
     jpeg_read_header(cinfo, TRUE);
@@ -317,7 +597,7 @@ void stepReadLines(void *context)
 // A Huffman-coded scan spends at least one bit on the DC coefficient of every block of a
 // component, so the file must hold at least that many bits for the largest component.
 // Arithmetic coding can go below a bit per block, so it is not checked.
-bool isPlausiblyLong(const jpeg_decompress_struct &cinfo, unsigned long fileSize)
+bool isPlausiblyLong(const jpeg_decompress_struct &cinfo, qint64 fileSize)
 {
     if (cinfo.arith_code)
         return true;
@@ -353,32 +633,22 @@ int scaleNumeratorFor(QSize fullSize, int minLongSide)
     return kScaleDenominator;
 }
 
-DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
+namespace
+{
+
+DecodedJpeg decodeInput(const Input &input, const DecodeOptions &options)
 {
     DecodedJpeg result;
-    if (data.isEmpty()) {
-        result.error = QStringLiteral("The file is empty.");
-        return result;
-    }
-    // libjpeg's memory source warns of a premature end as soon as the entropy decoder
-    // reads ahead past the last byte, even when every bit it needs is there. Ending the
-    // data with an EOI marker makes it stop at the marker instead, and warn only when
-    // bits are really missing; so a complete picture without its EOI still decodes.
-    static constexpr char kEoi[] = "\xFF\xD9";
-    QByteArray input = data;
-    const bool appendEnd = !data.endsWith(QByteArrayView(kEoi, 2));
-    if (appendEnd)
-        input.append(kEoi, 2);
-
     auto d = std::make_unique<Decoder>();
-    d->data = reinterpret_cast<const unsigned char *>(input.constData());
-    d->size = static_cast<unsigned long>(input.size());
+    d->source.input = input;
     d->options = options;
-
-    if (!guarded(&d->err, stepReadHeader, d.get())) {
-        result.error = describeError(d->err);
+    const auto failed = [&] {
+        result.error = describeError(d->err, d->source.endSupplied);
         return result;
-    }
+    };
+
+    if (!guarded(&d->err, stepReadHeader, d.get()))
+        return failed();
     const jpeg_decompress_struct &cinfo = d->cinfo;
     result.fullSize = QSize(int(cinfo.image_width), int(cinfo.image_height));
     result.scaleNumerator = d->scaleNumerator;
@@ -396,7 +666,7 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
                            .arg(cinfo.output_height);
         return result;
     }
-    if (!isPlausiblyLong(cinfo, d->size)) {
+    if (!isPlausiblyLong(cinfo, input.totalSize)) {
         result.error = QStringLiteral("The JPEG file is truncated or damaged: it is far too short for the %1 x %2 "
                                       "pixels its header claims.")
                            .arg(cinfo.image_width)
@@ -405,9 +675,9 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
     }
 
     // The fast paths take baseline files, and progressive ones read as far as their DC
-    // scans; the others do not get their picture allocated.
-    if (options.fastDc && d->scaleNumerator == 1 && (!cinfo.progressive_mode || d->dcOnly) && !cinfo.arith_code
-        && (d->kind == OutputKind::Gray || d->kind == OutputKind::Rgb)) {
+    // scans, held whole in memory; the others do not get their picture allocated.
+    if (options.fastDc && !input.rest && d->scaleNumerator == 1 && (!cinfo.progressive_mode || d->dcOnly)
+        && !cinfo.arith_code && (d->kind == OutputKind::Gray || d->kind == OutputKind::Rgb)) {
         const bool gray = d->kind == OutputKind::Gray;
         QImage image(int(cinfo.output_width),
             int(cinfo.output_height),
@@ -432,15 +702,14 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
             result.iccProfile =
                 d->icc ? QByteArray(reinterpret_cast<const char *>(d->icc), qsizetype(d->iccLength)) : QByteArray();
             result.exif = exifSegment(cinfo);
+            result.warning = QString::fromLocal8Bit(d->err.warning);
             result.image = std::move(image);
             return result;
         }
     }
 
-    if (!guarded(&d->err, stepStart, d.get())) {
-        result.error = describeError(d->err);
-        return result;
-    }
+    if (!guarded(&d->err, stepStart, d.get()))
+        return failed();
     const int width = int(cinfo.output_width);
     const int height = int(cinfo.output_height);
     const int components = cinfo.output_components;
@@ -468,14 +737,10 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
         return result;
     }
 
-    if (d->dcOnly && !guarded(&d->err, stepConsumeDc, d.get())) {
-        result.error = describeError(d->err);
-        return result;
-    }
-    if (!guarded(&d->err, stepReadLines, d.get())) {
-        result.error = describeError(d->err);
-        return result;
-    }
+    if (d->dcOnly && !guarded(&d->err, stepConsumeDc, d.get()))
+        return failed();
+    if (!guarded(&d->err, stepReadLines, d.get()))
+        return failed();
 
     const QByteArray icc =
         d->icc ? QByteArray(reinterpret_cast<const char *>(d->icc), qsizetype(d->iccLength)) : QByteArray();
@@ -493,8 +758,42 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
         result.iccProfile = icc;
     }
     result.exif = exifSegment(cinfo);
+    result.warning = QString::fromLocal8Bit(d->err.warning);
     result.image = std::move(image);
     return result;
+}
+
+} // namespace
+
+DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
+{
+    if (data.isEmpty()) {
+        DecodedJpeg result;
+        result.error = QStringLiteral("The file is empty.");
+        return result;
+    }
+    Input input;
+    input.held = reinterpret_cast<const unsigned char *>(data.constData());
+    input.heldSize = data.size();
+    input.totalSize = data.size();
+    return decodeInput(input, options);
+}
+
+DecodedJpeg decodeFile(QIODevice &file, const DecodeOptions &options)
+{
+    Held held;
+    bool whole = true;
+    if (const QString error = readFile(file, held, &whole); !error.isEmpty()) {
+        DecodedJpeg result;
+        result.error = error;
+        return result;
+    }
+    Input input;
+    input.held = held.data();
+    input.heldSize = held.size();
+    input.rest = whole ? nullptr : &file;
+    input.totalSize = whole ? held.size() : file.size();
+    return decodeInput(input, options);
 }
 
 // ---------------------------------------------------------------------------------------

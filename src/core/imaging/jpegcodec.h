@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QIODevice;
+
 namespace quorvel::jpeg
 {
 
@@ -59,6 +61,9 @@ struct DecodedJpeg {
     /// The embedded ICC profile still to be applied to image (RGB and grayscale
     /// pictures); empty when there is none or when the decoder already applied it.
     QByteArray iccProfile;
+    /// libjpeg's first warning about an irregularity the decode went past (extraneous
+    /// bytes before a marker, ...), for the caller to report with the file's name.
+    QString warning;
     QString error; ///< empty on success; a sentence for the user otherwise
 };
 
@@ -79,12 +84,21 @@ struct EncodeOptions {
 /// can make the decoder allocate. 512 MiB holds a 8192 x 8192 4:4:4 progressive picture.
 inline constexpr long kMaxWorkingMemory = 512L * 1024 * 1024;
 
-/// Decodes a whole JPEG file held in memory. Never crashes on damaged data: premature
-/// end of data and corrupt entropy-coded data are errors, while harmless irregularities
-/// (extraneous bytes before a marker, an unknown JFIF revision, a bad ICC segment)
-/// are tolerated. A file far too short for the size its header claims is refused
-/// before decoding, so a tiny hostile header cannot make it allocate the claimed size.
+/// Decodes a whole JPEG file held in memory. Never crashes on damaged data: data that
+/// ends before the picture is complete ("truncated") and corrupt entropy-coded data
+/// ("corrupt", also when the decoder runs into the file's own end marker) are errors,
+/// while harmless irregularities (extraneous bytes before a marker, an unknown JFIF
+/// revision, a bad ICC segment) are tolerated and the first is given as the warning. A
+/// file far too short for the size its header claims is refused before decoding, so a
+/// tiny hostile header cannot make it allocate the claimed size.
 DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options);
+
+/// The same, reading an open file from its start, with the same result. Memory does not
+/// grow with what follows the picture data: a file of up to 32 MB is read whole; of a
+/// larger one only as far as the end marker of its picture data (which the DC-only
+/// readers need whole); when that is not within 128 MB, or that much memory cannot be
+/// had, libjpeg reads the rest of the file piece by piece, without the DC-only readers.
+DecodedJpeg decodeFile(QIODevice &file, const DecodeOptions &options);
 
 /// The M of the DCT scale M/8 the decoder picks for a picture of the given stored size:
 /// the smallest M whose decoded longer side (rounded up, as libjpeg does) is still

@@ -58,16 +58,23 @@ QImage inSrgb(const QImage &flat, const QColorSpace &space)
 
 DecodedQtImage decode(const QByteArray &data, qint64 maxPixels)
 {
+    QBuffer buffer;
+    buffer.setData(data); // shared, not copied
+    buffer.open(QIODevice::ReadOnly);
+    return decode(buffer, maxPixels);
+}
+
+DecodedQtImage decode(QIODevice &file, qint64 maxPixels)
+{
     DecodedQtImage result;
-    if (data.isEmpty()) {
+    if (file.atEnd()) {
         result.error = QStringLiteral("The file is empty.");
         return result;
     }
     holdAllocationLimit(maxPixels);
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&file);
+    // By content only: a file's name would otherwise pick the reader (a PNG named .jpg).
+    reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
         result.error = QStringLiteral("The file is not a picture in a format this program reads.");

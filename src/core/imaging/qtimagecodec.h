@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+class QIODevice;
+
 namespace quorvel::qtimage
 {
 
@@ -21,6 +23,9 @@ struct DecodedQtImage {
 /// EXIF orientation, where the reader supports it, is applied; an embedded colour
 /// profile is converted to sRGB.
 DecodedQtImage decode(const QByteArray &data, qint64 maxPixels);
+
+/// The same, reading an open file from its start, as far as the reader needs.
+DecodedQtImage decode(QIODevice &file, qint64 maxPixels);
 
 /// A copy of image as RGB888, or Grayscale8 when it holds only grays and no
 /// transparency; transparent and translucent pixels are composited over white.

@@ -2,6 +2,7 @@
 #include "imaging/thumbnailer.h"
 
 #include "imaging/colorprofile.h"
+#include "imaging/decoderwarnings.h"
 #include "imaging/exiforientation.h"
 #include "imaging/gifcodec.h"
 #include "imaging/jpegcodec.h"
@@ -23,8 +24,8 @@ namespace quorvel
 namespace
 {
 
-// A picture file larger than this is refused rather than read into memory in one go;
-// it is far beyond any photograph a gallery thumbnail is made of.
+// A picture file read whole (readPictureFile) larger than this is refused rather than
+// read into memory in one go; it is far beyond any photograph.
 constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 
 // The filter that reduces a (DCT-scaled) decode to the thumbnail; chosen by measuring
@@ -33,13 +34,72 @@ constexpr resample::Filter kThumbnailFilter = resample::Filter::Lanczos3;
 
 enum class Format { Jpeg, Gif, Other };
 
-Format sniff(const QByteArray &data)
+// By the first bytes: a JPEG begins with its start marker (libjpeg passes over and
+// warns of anything between that and the next marker), a GIF with its signature.
+Format sniff(const QByteArray &head)
 {
-    if (data.size() >= 3 && uchar(data[0]) == 0xFF && uchar(data[1]) == 0xD8 && uchar(data[2]) == 0xFF)
+    if (head.size() >= 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
         return Format::Jpeg;
-    if (data.startsWith("GIF87a") || data.startsWith("GIF89a"))
+    if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
         return Format::Gif;
     return Format::Other;
+}
+
+// A picture's bytes: held in memory, or an open file that each decoder reads as far as
+// it needs (so memory does not grow with what follows the picture data).
+class PictureBytes
+{
+public:
+    explicit PictureBytes(const QByteArray &data)
+        : m_data(&data)
+    {
+    }
+    explicit PictureBytes(QIODevice &file)
+        : m_file(&file)
+    {
+    }
+
+    Format format() const
+    {
+        return sniff(m_data ? m_data->left(6) : m_file->peek(6));
+    }
+    jpeg::DecodedJpeg jpeg(const jpeg::DecodeOptions &options) const
+    {
+        jpeg::DecodedJpeg decoded = m_data ? jpeg::decode(*m_data, options) : jpeg::decodeFile(*m_file, options);
+        if (decoded.error.isEmpty())
+            warnAboutPicture(decoded.warning);
+        return decoded;
+    }
+    gif::DecodedGif gif() const
+    {
+        return m_data ? gif::decodeFirstFrame(*m_data, Thumbnailer::kMaxDecodedPixels)
+                      : gif::decodeFirstFrame(*m_file, Thumbnailer::kMaxDecodedPixels);
+    }
+    qtimage::DecodedQtImage other() const
+    {
+        return m_data ? qtimage::decode(*m_data, Thumbnailer::kMaxDecodedPixels)
+                      : qtimage::decode(*m_file, Thumbnailer::kMaxDecodedPixels);
+    }
+
+private:
+    const QByteArray *m_data = nullptr;
+    QIODevice *m_file = nullptr;
+};
+
+// Opens a picture file for its decoder; the reason when it cannot be read.
+QString openPicture(const QString &path, QFile &file)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("The file does not exist.");
+    if (!info.isFile())
+        return QStringLiteral("This is not a picture file but a folder or a device.");
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+    if (file.size() == 0)
+        return QStringLiteral("The file is empty.");
+    return {};
 }
 
 jpeg::DecodeOptions jpegDecodeOptions(const ImageSettings &settings, int minLongSide)
@@ -59,10 +119,10 @@ jpeg::DecodeOptions jpegDecodeOptions(const ImageSettings &settings, int minLong
     return options;
 }
 
-DecodedPicture decodeJpeg(const QByteArray &data, const ImageSettings &settings, int minLongSide)
+DecodedPicture decodeJpeg(const PictureBytes &bytes, const ImageSettings &settings, int minLongSide)
 {
     DecodedPicture picture;
-    jpeg::DecodedJpeg decoded = jpeg::decode(data, jpegDecodeOptions(settings, minLongSide));
+    jpeg::DecodedJpeg decoded = bytes.jpeg(jpegDecodeOptions(settings, minLongSide));
     if (!decoded.error.isEmpty()) {
         picture.error = decoded.error;
         return picture;
@@ -148,9 +208,9 @@ namespace
 // A JPEG's thumbnail, reduced while still in its stored orientation and colour space:
 // the colour conversion and the turn upright then work on the few pixels of the
 // thumbnail, not on the decoded picture.
-QImage jpegThumbnail(const QByteArray &data, const ImageSettings &settings, QString *error)
+QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, QString *error)
 {
-    jpeg::DecodedJpeg decoded = jpeg::decode(data, jpegDecodeOptions(settings, std::max(0, settings.boxSize)));
+    jpeg::DecodedJpeg decoded = bytes.jpeg(jpegDecodeOptions(settings, std::max(0, settings.boxSize)));
     if (!decoded.error.isEmpty()) {
         *error = decoded.error;
         return {};
@@ -179,59 +239,21 @@ QImage jpegThumbnail(const QByteArray &data, const ImageSettings &settings, QStr
     return image;
 }
 
-} // namespace
-
-DecodedPicture Thumbnailer::decode(const QString &path, const ImageSettings &settings, int minLongSide)
+DecodedPicture decodeBytes(const PictureBytes &bytes, const ImageSettings &settings, int minLongSide)
 {
     DecodedPicture picture;
-    const QByteArray data = readPictureFile(path, &picture.error);
-    if (data.isEmpty())
-        return picture;
-    return decodeData(data, settings, minLongSide);
-}
-
-QImage Thumbnailer::thumbnailFromData(const QByteArray &data, const ImageSettings &settings, QString *error)
-{
-    QString reason;
-    QImage thumbnail;
-    if (data.isEmpty()) {
-        reason = QStringLiteral("The file is empty.");
-    } else if (sniff(data) == Format::Jpeg) {
-        thumbnail = jpegThumbnail(data, settings, &reason);
-    } else {
-        const DecodedPicture picture = decodeData(data, settings, std::max(0, settings.boxSize));
-        if (!picture.ok()) {
-            reason = picture.error;
-        } else {
-            thumbnail = makeThumbnail(picture.image, settings);
-            if (thumbnail.isNull())
-                reason = QStringLiteral("There is not enough memory to make the thumbnail.");
-        }
-    }
-    if (error)
-        *error = reason;
-    return thumbnail;
-}
-
-DecodedPicture Thumbnailer::decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide)
-{
-    DecodedPicture picture;
-    if (data.isEmpty()) {
-        picture.error = QStringLiteral("The file is empty.");
-        return picture;
-    }
-    switch (sniff(data)) {
+    switch (bytes.format()) {
     case Format::Jpeg:
-        picture = decodeJpeg(data, settings, minLongSide);
+        picture = decodeJpeg(bytes, settings, minLongSide);
         break;
     case Format::Gif: {
-        gif::DecodedGif decoded = gif::decodeFirstFrame(data, kMaxDecodedPixels);
+        gif::DecodedGif decoded = bytes.gif();
         picture.image = std::move(decoded.image);
         picture.error = decoded.error;
         break;
     }
     case Format::Other: {
-        qtimage::DecodedQtImage decoded = qtimage::decode(data, kMaxDecodedPixels);
+        qtimage::DecodedQtImage decoded = bytes.other();
         picture.image = std::move(decoded.image);
         picture.error = decoded.error;
         break;
@@ -246,6 +268,73 @@ DecodedPicture Thumbnailer::decodeData(const QByteArray &data, const ImageSettin
         picture.fullSize = picture.image.size();
     }
     return picture;
+}
+
+QImage thumbnailOfBytes(const PictureBytes &bytes, const ImageSettings &settings, QString *error)
+{
+    QString reason;
+    QImage thumbnail;
+    if (bytes.format() == Format::Jpeg) {
+        thumbnail = jpegThumbnail(bytes, settings, &reason);
+    } else {
+        const DecodedPicture picture = decodeBytes(bytes, settings, std::max(0, settings.boxSize));
+        if (!picture.ok()) {
+            reason = picture.error;
+        } else {
+            thumbnail = Thumbnailer::makeThumbnail(picture.image, settings);
+            if (thumbnail.isNull())
+                reason = QStringLiteral("There is not enough memory to make the thumbnail.");
+        }
+    }
+    if (error)
+        *error = reason;
+    return thumbnail;
+}
+
+} // namespace
+
+DecodedPicture Thumbnailer::decode(const QString &path, const ImageSettings &settings, int minLongSide)
+{
+    const DecodingPicture naming(path);
+    QFile file;
+    if (QString error = openPicture(path, file); !error.isEmpty()) {
+        DecodedPicture picture;
+        picture.error = error;
+        return picture;
+    }
+    return decodeBytes(PictureBytes(file), settings, minLongSide);
+}
+
+DecodedPicture Thumbnailer::decodeData(const QByteArray &data, const ImageSettings &settings, int minLongSide)
+{
+    if (data.isEmpty()) {
+        DecodedPicture picture;
+        picture.error = QStringLiteral("The file is empty.");
+        return picture;
+    }
+    return decodeBytes(PictureBytes(data), settings, minLongSide);
+}
+
+QImage Thumbnailer::thumbnailFromData(const QByteArray &data, const ImageSettings &settings, QString *error)
+{
+    if (data.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The file is empty.");
+        return {};
+    }
+    return thumbnailOfBytes(PictureBytes(data), settings, error);
+}
+
+QImage Thumbnailer::thumbnail(const QString &path, const ImageSettings &settings, QString *error)
+{
+    const DecodingPicture naming(path);
+    QFile file;
+    if (QString reason = openPicture(path, file); !reason.isEmpty()) {
+        if (error)
+            *error = reason;
+        return {};
+    }
+    return thumbnailOfBytes(PictureBytes(file), settings, error);
 }
 
 QImage Thumbnailer::makeThumbnail(const QImage &upright, const ImageSettings &settings)
@@ -284,25 +373,24 @@ QString Thumbnailer::writeFileAtomically(const QString &path, const QByteArray &
 
 QString Thumbnailer::writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings)
 {
-    return writeThumbnail(sourcePath, destPath, settings, Durability::Synced);
+    return writeThumbnail(sourcePath, destPath, settings, Durability::Synced).error;
 }
 
-QString Thumbnailer::writeThumbnail(
+ThumbnailResult Thumbnailer::writeThumbnail(
     const QString &sourcePath, const QString &destPath, const ImageSettings &settings, Durability durability)
 {
     if (isSameFile(destPath, sourcePath))
-        return writeFileAtomically(destPath, {}, sourcePath); // the refusal, with its message
+        return { writeFileAtomically(destPath, {}, sourcePath), false }; // the refusal, with its message
     QString error;
-    const QByteArray data = readPictureFile(sourcePath, &error);
-    const QImage thumbnail = data.isEmpty() ? QImage() : thumbnailFromData(data, settings, &error);
-    if (thumbnail.isNull())
-        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);
-    const QByteArray bytes = encodeJpeg(thumbnail, settings, &error);
+    const QImage image = thumbnail(sourcePath, settings, &error);
+    if (image.isNull())
+        return { QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error), true };
+    const QByteArray bytes = encodeJpeg(image, settings, &error);
     if (bytes.isEmpty())
-        return QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error);
+        return { QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(sourcePath), error), false };
     if (isSameFile(destPath, sourcePath)) // checked again: the file may have changed meanwhile
-        return writeFileAtomically(destPath, {}, sourcePath);
-    return ::quorvel::writeFileAtomically(destPath, bytes, durability);
+        return { writeFileAtomically(destPath, {}, sourcePath), false };
+    return { ::quorvel::writeFileAtomically(destPath, bytes, durability), false };
 }
 
 } // namespace quorvel

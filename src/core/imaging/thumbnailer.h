@@ -24,6 +24,14 @@ struct DecodedPicture {
     }
 };
 
+/// What became of one thumbnail file.
+struct ThumbnailResult {
+    QString error; ///< empty when the thumbnail was written; else why not, naming the file
+    /// The picture could not be read (a damaged file, not a picture, or one too large to
+    /// decode in the memory there is); otherwise the thumbnail could not be made or written.
+    bool unreadable = false;
+};
+
 /// Turns a picture file into an image or a thumbnail file. Pure and thread-safe:
 /// every call owns all of its state, so creation runs call it from many threads.
 ///
@@ -32,6 +40,9 @@ struct DecodedPicture {
 /// whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a crash:
 /// truncated or corrupt JPEG data is an error (a JPEG whose picture data is complete but
 /// lacks its end marker is not), and a GIF needs only its first frame to be complete.
+/// A file is read only as far as its decoder needs (see jpeg::decodeFile), so memory
+/// does not grow with what follows the picture data. The decoders' warnings about a
+/// file (irregularities they go past) are reported naming it (see DecodingPicture).
 class Thumbnailer
 {
 public:
@@ -65,8 +76,10 @@ public:
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
 
-    /// The whole picture file in one read (refusing folders, devices and files beyond any
-    /// photograph's size); an empty array, with the reason in error, when it cannot be read.
+    /// The whole picture file in one read, for callers that need all of its bytes (the
+    /// web album hashes them and copies originals), refusing folders, devices and files
+    /// beyond any photograph's size (1 GB); an empty array, with the reason in error,
+    /// when it cannot be read. Decoding a file needs none of this (see decode()).
     static QByteArray readPictureFile(const QString &path, QString *error);
 
     /// The thumbnail of a picture file's bytes, as makeThumbnail() makes it from the
@@ -74,6 +87,9 @@ public:
     /// which then work on the thumbnail's few pixels. A null image, with the reason in
     /// error, when the picture cannot be read.
     static QImage thumbnailFromData(const QByteArray &data, const ImageSettings &settings, QString *error = nullptr);
+
+    /// The same from a picture file (folders, devices and pipes are refused unopened).
+    static QImage thumbnail(const QString &path, const ImageSettings &settings, QString *error = nullptr);
 
     /// Encodes an image as JPEG with the settings' quality (0 is taken as 1), smoothing,
     /// optimised coding and DCT method; a grayscale image gives a one-component JPEG.
@@ -95,8 +111,9 @@ public:
     static QString writeThumbnail(const QString &sourcePath, const QString &destPath, const ImageSettings &settings);
 
     /// The same, choosing when the thumbnail file reaches the disk: a run of many
-    /// thumbnails writes them Deferred and syncs their file system once at its end.
-    static QString writeThumbnail(
+    /// thumbnails writes them Deferred and syncs their file system once at its end. The
+    /// result also tells a picture that could not be read from a thumbnail not written.
+    static ThumbnailResult writeThumbnail(
         const QString &sourcePath, const QString &destPath, const ImageSettings &settings, Durability durability);
 };
 

@@ -3,52 +3,62 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include <atomic>
-
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+#include <limits>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <filesystem>
+#include <system_error>
 #endif
 
 namespace quorvel
 {
-
-QString writeFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    // A folder that does not let us create the temporary file must fail, not fall
-    // back to writing the target in place.
-    file.setDirectWriteFallback(false);
-    const auto failure = [&] {
-        return QCoreApplication::translate("quorvel", "Could not write \"%1\": %2.")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
-    };
-    // Unbuffered, so a short write (a full disk) is seen here; through Qt's buffer a
-    // partly failed flush can go unnoticed and a truncated file be committed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = failure();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return failure();
-    return {};
-}
-
-#ifdef Q_OS_UNIX
 namespace
 {
 
 std::atomic<unsigned> g_tempCounter = 0;
 
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The name of a temporary file of this process: ".quorvel-PID-N.tmp", short, so that a
+// long target name cannot push it past the file system's limit.
+QString temporaryFileName()
+{
+    return QStringLiteral(".quorvel-%1-%2.tmp").arg(QCoreApplication::applicationPid()).arg(g_tempCounter.fetch_add(1));
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Whether a process of that number runs; true when that cannot be told.
+bool processRuns(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return true; // not a process number of this system: not ours to judge
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+#else
+    Q_UNUSED(pid)
+    return true;
+#endif
+}
+
+#ifdef Q_OS_UNIX
 bool writeAll(int fd, const char *data, qsizetype size)
 {
     while (size > 0) {
@@ -62,9 +72,162 @@ bool writeAll(int fd, const char *data, qsizetype size)
     }
     return true;
 }
+#endif
 
 } // namespace
+
+QString temporaryFilePath(const QString &folder)
+{
+    return QDir(folder).filePath(temporaryFileName());
+}
+
+int removeLeftoverTemporaryFiles(const QString &folder)
+{
+    static const QRegularExpression ours(QStringLiteral("^\\.quorvel-([0-9]{1,18})-[0-9A-Za-z]+\\.tmp$"));
+    int removed = 0;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList({ QStringLiteral(".quorvel-*.tmp") }, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        const QRegularExpressionMatch match = ours.match(entry.fileName());
+        if (!match.hasMatch() || !entry.isFile() || entry.isSymLink())
+            continue;
+        const qint64 pid = match.captured(1).toLongLong();
+        if (pid == QCoreApplication::applicationPid() || processRuns(pid))
+            continue;
+        if (QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
+}
+
+AtomicFile::AtomicFile(const QString &path)
+    : m_path(path)
+{
+}
+
+AtomicFile::~AtomicFile()
+{
+    discard();
+}
+
+bool AtomicFile::fail(const QString &reason)
+{
+    m_failed = true;
+    setErrorString(reason);
+    return false;
+}
+
+void AtomicFile::discard()
+{
+    if (m_temp.fileName().isEmpty())
+        return;
+    m_temp.close();
+    QFile::remove(m_temp.fileName());
+    m_temp.setFileName(QString());
+}
+
+bool AtomicFile::open(OpenMode)
+{
+    if (isOpen())
+        return false;
+    m_failed = false;
+    QFileInfo target(m_path);
+    for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    m_target = target.filePath();
+    if (target.isDir())
+        return fail(systemReason(EISDIR));
+    if (target.exists() && !target.isWritable())
+        return fail(systemReason(EACCES));
+    // A name of our own that O_EXCL (NewOnly) never takes from someone else's file.
+    for (int attempt = 0; attempt < 100 && !m_temp.isOpen(); ++attempt) {
+        m_temp.setFileName(temporaryFilePath(target.absolutePath()));
+        if (!m_temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)
+            && !QFileInfo::exists(m_temp.fileName())) {
+            const QString reason = m_temp.errorString();
+            m_temp.setFileName(QString());
+            return fail(reason);
+        }
+    }
+    if (!m_temp.isOpen()) {
+        m_temp.setFileName(QString());
+        return fail(systemReason(EEXIST));
+    }
+    if (target.exists())
+        m_temp.setPermissions(target.permissions());
+    return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+qint64 AtomicFile::readData(char *, qint64)
+{
+    return -1;
+}
+
+qint64 AtomicFile::writeData(const char *data, qint64 size)
+{
+    if (m_failed)
+        return -1;
+    // A short write (the disk filling up part way) is written on until the system
+    // answers with its reason.
+    for (qint64 done = 0; done < size;) {
+        const qint64 written = m_temp.write(data + done, size - done);
+        if (written <= 0) {
+            fail(m_temp.errorString());
+            return -1;
+        }
+        done += written;
+    }
+    return size;
+}
+
+bool AtomicFile::commit(Durability durability)
+{
+    if (!isOpen() || m_temp.fileName().isEmpty()) {
+        discard();
+        return m_failed ? false : fail(systemReason(EBADF));
+    }
+    QIODevice::close();
+#ifdef Q_OS_UNIX
+    // The data is on the disk before the rename makes it the file.
+    if (!m_failed && durability == Durability::Synced && ::fsync(m_temp.handle()) != 0)
+        fail(systemReason(errno));
+#else
+    Q_UNUSED(durability)
 #endif
+    m_temp.close();
+    if (!m_failed && m_temp.error() != QFileDevice::NoError)
+        fail(m_temp.errorString());
+    if (m_failed) {
+        discard();
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    if (::rename(QFile::encodeName(m_temp.fileName()).constData(), QFile::encodeName(m_target).constData()) != 0) {
+        fail(systemReason(errno));
+        discard();
+        return false;
+    }
+#else
+    std::error_code error;
+    std::filesystem::rename(
+        std::filesystem::path(m_temp.fileName().toStdWString()), std::filesystem::path(m_target.toStdWString()), error);
+    if (error) {
+        fail(QString::fromStdString(error.message()));
+        discard();
+        return false;
+    }
+#endif
+    m_temp.setFileName(QString());
+    return true;
+}
+
+QString writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    AtomicFile file(path);
+    if (file.open() && file.write(bytes) == bytes.size() && file.commit(Durability::Synced))
+        return {};
+    return QCoreApplication::translate("quorvel", "Could not write \"%1\": %2.").arg(native(path), file.errorString());
+}
 
 QString writeFileAtomically(const QString &path, const QByteArray &bytes, Durability durability)
 {
@@ -72,22 +235,19 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes, Durabi
     if (durability == Durability::Deferred) {
         const auto failure = [&](int error) {
             return QCoreApplication::translate("quorvel", "Could not write \"%1\": %2.")
-                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)));
+                .arg(native(path), systemReason(error));
         };
         const QByteArray target = QFile::encodeName(path);
         struct stat existing;
         const bool replaces = ::stat(target.constData(), &existing) == 0;
         if (replaces && !S_ISREG(existing.st_mode))
             return failure(EISDIR);
-        // A short name of our own in the target's folder (not the target's name plus a
-        // suffix, which a long file name would push past the file system's limit);
         // O_EXCL never opens someone else's file.
         const QByteArray folder = target.left(target.lastIndexOf('/') + 1);
         QByteArray temp;
         int fd = -1;
         for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-            temp = folder + ".quorvel-" + QByteArray::number(qint64(::getpid())) + '-'
-                + QByteArray::number(g_tempCounter.fetch_add(1)) + ".tmp";
+            temp = folder + QFile::encodeName(temporaryFileName());
             fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd < 0 && errno != EEXIST)
                 return failure(errno);

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/defaultsdialog.h"
 #include "app/mainwindow.h"
 #include "app/pageoptionsdialog.h"
 #include "files/filemanagerwindow.h"
 #include "files/filerenamerwindow.h"
 #include "files/renamechoicedialog.h"
+#include "imaging/advancedoptionswindow.h"
+#include "imaging/imagereplacewindow.h"
+#include "pageeditor/pageeditorwindow.h"
+#include "platform/accessibility.h"
+#include "platform/contexthelp.h"
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
+#include "platform/textareatabs.h"
 #include "viewers/pageview.h"
+#include "viewers/pictureviewer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -50,6 +58,7 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
 {
     m_pageStyle.album =
         album::AlbumOptions::load(m_folders.fileForReading(QLatin1String(album::AlbumOptions::kFileName)));
+    installAccessibleInterfaces();
     // F1 in any window shows that window's page of the manual.
     m_contextHelp = new ContextHelp(
         [this](const QString &topic) {
@@ -82,9 +91,19 @@ frmForm *Application::mainWindow()
     return m_mainWindow;
 }
 
+frmForm *Application::mainWindowIfOpen() const
+{
+    return m_mainWindow;
+}
+
 frmAdvOpt *Application::advancedOptionsWindow()
 {
     return toolWindow(m_advancedOptionsWindow);
+}
+
+frmAdvOpt *Application::advancedOptionsWindowIfOpen() const
+{
+    return m_advancedOptionsWindow;
 }
 
 void Application::showAdvancedOptions()
@@ -95,6 +114,11 @@ void Application::showAdvancedOptions()
 Form5 *Application::defaultsDialog()
 {
     return toolWindow(m_defaultsDialog);
+}
+
+Form5 *Application::defaultsDialogIfOpen() const
+{
+    return m_defaultsDialog;
 }
 
 void Application::showDefaults()
@@ -130,6 +154,11 @@ void Application::showHelp(const QString &topic)
     m_help->activateWindow();
 }
 
+HelpWindow *Application::helpWindowIfOpen() const
+{
+    return m_help;
+}
+
 void Application::closeHelp()
 {
     if (m_help)
@@ -141,9 +170,19 @@ saveto *Application::showPageOptions()
     return present(toolWindow(m_pageOptions));
 }
 
+saveto *Application::pageOptionsIfOpen() const
+{
+    return m_pageOptions;
+}
+
 Form4 *Application::showHeaderFooterEditor()
 {
     return present(toolWindow(m_headerFooterEditor));
+}
+
+Form4 *Application::headerFooterEditorIfOpen() const
+{
+    return m_headerFooterEditor;
 }
 
 pageView *Application::showPageView()
@@ -151,9 +190,19 @@ pageView *Application::showPageView()
     return present(toolWindow(m_pageView));
 }
 
+pageView *Application::pageViewIfOpen() const
+{
+    return m_pageView;
+}
+
 picView *Application::pictureViewer()
 {
     return toolWindow(m_pictureViewer);
+}
+
+picView *Application::pictureViewerIfOpen() const
+{
+    return m_pictureViewer;
 }
 
 picView *Application::showPictureViewer()
@@ -171,6 +220,11 @@ FileList *Application::viewerList()
 Form2 *Application::imageReplaceWindow()
 {
     return toolWindow(m_imageReplace);
+}
+
+Form2 *Application::imageReplaceWindowIfOpen() const
+{
+    return m_imageReplace;
 }
 
 Form2 *Application::showImageReplace()

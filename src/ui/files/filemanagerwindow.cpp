@@ -2,6 +2,7 @@
 #include "files/filemanagerwindow.h"
 
 #include "app/application.h"
+#include "app/defaultsdialog.h"
 #include "files/filemanager.h"
 #include "files/singlerename.h"
 #include "platform/drivelist.h"
@@ -151,6 +152,8 @@ void frmFileManage::load()
     m_drives->showVolumeOf(m_folders->path());
     m_files->setPath(m_folders->path());
     m_files->setPattern(m_pattern->text());
+    // The path box shows the folder as a folder change does, ready for a name to add.
+    m_pathBox->setText(m_folders->path() + QLatin1Char('/'));
 }
 
 QString frmFileManage::folderShown() const

@@ -98,9 +98,8 @@ frmFileManageRename::frmFileManageRename(Application &app, QWidget *parent)
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_countCaption = new QLabel(tr("Files on list:"), listFrame);
     m_countCaption->setObjectName(QStringLiteral("Label2"));
-    m_count = new QLabel(QStringLiteral("0"), listFrame);
+    m_count = new QLabel(listFrame);
     m_count->setObjectName(QStringLiteral("Label3"));
-    m_count->setAccessibleName(tr("Number of files on the list"));
     auto *countRow = new QHBoxLayout;
     countRow->addWidget(m_countCaption);
     countRow->addWidget(m_count);
@@ -140,6 +139,7 @@ frmFileManageRename::frmFileManageRename(Application &app, QWidget *parent)
     resize(860, 480);
 
     buildMenus();
+    updateCount();
 
     connect(m_drives, &DriveList::driveChosen, m_folders, &FolderList::setDrive);
     connect(m_folders, &FolderList::pathChanged, this, &frmFileManageRename::onFolderChanged);
@@ -262,7 +262,10 @@ QStringList frmFileManageRename::entries() const
 
 void frmFileManageRename::updateCount()
 {
-    m_count->setText(QString::number(m_list->count()));
+    const int count = m_list->count();
+    m_count->setText(QString::number(count));
+    // A screen reader reads the caption and the number as one, with the number in force.
+    m_count->setAccessibleName(tr("Files on list: %n", nullptr, count));
 }
 
 void frmFileManageRename::onFolderChanged(const QString &folder)
@@ -426,9 +429,12 @@ void frmFileManageRename::runBatch()
             confirm->setNames(move.from, move.to);
             confirm->exec();
         };
-        if (state.renameConfirm == RenameState::RenameThis)
-            ask();
-        if (state.renameConfirm == RenameState::Ask)
+        // One question a file while no answer has ended the asking: the state is Ask
+        // at the first file and after a skip, RenameThis after "&Rename" (ask again for
+        // the next file); "Rename &ALL" and "&Cancel" end it. The confirm window never
+        // answers Ask (its buttons store RenameThis, RenameAll, Cancel or Skip, and its
+        // close box leaves the state as it was), so no file is asked about twice.
+        if (state.renameConfirm == RenameState::Ask || state.renameConfirm == RenameState::RenameThis)
             ask();
         if (state.renameConfirm == RenameState::Cancel) {
             cancelled = true;

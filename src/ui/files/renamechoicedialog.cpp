@@ -131,8 +131,11 @@ frmRenameChoice::frmRenameChoice(Application &app, QWidget *parent)
         option->setObjectName(QStringLiteral("Option%1").arg(row.code));
         rulesLayout->addWidget(option);
         m_rules.insert(row.code, option);
-        connect(option, &QRadioButton::clicked, this, [this, code = row.code] {
-            selectRule(code);
+        // The row applies when the option becomes the chosen one, however that
+        // happens: a click, the arrow keys, or a screen reader's toggle action.
+        connect(option, &QRadioButton::toggled, this, [this, code = row.code](bool chosen) {
+            if (chosen)
+                applyRule(code);
         });
     }
 
@@ -228,14 +231,30 @@ void frmRenameChoice::load()
         selectRule(*state.renameRule);
     if (!state.renameText.isEmpty())
         m_text->setText(state.renameText);
+    // The case, and the start number of sequential renaming, come back as "&Rename!"
+    // stored them.
+    if (m_cases.contains(state.renameCase))
+        m_cases.value(state.renameCase)->setChecked(true);
+    if (state.renameRule == SequentialRenaming)
+        m_start->setText(QString::number(state.renameStart));
 }
 
 void frmRenameChoice::selectRule(int code)
 {
+    QRadioButton *option = m_rules.value(code);
+    if (!option)
+        return;
+    if (option->isChecked())
+        applyRule(code);
+    else
+        option->setChecked(true); // applies the row
+}
+
+void frmRenameChoice::applyRule(int code)
+{
     const RuleRow *row = rowOf(code);
     if (!row)
         return;
-    m_rules.value(code)->setChecked(true);
     m_help->setText(QLatin1String(row->help));
     const bool hasText = row->label != nullptr;
     if (hasText)

@@ -26,8 +26,10 @@ class frmRenameChoice : public QDialog
 public:
     frmRenameChoice(Application &app, QWidget *parent = nullptr);
 
-    /// The opening steps: start number and help text hidden, then the stored rule
-    /// and text restored.
+    /// The opening steps: start number and help text hidden, then the stored rule,
+    /// text and case restored, and the start number when the rule is sequential
+    /// renaming. So a window unloaded by "&Cancel" or its close box comes back as
+    /// "&Rename!" last left it.
     void load();
 
     /// Selects a rule option and applies its row: help text, label, which boxes show.
@@ -46,6 +48,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    /// Applies a rule's row: help text, label, which boxes show.
+    void applyRule(int code);
     void onShowExamples(bool ticked);
 
     Application &m_app;

@@ -102,6 +102,18 @@ void reportCreation(QWidget *parent, Prompts &prompts, const CreationOutcome &ou
             Prompts::Icon::Information);
         return;
     }
+    // "Completed" is said only when everything that could be made was written.
+    if (outcome.writeFailed()) {
+        QString text = QCoreApplication::translate("CreationRun",
+            "Thumbnail creation finished, but not everything could be written: %n of %1 thumbnails were written.",
+            nullptr,
+            outcome.written)
+                           .arg(outcome.processed);
+        if (!outcome.pageError.isEmpty())
+            text += QLatin1Char(' ') + QCoreApplication::translate("CreationRun", "The gallery page was not written.");
+        prompts.message(parent, text, Prompts::Icon::Exclamation);
+        return;
+    }
     prompts.message(parent, QStringLiteral("Thumbnail Creation Completed!"));
 }
 

@@ -30,7 +30,9 @@ CreationOutcome runCreationWithProgress(
 
 /// Tells the user how a run ended: the refusal; or a page that could not be
 /// written, the pictures that gave no thumbnail, and then "Thumbnail Creation
-/// Completed!" (or, for a cancelled run, how many thumbnails were made).
+/// Completed!" when every thumbnail that could be made and the page were written
+/// (pictures that could not be read are listed before it); else how many thumbnails
+/// were written (also for a cancelled run).
 void reportCreation(QWidget *parent, Prompts &prompts, const CreationOutcome &outcome);
 
 /// Builds a web album, with the progress dialog as for a creation.

@@ -3,22 +3,22 @@
 
 #include "app/application.h"
 #include "app/mainwindow.h"
-#include "imaging/advancedoptions.h"
-#include "imaging/imagebox.h"
-#include "imaging/imagesettings.h"
+#include "imaging/imagingoptions.h"
 #include "platform/numbers.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <array>
@@ -65,16 +65,20 @@ QScrollBar *percentBar(const char *name, int value, const QString &toolTip, QWid
     bar->setValue(value);
     bar->setToolTip(toolTip);
     bar->setMinimumWidth(180);
+    // Reached by Tab like any control: the arrow keys, Page Up/Down, Home and End
+    // move it, Right and Up towards 100 (a scroll bar turns its keys round by default).
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     return bar;
 }
 
 QLineEdit *valueField(const char *name, int value, const QString &toolTip, QWidget *parent)
 {
-    // Only the scroll bars change the values: typing would do nothing, so the
-    // field cannot be typed in at all.
+    // A number of up to three digits, after the blank of the sign place the bar
+    // writes; whether it is in range is decided when it is applied.
     auto *field = new QLineEdit(QString::number(value), parent);
     field->setObjectName(QLatin1String(name));
-    field->setReadOnly(true);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral(" *\\d{0,3} *")), field));
     field->setToolTip(toolTip);
     field->setMaximumWidth(60);
     return field;
@@ -151,7 +155,7 @@ void frmAdvOpt::buildControls()
     auto *qualityLabel = new QLabel(tr("JPEG Quality (1-100)"), this);
     qualityLabel->setObjectName(QStringLiteral("Label1"));
     m_qualityBar = percentBar("HScroll2", kDesignQuality, qualityTip, this);
-    m_qualityBar->setAccessibleName(tr("JPEG quality"));
+    m_qualityBar->setAccessibleName(qualityLabel->text());
     m_qualityField = valueField("Text2", kDesignQuality, qualityTip, this);
     qualityLabel->setBuddy(m_qualityField);
 
@@ -159,7 +163,7 @@ void frmAdvOpt::buildControls()
     auto *smoothingLabel = new QLabel(tr("Smoothing Amount (0-100)"), this);
     smoothingLabel->setObjectName(QStringLiteral("Label2"));
     m_smoothingBar = percentBar("HScroll1", kDesignSmoothing, smoothingTip, this);
-    m_smoothingBar->setAccessibleName(tr("Smoothing amount"));
+    m_smoothingBar->setAccessibleName(smoothingLabel->text());
     m_smoothingField = valueField("Text1", kDesignSmoothing, smoothingTip, this);
     smoothingLabel->setBuddy(m_smoothingField);
 
@@ -192,192 +196,248 @@ void frmAdvOpt::buildControls()
     connect(m_twoPass, &QCheckBox::toggled, this, &frmAdvOpt::onTwoPassToggled);
     connect(m_transparent, &QCheckBox::toggled, this, &frmAdvOpt::onTransparentToggled);
     connect(m_optimize, &QCheckBox::toggled, this, &frmAdvOpt::onOptimizeToggled);
-    connect(m_ditherMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherMethodClicked);
-    connect(m_dctMethod, &QButtonGroup::idClicked, this, &frmAdvOpt::onDctMethodClicked);
-    connect(m_ditherPolicy, &QButtonGroup::idClicked, this, &frmAdvOpt::onDitherPolicyClicked);
+    // An option acts when it becomes the chosen one, however that happens: a click,
+    // the arrow keys, or a screen reader's toggle action.
+    const auto onChosen = [this](QButtonGroup *group, void (frmAdvOpt::*handler)(int)) {
+        connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
+            if (checked)
+                (this->*handler)(id);
+        });
+    };
+    onChosen(m_ditherMethod, &frmAdvOpt::onDitherMethodChosen);
+    onChosen(m_dctMethod, &frmAdvOpt::onDctMethodChosen);
+    onChosen(m_ditherPolicy, &frmAdvOpt::onDitherPolicyChosen);
     connect(m_qualityBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onQualityScrolled);
     connect(m_smoothingBar, &QScrollBar::valueChanged, this, &frmAdvOpt::onSmoothingScrolled);
+    // A typed value applies when the field loses the focus, and on Enter (see eventFilter).
+    connect(m_qualityField, &QLineEdit::editingFinished, this, [this] {
+        applyTypedValue(m_qualityField, m_qualityBar);
+    });
+    connect(m_smoothingField, &QLineEdit::editingFinished, this, [this] {
+        applyTypedValue(m_smoothingField, m_smoothingBar);
+    });
+    m_qualityField->installEventFilter(this);
+    m_smoothingField->installEventFilter(this);
     connect(m_defaults, &QPushButton::clicked, this, &frmAdvOpt::useDefaults);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmAdvOpt::load()
 {
-    frmForm *main = m_app.mainWindow();
-    main->applyThumbSize();
+    m_app.mainWindow()->applyThumbSize();
 
-    // The fields show what the preview holds; a value of 0 leaves the design text.
-    if (const int smoothing = main->previewBox()->smoothing(); smoothing > 0)
-        m_smoothingField->setText(QString::number(smoothing));
-    if (const int quality = main->previewBox()->quality(); quality > 0)
-        m_qualityField->setText(QString::number(quality));
+    // Field and bar show the value in force.
+    const auto plain = [](int value) {
+        return QString::number(value);
+    };
+    const ImagingProperties &properties = m_app.imagingOptions().properties();
+    showValue(m_smoothingField, m_smoothingBar, properties.smoothing(), plain);
+    showValue(m_qualityField, m_qualityBar, properties.quality(), plain);
 
     // Each remembered choice goes through its control, whose handler writes the
     // property again.
-    const AdvancedOptionFlags flags = m_app.advancedOptions();
+    const AdvancedOptionFlags flags = m_app.imagingOptions().flags();
     if (flags.advFancy == 1)
         m_fancy->setChecked(true);
     if (flags.advTwoPass == 1)
         m_twoPass->setChecked(true);
-    const std::pair<std::int16_t, QAbstractButton *> restores[] = {
-        { flags.advDctSlow, m_dctMethod->button(0) },
-        { flags.advDctFast, m_dctMethod->button(1) },
-        { flags.advDctFloat, m_dctMethod->button(2) },
-        { flags.advNoDither, m_ditherPolicy->button(1) },
-        { flags.advAlwaysDither, m_ditherPolicy->button(2) },
-        { flags.advDitherExtra, m_ditherPolicy->button(0) },
-        { flags.advDitherNone, m_ditherMethod->button(0) },
-        { flags.advDitherOrdered, m_ditherMethod->button(1) },
-        { flags.advDitherFloyd, m_ditherMethod->button(2) },
+    struct Restore {
+        std::int16_t flag;
+        QButtonGroup *group;
+        int id;
+        void (frmAdvOpt::*handler)(int);
     };
-    for (const auto &[flag, button] : restores) {
-        if (flag == 1)
-            button->click();
+    const Restore restores[] = {
+        { flags.advDctSlow, m_dctMethod, 0, &frmAdvOpt::onDctMethodChosen },
+        { flags.advDctFast, m_dctMethod, 1, &frmAdvOpt::onDctMethodChosen },
+        { flags.advDctFloat, m_dctMethod, 2, &frmAdvOpt::onDctMethodChosen },
+        { flags.advNoDither, m_ditherPolicy, 1, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advAlwaysDither, m_ditherPolicy, 2, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advDitherExtra, m_ditherPolicy, 0, &frmAdvOpt::onDitherPolicyChosen },
+        { flags.advDitherNone, m_ditherMethod, 0, &frmAdvOpt::onDitherMethodChosen },
+        { flags.advDitherOrdered, m_ditherMethod, 1, &frmAdvOpt::onDitherMethodChosen },
+        { flags.advDitherFloyd, m_ditherMethod, 2, &frmAdvOpt::onDitherMethodChosen },
+    };
+    for (const Restore &restore : restores) {
+        if (restore.flag != 1)
+            continue;
+        // The handler writes the property again, also when the option is the
+        // design choice already and so does not change.
+        QAbstractButton *button = restore.group->button(restore.id);
+        if (button->isChecked())
+            (this->*restore.handler)(restore.id);
+        else
+            button->setChecked(true);
     }
 
-    if (switchChecked(QStringLiteral("mnu_trans")))
+    if (m_app.imagingOptions().switchChecked(ImagingOptions::Switch::Transparent))
         m_transparent->setChecked(true);
-    m_optimize->setChecked(switchChecked(QStringLiteral("mnu_opt")));
+    m_optimize->setChecked(m_app.imagingOptions().switchChecked(ImagingOptions::Switch::Optimized));
 }
 
 void frmAdvOpt::useDefaults()
 {
     const ImageSettings defaults;
     m_optimize->setChecked(true);
-    forBothBoxes([&](ImageBox *box) {
-        box->setOptimizeCoding(defaults.optimizeCoding);
+    change([&](ImagingProperties &properties) {
+        properties.setOptimizeCoding(defaults.optimizeCoding);
     });
-    m_ditherPolicy->button(defaults.ditherPolicy)->click();
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherPolicy(defaults.ditherPolicy);
+    m_ditherPolicy->button(defaults.ditherPolicy)->setChecked(true);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherPolicy(defaults.ditherPolicy);
     });
-    m_ditherMethod->button(defaults.ditherMethod)->click();
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherMethod(defaults.ditherMethod);
+    m_ditherMethod->button(defaults.ditherMethod)->setChecked(true);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherMethod(defaults.ditherMethod);
     });
-    m_dctMethod->button(defaults.dctMethod)->click();
-    forBothBoxes([&](ImageBox *box) {
-        box->setDctMethod(defaults.dctMethod);
+    m_dctMethod->button(defaults.dctMethod)->setChecked(true);
+    change([&](ImagingProperties &properties) {
+        properties.setDctMethod(defaults.dctMethod);
     });
-    m_qualityBar->setValue(defaults.quality);
-    forBothBoxes([&](ImageBox *box) {
-        box->setQuality(defaults.quality);
+    // The field follows even when the bar already stands at the default.
+    showValue(m_qualityField, m_qualityBar, defaults.quality, numberWithSignPlace);
+    change([&](ImagingProperties &properties) {
+        properties.setQuality(defaults.quality);
     });
-    m_smoothingBar->setValue(defaults.smoothing);
-    forBothBoxes([&](ImageBox *box) {
-        box->setSmoothing(defaults.smoothing);
+    showValue(m_smoothingField, m_smoothingBar, defaults.smoothing, numberWithSignPlace);
+    change([&](ImagingProperties &properties) {
+        properties.setSmoothing(defaults.smoothing);
     });
     m_twoPass->setChecked(false);
-    forBothBoxes([&](ImageBox *box) {
-        box->setTwoPassQuantize(defaults.twoPassQuantize);
+    change([&](ImagingProperties &properties) {
+        properties.setTwoPassQuantize(defaults.twoPassQuantize);
     });
     m_transparent->setChecked(false);
-    setSwitch(QStringLiteral("mnu_trans"), false);
+    setSwitch(ImagingOptions::Switch::Transparent, false);
     m_fancy->setChecked(false);
-    forBothBoxes([&](ImageBox *box) {
-        box->setFancyUpsampling(defaults.fancyUpsampling);
+    change([&](ImagingProperties &properties) {
+        properties.setFancyUpsampling(defaults.fancyUpsampling);
     });
 }
 
-void frmAdvOpt::forBothBoxes(const std::function<void(ImageBox *)> &change)
+void frmAdvOpt::showValue(QLineEdit *field, QScrollBar *bar, int value, QString (*format)(int))
 {
-    frmForm *main = m_app.mainWindow();
-    change(main->previewBox());
-    change(main->workingBox());
+    {
+        // Showing is not changing: the imaging controls already hold the value.
+        const QSignalBlocker blocker(bar);
+        bar->setValue(value);
+    }
+    field->setText(format(value));
 }
 
-void frmAdvOpt::setSwitch(const QString &name, bool checked)
+void frmAdvOpt::applyTypedValue(QLineEdit *field, QScrollBar *bar)
 {
-    if (QAction *entry = m_app.mainWindow()->optionSwitch(name))
-        entry->setChecked(checked);
+    const std::optional<double> typed = wholeNumber(field->text());
+    if (!typed || *typed < bar->minimum() || *typed > bar->maximum()) {
+        // Nothing in range was typed: the field shows the value in force again.
+        field->setText(numberWithSignPlace(bar->value()));
+        return;
+    }
+    const int value = int(*typed);
+    if (value == bar->value())
+        field->setText(numberWithSignPlace(value));
+    else
+        bar->setValue(value); // its handler shows the value and applies it
 }
 
-bool frmAdvOpt::switchChecked(const QString &name) const
+bool frmAdvOpt::eventFilter(QObject *watched, QEvent *event)
 {
-    const QAction *entry = m_app.mainWindow()->optionSwitch(name);
-    return entry && entry->isChecked();
+    // Enter in a value field applies the value and stays, so that the field reads
+    // back what is now in force; elsewhere Enter presses "&Ok" as in any dialog.
+    if (event->type() == QEvent::KeyPress && (watched == m_qualityField || watched == m_smoothingField)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == m_qualityField)
+                applyTypedValue(m_qualityField, m_qualityBar);
+            else
+                applyTypedValue(m_smoothingField, m_smoothingBar);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAdvOpt::change(const std::function<void(ImagingProperties &)> &edit)
+{
+    m_app.imagingOptions().change(edit);
+}
+
+void frmAdvOpt::setSwitch(ImagingOptions::Switch which, bool checked)
+{
+    m_app.imagingOptions().setSwitch(which, checked);
 }
 
 void frmAdvOpt::onFancyToggled(bool ticked)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setFancyUpsampling(ticked);
+    change([&](ImagingProperties &properties) {
+        properties.setFancyUpsampling(ticked);
     });
-    setSwitch(QStringLiteral("mnu_Fancy"), ticked);
-    m_app.advancedOptions().advFancy = ticked ? 1 : 0;
+    setSwitch(ImagingOptions::Switch::Fancy, ticked);
+    m_app.imagingOptions().flags().advFancy = ticked ? 1 : 0;
 }
 
 void frmAdvOpt::onTwoPassToggled(bool ticked)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setTwoPassQuantize(ticked);
+    change([&](ImagingProperties &properties) {
+        properties.setTwoPassQuantize(ticked);
     });
-    setSwitch(QStringLiteral("Mnu_TwoPass"), ticked);
-    m_app.advancedOptions().advTwoPass = ticked ? 1 : 0;
+    setSwitch(ImagingOptions::Switch::TwoPass, ticked);
+    m_app.imagingOptions().flags().advTwoPass = ticked ? 1 : 0;
 }
 
 void frmAdvOpt::onTransparentToggled(bool ticked)
 {
-    setSwitch(QStringLiteral("mnu_trans"), ticked);
-    // The picture is drawn over the main window's background: that window lives
-    // until the program ends, so the background outlasts this window.
-    QWidget *background = ticked ? m_app.mainWindow() : nullptr;
-    forBothBoxes([&](ImageBox *box) {
-        box->setBackgroundWidget(background);
-        box->setBorderStyle(ticked ? 0 : 1);
-        box->setTransparent(ticked ? 1 : 0);
-    });
+    setSwitch(ImagingOptions::Switch::Transparent, ticked);
+    // The controls draw the picture over the main window's background, which
+    // outlasts this window.
+    m_app.imagingOptions().setTransparentDrawing(ticked);
 }
 
 void frmAdvOpt::onOptimizeToggled(bool ticked)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setOptimizeCoding(ticked);
+    change([&](ImagingProperties &properties) {
+        properties.setOptimizeCoding(ticked);
     });
-    setSwitch(QStringLiteral("mnu_opt"), ticked);
+    setSwitch(ImagingOptions::Switch::Optimized, ticked);
 }
 
-void frmAdvOpt::onDitherMethodClicked(int method)
+void frmAdvOpt::onDitherMethodChosen(int method)
 {
-    if (m_ditherMethod->checkedId() != method)
-        return;
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherMethod(method);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherMethod(method);
     });
-    m_app.advancedOptions().chooseDitherMethod(method);
+    m_app.imagingOptions().flags().chooseDitherMethod(method);
 }
 
-void frmAdvOpt::onDctMethodClicked(int method)
+void frmAdvOpt::onDctMethodChosen(int method)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setDctMethod(method);
+    change([&](ImagingProperties &properties) {
+        properties.setDctMethod(method);
     });
-    m_app.advancedOptions().chooseDctMethod(method);
+    m_app.imagingOptions().flags().chooseDctMethod(method);
 }
 
-void frmAdvOpt::onDitherPolicyClicked(int policy)
+void frmAdvOpt::onDitherPolicyChosen(int policy)
 {
-    if (m_ditherPolicy->checkedId() != policy)
-        return;
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherPolicy(policy);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherPolicy(policy);
     });
-    m_app.advancedOptions().chooseDitherPolicy(policy);
+    m_app.imagingOptions().flags().chooseDitherPolicy(policy);
 }
 
 void frmAdvOpt::onQualityScrolled(int value)
 {
     m_qualityField->setText(numberWithSignPlace(value));
-    forBothBoxes([&](ImageBox *box) {
-        box->setQuality(value);
+    change([&](ImagingProperties &properties) {
+        properties.setQuality(value);
     });
 }
 
 void frmAdvOpt::onSmoothingScrolled(int value)
 {
     m_smoothingField->setText(numberWithSignPlace(value));
-    forBothBoxes([&](ImageBox *box) {
-        box->setSmoothing(value);
+    change([&](ImagingProperties &properties) {
+        properties.setSmoothing(value);
     });
 }
 

@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QStorageInfo>
 
 namespace quorvel
@@ -34,11 +35,13 @@ FolderList::FolderList(QWidget *parent)
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         onCurrentChanged(current);
     });
-    // The model reads folders in the background: keep the current folder in view
-    // as the folders above it fill in.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
-        if (currentIndex().isValid())
-            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    // The model reads folders in the background and sorts them a moment later: keep
+    // the current folder in view as the folders above it fill in and move, until the
+    // user scrolls the list.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, &FolderList::keepCurrentInView);
+    connect(m_model, &QFileSystemModel::layoutChanged, this, &FolderList::keepCurrentInView);
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
+        m_followCurrent = false;
     });
     setPath(QDir::rootPath());
 }
@@ -67,6 +70,7 @@ bool FolderList::setPath(const QString &folder)
     const QModelIndex index = m_model->index(canonical);
     if (!index.isValid())
         return false;
+    m_followCurrent = true;
     {
         QSignalBlocker blocker(selectionModel());
         if (index == rootIndex()) {
@@ -87,8 +91,21 @@ bool FolderList::setPath(const QString &folder)
     return true;
 }
 
+void FolderList::keepCurrentInView()
+{
+    if (m_followCurrent && currentIndex().isValid())
+        scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void FolderList::showEvent(QShowEvent *event)
+{
+    QTreeView::showEvent(event);
+    keepCurrentInView();
+}
+
 void FolderList::onCurrentChanged(const QModelIndex &current)
 {
+    m_followCurrent = true;
     if (!current.isValid())
         return;
     const QString folder = m_model->filePath(current);

@@ -9,7 +9,8 @@ class QMimeData;
 namespace quorvel
 {
 
-/// A folder list: the folder tree of one volume with the current folder selected.
+/// A folder list: the folder tree of one volume with the current folder selected and
+/// kept in view (while the tree fills in and sorts, until the user scrolls it).
 /// Choosing a folder makes it the current one (pathChanged).
 class FolderList : public QTreeView
 {
@@ -44,13 +45,16 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void onCurrentChanged(const QModelIndex &current);
+    void keepCurrentInView();
 
     QFileSystemModel *m_model;
     QString m_path;
     bool m_acceptsFileDrops = false;
+    bool m_followCurrent = true; ///< false once the user scrolled the list
 };
 
 } // namespace quorvel

@@ -19,11 +19,16 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     setForegroundRole(QPalette::Link);
 }
 
+void LinkLabel::activate()
+{
+    Q_EMIT activated();
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         event->accept();
-        Q_EMIT activated();
+        activate();
         return;
     }
     QLabel::mouseReleaseEvent(event);
@@ -34,7 +39,7 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         event->accept();
-        Q_EMIT activated();
+        activate();
         return;
     }
     QLabel::keyPressEvent(event);

@@ -83,6 +83,8 @@ void picView::buildControls()
     // Dragging the box steps once, where it is let go, not through every picture passed.
     m_position->setTracking(false);
     m_position->setAccessibleName(tr("Picture in the list"));
+    // Reached by Tab like any control; its keys step as the window's own do.
+    m_position->setFocusPolicy(Qt::StrongFocus);
 
     m_close = new QPushButton(tr("&Close"), this);
     m_close->setObjectName(QStringLiteral("Command1"));

@@ -40,6 +40,26 @@ TEST(ProgramCommandLine, AnythingElseIsRefusedWithAPointerToHelp)
     EXPECT_EQ(parseProgramArguments({ QStringLiteral("-v") }).action, Action::Refuse);
 }
 
+// The line is read before the toolkit starts (without a display it would abort), so
+// the toolkit's own options and their values are passed over, not refused.
+TEST(ProgramCommandLine, ToolkitOptionsAreLeftToTheToolkitAndTheRestIsRefusedBeforeIt)
+{
+    for (const QStringList &arguments : {
+             QStringList { QStringLiteral("-platform"), QStringLiteral("offscreen") },
+             QStringList { QStringLiteral("--platform"), QStringLiteral("xcb"), QStringLiteral("-reverse") },
+             QStringList {
+                 QStringLiteral("-style=fusion"), QStringLiteral("-qwindowtitle"), QStringLiteral("My pictures") },
+             QStringList { QStringLiteral("-display"), QStringLiteral(":1"), QStringLiteral("-sync") },
+         })
+        EXPECT_EQ(parseProgramArguments(arguments).action, Action::Run) << qPrintable(arguments.join(u' '));
+    const ProgramCommand after =
+        parseProgramArguments({ QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--bogus") });
+    EXPECT_EQ(after.action, Action::Refuse);
+    EXPECT_TRUE(after.error.startsWith(QStringLiteral("quorvel: unknown option '--bogus'\n")));
+    // A value of the toolkit's is not an option of the program's.
+    EXPECT_EQ(parseProgramArguments({ QStringLiteral("-stylesheet"), QStringLiteral("-my.qss") }).action, Action::Run);
+}
+
 TEST(ProgramCommandLine, HelpAndVersionTextsFollowTheUsualForm)
 {
     EXPECT_TRUE(programHelpText().startsWith(QStringLiteral("Usage: quorvel [OPTION]\n")));

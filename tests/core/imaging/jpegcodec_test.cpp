@@ -5,7 +5,9 @@
 #include "imagingtesthelpers.h"
 #include "support/testsupport.h"
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -414,4 +416,51 @@ TEST(JpegDecode, DcOnlyIsIgnoredWhereItWouldLoseDetail)
     EXPECT_EQ(quarter.scaleNumerator, 2);
     EXPECT_FALSE(quarter.dcOnly);
     EXPECT_EQ(quarter.image, jpeg::decode(baseline, limited(300)).image); // lossless copy, same pixels
+}
+
+// A file is read only as far as its picture data's end marker, found by walking its
+// segments (their lengths passed over, so an end marker's bytes inside a comment or
+// after fill bytes do not end it early): a large file gives exactly what its bytes
+// give in memory, with the DC-only readers still taking it.
+TEST(JpegDecode, AFileGivesWhatItsBytesGiveWhateverFollowsThePictureData)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray baseline = readBytes(testPicture(QStringLiteral("cameras/nikon-e950.jpg")));
+    QByteArray progressive = readBytes(testPicture(QStringLiteral("formats/progressive-real.jpg")));
+    const qsizetype scan = progressive.indexOf(QByteArray("\xFF\xDA", 2));
+    ASSERT_GT(scan, 0);
+    progressive.insert(scan, QByteArray("\xFF\xFF\xFF\xFE\x00\x08\xFF\xD9\xFF\xD8\xFF\xD9", 12));
+    constexpr qint64 kPadding = qint64(33) << 20; // beyond what is read whole
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        bool fastDc; ///< the 1/8 decode is the DC-only reader's
+    };
+    const Case cases[] = {
+        { "baseline", baseline, true },
+        { "progressive, an end marker in a comment", progressive, true },
+        { "cut short", baseline.left(baseline.size() / 2), false },
+    };
+    for (const Case &c : cases) {
+        const QString path = dir.filePath(QLatin1String(c.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.write(c.bytes) == c.bytes.size());
+        ASSERT_TRUE(file.resize(c.bytes.size() + kPadding));
+        const QByteArray inMemory = c.bytes + QByteArray(kPadding, '\0');
+        for (const int minLongSide : { 90, 0 }) {
+            jpeg::DecodeOptions options = limited(minLongSide);
+            options.progressiveDcOnly = true;
+            ASSERT_TRUE(file.seek(0));
+            const jpeg::DecodedJpeg read = jpeg::decodeFile(file, options);
+            const jpeg::DecodedJpeg held = jpeg::decode(inMemory, options);
+            EXPECT_EQ(read.error, held.error) << c.name;
+            EXPECT_EQ(read.image, held.image) << c.name << " at " << minLongSide;
+            EXPECT_EQ(read.exif, held.exif) << c.name;
+            if (minLongSide > 0) {
+                EXPECT_EQ(read.fastDc, c.fastDc) << c.name;
+            }
+        }
+    }
 }

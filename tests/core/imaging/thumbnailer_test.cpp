@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/decoderwarnings.h"
 #include "imaging/thumbnailer.h"
 #include "imagingtesthelpers.h"
 #include "support/testsupport.h"
@@ -224,13 +225,60 @@ TEST(Thumbnailer, BrokenFilesGiveAnErrorAndWriteNothing)
     const QString fresh = dir.filePath(QStringLiteral("fresh.jpg"));
     const QString existing = dir.filePath(QStringLiteral("existing.jpg"));
     ASSERT_TRUE(writeBytes(existing, "previous thumbnail"));
-    for (const Case &c : cases) {
-        const QString error = Thumbnailer::writeThumbnail(c.source, fresh, ImageSettings());
-        EXPECT_TRUE(error.contains(QLatin1String(c.errorPart))) << qPrintable(c.source) << ": " << qPrintable(error);
-        EXPECT_FALSE(Thumbnailer::writeThumbnail(c.source, existing, ImageSettings()).isEmpty());
-        EXPECT_EQ(filesIn(dir.path()), QStringList { QStringLiteral("existing.jpg") }) << qPrintable(c.source);
-        EXPECT_EQ(readBytes(existing), QByteArray("previous thumbnail"));
+    // Full size and the 1/8 scale of a thumbnail, where the decoder reads less: corrupt
+    // data is never called truncated, nor the other way round.
+    for (const ImageSettings &settings : { ImageSettings(), boxOf(90, true) }) {
+        for (const Case &c : cases) {
+            const QString error = Thumbnailer::writeThumbnail(c.source, fresh, settings);
+            EXPECT_TRUE(error.contains(QLatin1String(c.errorPart)))
+                << qPrintable(c.source) << " at " << settings.boxSize << ": " << qPrintable(error);
+            EXPECT_EQ(error.contains(QLatin1String("truncated")), QByteArray(c.errorPart) == "truncated")
+                << qPrintable(error);
+            EXPECT_FALSE(Thumbnailer::writeThumbnail(c.source, existing, settings).isEmpty());
+            EXPECT_EQ(filesIn(dir.path()), QStringList { QStringLiteral("existing.jpg") }) << qPrintable(c.source);
+            EXPECT_EQ(readBytes(existing), QByteArray("previous thumbnail"));
+        }
     }
+}
+
+// A decoder's warning about a picture it goes past (libjpeg's own, and those of the
+// toolkit's picture readers) names the file, which the decoder itself does not know.
+TEST(Thumbnailer, DecoderWarningsNameTheFile)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray photo = readBytes(testPicture(QStringLiteral("cameras/nikon-e950.jpg")));
+    const QString extra = dir.filePath(QStringLiteral("extra.jpg"));
+    ASSERT_TRUE(writeBytes(extra, photo.left(2) + '\0' + photo.mid(2)));
+    // A PNG (named .gif) whose text chunk has a wrong checksum: libpng warns and goes on.
+    QByteArray png = readBytes(testPicture(QStringLiteral("broken/png-renamed.jpg")));
+    const QByteArray text("\0\0\0\x0btEXtComment\0abc\0\0\0\0", 23);
+    png.insert(8 + 25, text); // after the signature and the header chunk
+    const QString badChunk = dir.filePath(QStringLiteral("bad chunk.gif"));
+    ASSERT_TRUE(writeBytes(badChunk, png));
+
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler original =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context, const QString &message) {
+            messages += QString::fromLatin1(context.category) + QStringLiteral(": ") + message;
+        });
+    nameDecodedPicturesInMessages();
+    const DecodedPicture fromExtra = Thumbnailer::decode(extra, ImageSettings());
+    const QString written =
+        Thumbnailer::writeThumbnail(badChunk, dir.filePath(QStringLiteral("t.jpg")), boxOf(90, true));
+    qInstallMessageHandler(original);
+
+    EXPECT_TRUE(fromExtra.ok()) << qPrintable(fromExtra.error);
+    EXPECT_EQ(written, QString());
+    EXPECT_TRUE(messages.contains(QStringLiteral("quorvel.imaging: \"%1\": Corrupt JPEG data: 1 extraneous bytes "
+                                                 "before marker 0xe0")
+                                      .arg(QDir::toNativeSeparators(extra))))
+        << qPrintable(messages.join(u'\n'));
+    EXPECT_TRUE(messages.contains(QStringLiteral("qt.gui.imageio: \"%1\": libpng warning: tEXt: CRC error")
+                                      .arg(QDir::toNativeSeparators(badChunk))))
+        << qPrintable(messages.join(u'\n'));
 }
 
 TEST(Thumbnailer, FrameIsDrawnExactlyWhenAsked)

@@ -6,6 +6,7 @@
 #include "wysiwyg/documentfile.h"
 #include "wysiwyg/editcommand.h"
 #include "wysiwyg/htmlcolor.h"
+#include "wysiwyg/insertablehtml.h"
 #include "wysiwyg/inserttable.h"
 
 #include <QDir>
@@ -197,4 +198,119 @@ TEST(DocumentFile, WritingIsAtomicAndReportsWhatIsWrong)
     }
     EXPECT_EQ(readFile(page), QByteArray("<p>two</p>")); // the old page is whole
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("page.html") });
+}
+
+// The editor opens what a file holds, whatever its name: pictures, archives and other
+// binary data are refused by name, and so is text not valid in its character set.
+TEST(DocumentFile, WhatAFileHoldsDecidesWhetherItIsAPage)
+{
+    const struct {
+        QByteArray bytes;
+        const char *refusal;
+        const char *charset;
+    } cases[] = {
+        { QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10), "a JPEG picture", "" },
+        { QByteArray("\xFF\xD8\xFF\xE1<p>exif</p>"), "a JPEG picture", "" }, // no NUL: known by its signature
+        { QByteArray("\x89PNG\r\n\x1A\n"), "a PNG picture", "" },
+        { QByteArray("GIF89a<html>"), "a GIF picture", "" },
+        { QByteArray("RIFF1234WEBPVP8 "), "a WebP picture", "" },
+        { QByteArray("PK\x03\x04<html>"), "a ZIP archive", "" },
+        { QByteArray("%PDF-1.7\n"), "a PDF document", "" },
+        { QByteArray("\x1F\x8B\x08"), "a compressed archive", "" },
+        { QByteArray("<p>a\0b</p>", 10), "binary data", "" },
+        { QByteArray("<?xml version=\"1.0\"?>\n<!-- art -->\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>"),
+            "an SVG picture",
+            "UTF-8" },
+        { QByteArray("<meta charset=\"utf-8\"><p>caf\xe9</p>"),
+            "text that is not valid UTF-8, its character set",
+            "utf-8" },
+        { QByteArray("<meta charset=\"iso-8859-2\"><p>\xb1</p>"), "", "iso-8859-2" },
+        { QByteArray("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><p>\x81\xe9</p>"),
+            "",
+            "windows-1252" },
+        { QByteArray("<meta charset=\"x-unknown-set\"><p>\xe9</p>"), "", "x-unknown-set" }, // taken on trust
+        { QByteArray("<p>caf\xc3\xa9</p>"), "", "UTF-8" },
+        { QByteArray("<p>caf\xe9</p>"), "", "windows-1252" }, // undeclared and not UTF-8
+        { QByteArray("\xEF\xBB\xBF<p>caf\xc3\xa9</p>"), "", "UTF-8" },
+        { QByteArray("\xFF\xFE<\0p\0>\0", 8), "", "UTF-16LE" }, // its NULs are the text's high bytes
+        { QByteArray("\xFF\xFE<\0\0\0", 6), "binary data", "UTF-16LE" },
+        { QByteArray("BZh is no archive, only text"), "", "UTF-8" },
+        { QByteArray("<svg> inside a paragraph? <p>no, it leads the text</p>"), "an SVG picture", "UTF-8" },
+        { QByteArray("<p>an <svg> in a page</p>"), "", "UTF-8" },
+        { QByteArray(), "", "UTF-8" },
+    };
+    for (const auto &c : cases) {
+        const DocumentContent content = inspectDocumentContent(c.bytes);
+        EXPECT_EQ(content.refusal, QLatin1String(c.refusal)) << c.bytes.toStdString();
+        if (content.refusal.isEmpty() || *c.charset) {
+            EXPECT_EQ(content.charset, QByteArray(c.charset)) << c.bytes.toStdString();
+        }
+    }
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString picture = dir.filePath(QStringLiteral("page.html"));
+    writeFile(picture, QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10));
+    QByteArray bytes;
+    DocumentContent content;
+    EXPECT_EQ(readDocumentFile(picture, bytes, &content), DocumentNotAPage);
+    EXPECT_EQ(content.refusal, QStringLiteral("a JPEG picture"));
+    EXPECT_EQ(loadErrorReason(DocumentNotAPage), QStringLiteral("Not a web page"));
+}
+
+// A page is never written over a picture, an archive or other binary data, whatever
+// the picture is called; over a page, or text, it is.
+TEST(DocumentFile, APageNeverReplacesAPicture)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12);
+    const QString picture = dir.filePath(QStringLiteral("photo.jpg"));
+    writeFile(picture, jpeg);
+    QString refusal;
+    EXPECT_EQ(writeDocumentFile(picture, "<p>page</p>", &refusal), DocumentNotAPage);
+    EXPECT_EQ(refusal, QStringLiteral("a JPEG picture"));
+    EXPECT_EQ(readFile(picture), jpeg);
+    // Binary data further in than a page's first bytes still counts.
+    const QString data = dir.filePath(QStringLiteral("data.html"));
+    writeFile(data, QByteArray(70000, 'x') + QByteArray(1, '\0'));
+    EXPECT_EQ(writeDocumentFile(data, "<p>page</p>"), DocumentNotAPage);
+    EXPECT_EQ(saveErrorReason(DocumentNotAPage), QStringLiteral("Not a web page"));
+
+    const QString text = dir.filePath(QStringLiteral("notes.txt"));
+    writeFile(text, "milk, eggs");
+    EXPECT_EQ(writeDocumentFile(text, "<p>milk, eggs</p>"), DocumentOk);
+    EXPECT_EQ(readFile(text), QByteArray("<p>milk, eggs</p>"));
+}
+
+// Markup is inserted as written, less scripts and event handlers, which are named.
+TEST(InsertableHtml, ScriptsAndEventHandlersAreLeftOut)
+{
+    const struct {
+        const char *html;
+        const char *inserted;
+        QStringList refused;
+    } cases[] = {
+        { "<span id=\"qhtml\">MIDDLE</span>", "<span id=\"qhtml\">MIDDLE</span>", {} },
+        { "<B> here's some <I>HTML</></B>", "<B> here's some <I>HTML</></B>", {} },
+        { "<b onclick=\"steal()\" id=b>B</b>", "<b id=b>B</b>", { "onclick" } },
+        { "<img src=x.png ONERROR=alert(1) alt='a > b'>", "<img src=x.png alt='a > b'>", { "onerror" } },
+        { "<img/onerror=alert(1)/src=x>", "<img>", { "onerror" } }, // an unquoted value runs on over '/'
+        { "<img/src=x/onerror=alert(1)>", "<img/src=x/onerror=alert(1)>", {} }, // a src of "x/onerror=alert(1)"
+        { "a<script>if (a < b) x();</script>b", "ab", { "<script>" } },
+        { "<<script></script>script>x()</script>", "", { "<script>" } }, // no new script out of the pieces
+        { "<b o<b>nclick=x>", "<b o<b>nclick=x>", {} },
+        { "a<SCRIPT type=module>x()</SCRIPT >b<script>y()", "ab", { "<script>" } },
+        { "<svg><script>x()</script><circle onload=\"x()\"/></svg>", "<svg><circle/></svg>", { "<script>", "onload" } },
+        { "<textarea><script>stays text</script></textarea>", "<textarea><script>stays text</script></textarea>", {} },
+        { "<!-- <script>x()</script> -->", "<!-- <script>x()</script> -->", {} },
+        { "<p title=\"onclick=x\">on</p>", "<p title=\"onclick=x\">on</p>", {} },
+        { "1 < 2 <b on>x</b>", "1 < 2 <b on>x</b>", {} },
+        { "<a href=a.html onmouseover=x() onclick=y()>a</a>", "<a href=a.html>a</a>", { "onmouseover", "onclick" } },
+    };
+    for (const auto &c : cases) {
+        const InsertableHtml result = insertableHtml(QString::fromUtf8(c.html));
+        EXPECT_EQ(result.html, QString::fromUtf8(c.inserted)) << c.html;
+        EXPECT_EQ(result.refused, c.refused) << c.html;
+    }
 }

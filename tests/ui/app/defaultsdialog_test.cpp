@@ -31,9 +31,7 @@ protected:
     Form5 *open()
     {
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("Default"))->trigger();
-        Form5 *dialog = m_app->defaultsDialogIfOpen();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
+        return test::required(m_app->defaultsDialogIfOpen(), "the Defaults dialog");
     }
 
     void save(Form5 *dialog)

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -34,8 +35,7 @@ protected:
     {
         start();
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("mnuCreate3D"))->trigger();
-        frmFileManage *window = m_app->fileManagerIfOpen();
-        EXPECT_NE(window, nullptr);
+        frmFileManage *window = test::required(m_app->fileManagerIfOpen(), "the file manager");
         control<FolderList>(window, "Dir1")->setPath(m_pics.path());
         return window;
     }
@@ -78,7 +78,39 @@ TEST_F(FileManagerTest, OpensFromTheMainMenuWithItsCaptions)
         QStringLiteral("Create a directory within the above textbox"));
     EXPECT_EQ(control<QPushButton>(window, "Command8")->text(), QStringLiteral("&Advanced Renaming"));
     EXPECT_EQ(m_app->state().imageFolderRef, QStringLiteral("images/")) << "opening alone changes nothing";
-    EXPECT_EQ(control<QLineEdit>(window, "Text3")->text(), QString());
+}
+
+TEST_F(FileManagerTest, OpensWithItsFolderInSightAndInThePathBox)
+{
+    // The working folder comes late in a long list of folders.
+    QDir pics(m_pics.path());
+    for (int i = 0; i < 80; ++i)
+        ASSERT_TRUE(pics.mkdir(QStringLiteral("a%1").arg(i, 2, 10, QLatin1Char('0'))));
+    ASSERT_TRUE(pics.mkpath(QStringLiteral("z/work")));
+    const QString working = QDir(pic(QStringLiteral("z/work"))).canonicalPath();
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(working));
+    start();
+    m_app->mainWindow()->findChild<QAction *>(QStringLiteral("mnuCreate3D"))->trigger();
+    QDir::setCurrent(before);
+    frmFileManage *window = m_app->fileManagerIfOpen();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    auto *folders = control<FolderList>(window, "Dir1");
+    EXPECT_EQ(folders->path(), working);
+    EXPECT_EQ(control<QLineEdit>(window, "Text3")->text(), working + QLatin1Char('/'));
+    // In sight once the folders before it are read and sorted, which the tree does
+    // in the background.
+    const auto *model = qobject_cast<const QFileSystemModel *>(folders->model());
+    ASSERT_NE(model, nullptr);
+    const QString last = QDir(pic(QStringLiteral("z"))).canonicalPath();
+    const auto sortedAndInSight = [&] {
+        const QRect row = folders->visualRect(folders->currentIndex());
+        return model->rowCount(model->index(last).parent()) == 81 && model->index(last).row() == 80 && row.isValid()
+            && folders->viewport()->rect().contains(row);
+    };
+    QTRY_VERIFY(sortedAndInSight());
+    EXPECT_EQ(m_app->state().imageFolderRef, QString()) << "opening alone changes nothing";
 }
 
 TEST_F(FileManagerTest, FolderChangeFillsThePathBoxAndImageFolderRef)

@@ -9,6 +9,7 @@
 #include "testsupport.h"
 #include "ui/apptest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -86,12 +87,9 @@ protected:
     {
         start();
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("mnuCreate3D"))->trigger();
-        frmFileManage *manager = m_app->fileManagerIfOpen();
-        EXPECT_NE(manager, nullptr);
+        frmFileManage *manager = test::required(m_app->fileManagerIfOpen(), "the file manager");
         control<QPushButton>(manager, "Command8")->click();
-        frmFileManageRename *renamer = m_app->fileRenamerIfOpen();
-        EXPECT_NE(renamer, nullptr);
-        return renamer;
+        return test::required(m_app->fileRenamerIfOpen(), "the File Renamer");
     }
 
     /// Shows the test folder and adds the named files (in that order) to the rename list.
@@ -265,6 +263,19 @@ TEST_F(FileRenamerTest, SequentialNumbersFromTheStartNumberAndCase)
     run(renamer, { chooseRule(5, QStringLiteral("img"), 9, QStringLiteral("9")), confirm(kRenameAll) });
     EXPECT_EQ(files(), QStringList({ "IMG10.GIF", "IMG9.JPG" }));
     EXPECT_EQ(m_app->renameState().renameStart, 9);
+
+    // Unloaded by "&Cancel", the window comes back with the start number as left.
+    add(renamer, { "IMG9.JPG" });
+    const auto cancel = [](QWidget *window) {
+        window->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    };
+    run(renamer, { cancel });
+    run(renamer, { [&](QWidget *window) {
+        EXPECT_TRUE(control<QRadioButton>(window, "Option5")->isChecked());
+        EXPECT_TRUE(control<QLineEdit>(window, "Text1")->isVisible());
+        EXPECT_EQ(control<QLineEdit>(window, "Text1")->text(), QStringLiteral("9"));
+        cancel(window);
+    } });
 }
 
 TEST_F(FileRenamerTest, RenameAllHoldsForOneRunOnly)
@@ -305,6 +316,11 @@ TEST_F(FileRenamerTest, AddingTheSameFileTwiceAsksFirst)
     EXPECT_EQ(renamer->entries(),
         QStringList({ pic(QStringLiteral("a.jpg")), pic(QStringLiteral("b.jpg")), pic(QStringLiteral("a.jpg")) }));
     EXPECT_EQ(control<QLabel>(renamer, "Label3")->text(), QStringLiteral("3"));
+    // A screen reader reads the count that shows.
+    const auto readCount = [&] {
+        return QAccessible::queryAccessibleInterface(control<QLabel>(renamer, "Label3"))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(readCount(), QStringLiteral("Files on list: 3"));
 
     // Remove takes the current entry; Clear List empties the list.
     auto *list = control<QListWidget>(renamer, "List1");
@@ -315,6 +331,7 @@ TEST_F(FileRenamerTest, AddingTheSameFileTwiceAsksFirst)
     control<QPushButton>(renamer, "Command4")->click();
     EXPECT_TRUE(renamer->entries().isEmpty());
     EXPECT_EQ(control<QLabel>(renamer, "Label3")->text(), QStringLiteral("0"));
+    EXPECT_EQ(readCount(), QStringLiteral("Files on list: 0"));
 }
 
 TEST_F(FileRenamerTest, MoveSelectedFileToTheEntryClickedNext)
@@ -406,14 +423,14 @@ TEST_F(FileRenamerTest, RuleWindowRowsAndWhatItRestores)
     EXPECT_EQ(m_app->renameState().renameRule, std::optional<std::int16_t>(12));
     EXPECT_EQ(m_app->renameState().renameCase, 9);
 
-    // Cancel unloads the window; the next opening restores rule and text, not the case.
+    // Cancel unloads the window; the next opening restores rule, text and case.
     run(renamer, { [](QWidget *window) {
         window->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     } });
     EXPECT_EQ(m_app->renameChoiceWindowIfOpen(), nullptr);
     run(renamer, { [this](QWidget *window) {
         EXPECT_TRUE(control<QRadioButton>(window, "Option12")->isChecked());
-        EXPECT_TRUE(control<QRadioButton>(window, "Option11")->isChecked());
+        EXPECT_TRUE(control<QRadioButton>(window, "Option9")->isChecked());
         EXPECT_EQ(control<QLineEdit>(window, "Text2")->text(), QStringLiteral("kept"));
         EXPECT_FALSE(control<QLabel>(window, "Label3")->isVisible());
         window->findChild<QPushButton *>(QStringLiteral("Command1"))->click();

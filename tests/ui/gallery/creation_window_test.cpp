@@ -3,12 +3,15 @@
 // destination list, progress and Cancel, and the page view.
 #include "../apptest.h"
 #include "app/folderpickerdialog.h"
+#include "app/pageoptionsdialog.h"
 #include "gallery/creationprogress.h"
 #include "imaging/imagebox.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "testsupport.h"
+#include "viewers/pageview.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -66,9 +69,7 @@ protected:
     saveto *openPageOptions(frmForm *window)
     {
         control<QPushButton>(window, "Command3")->click();
-        saveto *dialog = m_app->pageOptionsIfOpen();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
+        return test::required(m_app->pageOptionsIfOpen(), "Folder Options");
     }
 
     /// Confirms the page options with these values.
@@ -212,7 +213,13 @@ TEST_F(CreationWindowTest, CreateThumbsMakesTheGalleryAndThePageViewOpensIt)
     QTest::mouseClick(link, Qt::LeftButton);
     link->setFocus();
     QTest::keyClick(link, Qt::Key_Return);
-    ASSERT_EQ(opened.size(), 2);
+    // A screen reader presses the link as a link.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
+    EXPECT_EQ(accessible->role(), QAccessible::Link);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Click  HERE to view your Page"));
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(opened.size(), 3);
+    EXPECT_EQ(opened[2], opened[0]);
     EXPECT_EQ(opened[0], QUrl::fromLocalFile(QDir(m_source).filePath(QStringLiteral("index.html"))));
     control<QPushButton>(view, "Command1")->click();
     QTRY_VERIFY(m_app->pageViewIfOpen() == nullptr);
@@ -271,7 +278,7 @@ TEST_F(CreationWindowTest, DroppedFilesBecomeThumbnailsInDropOrderAndOtherDropsM
     delete text;
 }
 
-TEST_F(CreationWindowTest, ProgressDialogCancelsTheRunAndTheUserIsToldHowManyWereMade)
+TEST_F(CreationWindowTest, ProgressDialogCancelsAndTheClosingMessageSaysWhatWasWritten)
 {
     QUORVEL_REQUIRE_TESTDATA();
     QStringList names;
@@ -299,19 +306,39 @@ TEST_F(CreationWindowTest, ProgressDialogCancelsTheRunAndTheUserIsToldHowManyWer
     EXPECT_EQ(
         m_prompts->lastMessage(), QStringLiteral("Thumbnail creation was cancelled: 0 of 6 thumbnails were made."));
 
-    // Failures are listed before the completion message.
-    CreationOutcome failed;
-    failed.processed = 2;
-    failed.written = 1;
-    failed.failures = { { QStringLiteral("/p/x.jpg"), QStringLiteral("\"/p/x.jpg\": Not a picture.") } };
+    // Pictures that could not be read are listed before the completion message.
+    CreationOutcome unread;
+    unread.processed = 2;
+    unread.written = 1;
+    unread.failures = { { QStringLiteral("/p/x.jpg"), QStringLiteral("\"/p/x.jpg\": Not a picture."), true } };
+    m_prompts->records.clear();
+    reportCreation(nullptr, *m_prompts, unread);
+    ASSERT_EQ(m_prompts->records.size(), 2);
+    EXPECT_EQ(m_prompts->records[0].text,
+        QStringLiteral("1 of 2 pictures gave no thumbnail:\r\n\"/p/x.jpg\": Not a picture."));
+    EXPECT_EQ(m_prompts->records[1].text, QStringLiteral("Thumbnail Creation Completed!"));
+
+    // A thumbnail or a page that could not be written is never reported as completed.
+    CreationOutcome failed = unread;
+    failed.failures +=
+        { QStringLiteral("/p/y.jpg"), QStringLiteral("Could not write \"/t/y.jpg\": Disk full."), false };
+    failed.processed = 3;
+    m_prompts->records.clear();
+    reportCreation(nullptr, *m_prompts, failed);
+    ASSERT_EQ(m_prompts->records.size(), 2);
+    EXPECT_EQ(m_prompts->records[1].text,
+        QStringLiteral(
+            "Thumbnail creation finished, but not everything could be written: 1 of 3 thumbnails were written."));
+    EXPECT_EQ(m_prompts->records[1].icon, Prompts::Icon::Exclamation);
+    failed = unread;
     failed.pageError = QStringLiteral("The gallery page \"/p/g.html\" could not be written: Disk full.");
     m_prompts->records.clear();
     reportCreation(nullptr, *m_prompts, failed);
     ASSERT_EQ(m_prompts->records.size(), 3);
     EXPECT_EQ(m_prompts->records[0].text, failed.pageError);
-    EXPECT_EQ(m_prompts->records[1].text,
-        QStringLiteral("1 of 2 pictures gave no thumbnail:\r\n\"/p/x.jpg\": Not a picture."));
-    EXPECT_EQ(m_prompts->records[2].text, QStringLiteral("Thumbnail Creation Completed!"));
+    EXPECT_EQ(m_prompts->records[2].text,
+        QStringLiteral("Thumbnail creation finished, but not everything could be written: 1 of 2 thumbnails were "
+                       "written. The gallery page was not written."));
 }
 
 TEST_F(CreationWindowTest, CommandLineMakesTheSameThumbnailsAndPageAsTheWindow)
@@ -326,7 +353,9 @@ TEST_F(CreationWindowTest, CommandLineMakesTheSameThumbnailsAndPageAsTheWindow)
     control<QCheckBox>(window, "chkBorder")->setChecked(true);
     control<QCheckBox>(window, "chkRename")->setChecked(true);
     control<QLineEdit>(window, "Text1")->setText(QStringLiteral("th_"));
-    window->workingBox()->setQuality(60);
+    m_app->imagingOptions().change([](ImagingProperties &properties) {
+        properties.setQuality(60);
+    });
     control<QPushButton>(window, "Command4")->click();
     ASSERT_EQ(m_prompts->lastMessage(), QStringLiteral("Thumbnail Creation Completed!"));
 

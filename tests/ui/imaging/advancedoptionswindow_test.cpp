@@ -8,7 +8,9 @@
 #include "testsupport.h"
 #include "ui/apptest.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -31,9 +33,8 @@ protected:
     frmAdvOpt *open()
     {
         control<QPushButton>(m_app->mainWindow(), "Command1")->click();
-        frmAdvOpt *window = m_app->advancedOptionsWindowIfOpen();
-        EXPECT_NE(window, nullptr);
-        EXPECT_TRUE(window && window->isVisible());
+        frmAdvOpt *window = test::required(m_app->advancedOptionsWindowIfOpen(), "the options window");
+        EXPECT_TRUE(window->isVisible());
         return window;
     }
 
@@ -46,9 +47,8 @@ protected:
 
     bool switchChecked(const char *name)
     {
-        QAction *entry = m_app->mainWindow()->optionSwitch(QLatin1String(name));
-        EXPECT_NE(entry, nullptr) << name;
-        return entry && entry->isChecked();
+        return test::required(m_app->mainWindow()->optionSwitch(QLatin1String(name)), std::string("switch ") + name)
+            ->isChecked();
     }
 
     ImageBox *preview()
@@ -127,13 +127,12 @@ TEST_F(AdvancedOptionsTest, OpensFromButtonMenuAndToolbarWithItsDesignCaptions)
     EXPECT_EQ(control<QScrollBar>(window, "HScroll1")->toolTip(), QStringLiteral("Thumbnail Smoothing Amount"));
     EXPECT_EQ(control<QPushButton>(window, "Command2")->toolTip(), QStringLiteral("Use the above settings"));
     EXPECT_EQ(control<QLineEdit>(window, "Text2")->text(), QStringLiteral("85"));
-    // Typing would change nothing, so the fields take no typing; their labels name them.
-    EXPECT_TRUE(control<QLineEdit>(window, "Text2")->isReadOnly());
-    EXPECT_TRUE(control<QLineEdit>(window, "Text1")->isReadOnly());
+    // The labels name the fields and the bars.
     EXPECT_EQ(control<QLabel>(window, "Label1")->buddy(), control<QLineEdit>(window, "Text2"));
     EXPECT_EQ(control<QLabel>(window, "Label1")->text(), QStringLiteral("JPEG Quality (1-100)"));
     EXPECT_EQ(control<QLabel>(window, "Label2")->text(), QStringLiteral("Smoothing Amount (0-100)"));
-    EXPECT_FALSE(control<QScrollBar>(window, "HScroll2")->accessibleName().isEmpty());
+    EXPECT_EQ(control<QScrollBar>(window, "HScroll2")->accessibleName(), QStringLiteral("JPEG Quality (1-100)"));
+    EXPECT_EQ(control<QScrollBar>(window, "HScroll1")->accessibleName(), QStringLiteral("Smoothing Amount (0-100)"));
 
     // The menu entry and the toolbar button bring up the same live window.
     main->findChild<QAction *>(QStringLiteral("mnuAdv"))->trigger();
@@ -187,7 +186,7 @@ TEST_F(AdvancedOptionsTest, ChoicesReachBothControlsAndAreRestoredAtTheNextOpeni
     }
     EXPECT_TRUE(switchChecked("mnu_Fancy"));
     EXPECT_TRUE(switchChecked("Mnu_TwoPass"));
-    const AdvancedOptionFlags &flags = m_app->advancedOptions();
+    const AdvancedOptionFlags &flags = m_app->imagingOptions().flags();
     EXPECT_EQ(flags.advDctFloat, 1);
     EXPECT_EQ(flags.advDitherFloyd, 1);
     EXPECT_EQ(flags.advNoDither, 1);
@@ -289,26 +288,77 @@ TEST_F(AdvancedOptionsTest, UseDefaultsLeavesBothControlsWithExactlyTheDefaults)
     EXPECT_TRUE(switchChecked("mnu_opt"));
 }
 
-TEST_F(AdvancedOptionsTest, FieldsReadTheControlsBackWhileTheBarsStartAtTheirDesignPositions)
+TEST_F(AdvancedOptionsTest, FieldAndBarShowTheValueInForceAndTheKeyboardSetsIt)
 {
     start();
     frmAdvOpt *window = open();
-    control<QScrollBar>(window, "HScroll2")->setValue(0);
+    auto *qualityBar = control<QScrollBar>(window, "HScroll2");
+    auto *quality = control<QLineEdit>(window, "Text2");
+    auto *smoothing = control<QLineEdit>(window, "Text1");
+    const auto heard = [](QWidget *bar) {
+        return QAccessible::queryAccessibleInterface(bar)->valueInterface()->currentValue().toInt();
+    };
+    qualityBar->setValue(50);
     control<QScrollBar>(window, "HScroll1")->setValue(30);
-    EXPECT_EQ(control<QLineEdit>(window, "Text2")->text(), QStringLiteral(" 0"));
-    EXPECT_EQ(control<QLineEdit>(window, "Text1")->text(), QStringLiteral(" 30"));
-    EXPECT_EQ(preview()->quality(), 0);
-    EXPECT_EQ(worker()->quality(), 0);
-    EXPECT_EQ(worker()->smoothing(), 30);
     closeWithOk(window);
 
+    // Reopened, field, bar and screen reader agree on what the thumbnails get.
     window = open();
-    // A quality of 0 leaves the field's design text; the control keeps 0.
-    EXPECT_EQ(control<QLineEdit>(window, "Text2")->text(), QStringLiteral("85"));
-    EXPECT_EQ(control<QScrollBar>(window, "HScroll2")->value(), 85);
+    qualityBar = control<QScrollBar>(window, "HScroll2");
+    quality = control<QLineEdit>(window, "Text2");
+    smoothing = control<QLineEdit>(window, "Text1");
+    EXPECT_EQ(quality->text(), QStringLiteral("50"));
+    EXPECT_EQ(qualityBar->value(), 50);
+    EXPECT_EQ(heard(qualityBar), 50);
+    EXPECT_EQ(smoothing->text(), QStringLiteral("30"));
+    EXPECT_EQ(control<QScrollBar>(window, "HScroll1")->value(), 30);
+    EXPECT_EQ(worker()->quality(), 50);
+
+    // "Use Defaults" shows the 85 it writes, though the bar stood there before.
+    qualityBar->setValue(85);
+    quality->setText(QStringLiteral("50"));
+    control<QPushButton>(window, "Command1")->click();
+    EXPECT_EQ(quality->text(), QStringLiteral(" 85"));
+    EXPECT_EQ(worker()->quality(), 85);
+
+    // A number typed in range is applied on Enter, to both controls and the bar.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    quality->setFocus();
+    quality->selectAll();
+    QTest::keyClicks(quality, QStringLiteral("40"));
+    QTest::keyClick(quality, Qt::Key_Return);
+    EXPECT_EQ(worker()->quality(), 40);
+    EXPECT_EQ(preview()->quality(), 40);
+    EXPECT_EQ(qualityBar->value(), 40);
+    EXPECT_EQ(quality->text(), QStringLiteral(" 40"));
+    // Out of range or empty, it gives way to the value in force when the focus leaves.
+    for (const QString &typed : { QStringLiteral("101"), QString() }) {
+        quality->setFocus();
+        quality->selectAll();
+        QTest::keyClicks(quality, typed);
+        QTest::keyClick(quality, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), quality);
+        EXPECT_EQ(quality->text(), QStringLiteral(" 40")) << typed.toStdString();
+        EXPECT_EQ(worker()->quality(), 40);
+    }
+    // The bar is a stop of Tab, and its keys move it.
+    quality->setFocus();
+    QTest::keyClick(quality, Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), qualityBar);
+    QTest::keyClick(qualityBar, Qt::Key_Right);
+    EXPECT_EQ(worker()->quality(), 41);
+    EXPECT_EQ(quality->text(), QStringLiteral(" 41"));
+    QTest::keyClick(qualityBar, Qt::Key_PageDown);
+    EXPECT_EQ(worker()->quality(), 31);
+
+    // A quality of 0 is shown as 0 at the next opening, as the control holds it.
+    qualityBar->setValue(0);
+    closeWithOk(window);
+    window = open();
+    EXPECT_EQ(control<QLineEdit>(window, "Text2")->text(), QStringLiteral("0"));
+    EXPECT_EQ(control<QScrollBar>(window, "HScroll2")->value(), 0);
     EXPECT_EQ(worker()->quality(), 0);
-    EXPECT_EQ(control<QLineEdit>(window, "Text1")->text(), QStringLiteral("30"));
-    EXPECT_EQ(control<QScrollBar>(window, "HScroll1")->value(), 0);
 }
 
 TEST_F(AdvancedOptionsTest, OpeningAppliesTheThumbSizeRuleSoNoBorderKeepsZero)

@@ -58,16 +58,11 @@ protected:
     Form2 *open()
     {
         frmForm *window = start();
-        QAction *entry = window->findChild<QAction *>(QStringLiteral("mnuImagereplace"));
-        EXPECT_NE(entry, nullptr);
-        if (!entry)
-            return nullptr;
+        QAction *entry =
+            test::required(window->findChild<QAction *>(QStringLiteral("mnuImagereplace")), "mnuImagereplace");
         EXPECT_EQ(entry->text(), QStringLiteral("Image Replace"));
         entry->trigger();
-        Form2 *replace = m_app->imageReplaceWindowIfOpen();
-        EXPECT_NE(replace, nullptr);
-        if (!replace)
-            return nullptr;
+        Form2 *replace = test::required(m_app->imageReplaceWindowIfOpen(), "Image Replace");
         EXPECT_TRUE(control<FolderList>(replace, "Dir3")->setPath(m_new));
         EXPECT_TRUE(control<FolderList>(replace, "Dir2")->setPath(m_old));
         EXPECT_TRUE(control<FolderList>(replace, "Dir1")->setPath(m_thumbs));
@@ -242,7 +237,7 @@ TEST_F(ImageReplaceWindowTest, AThumbnailFolderThatIsTheDestinationIsRefusedOnce
     EXPECT_EQ(test::readFile(QDir(m_old).filePath(QStringLiteral("b.jpg"))), green);
 }
 
-TEST_F(ImageReplaceWindowTest, ABrokenPictureIsReplacedWithoutStoppingTheRun)
+TEST_F(ImageReplaceWindowTest, ABrokenPictureIsReplacedWithoutStoppingTheRunAndFailedWritesAreNotCompleted)
 {
     const QByteArray red = jpeg(Qt::red);
     put(m_new, QStringLiteral("x.jpg"), red);
@@ -255,6 +250,26 @@ TEST_F(ImageReplaceWindowTest, ABrokenPictureIsReplacedWithoutStoppingTheRun)
     EXPECT_EQ(m_prompts->records[1].text, QStringLiteral("Thumbnail Creation Completed!"));
     EXPECT_EQ(test::readFile(QDir(m_old).filePath(QStringLiteral("broken.jpg"))), red);
     EXPECT_EQ(longSide(QDir(m_thumbs).filePath(QStringLiteral("broken.jpg"))), 90);
+
+    // A full disk: the files are named with the system's reason, and the run does not
+    // say it completed.
+    m_prompts->records.clear();
+    put(m_new, QStringLiteral("big.jpg"), jpeg(Qt::blue, QSize(800, 600)));
+    control<FileList>(replace, "File1")->refresh();
+    control<FileList>(replace, "File1")->clearSelection();
+    select(replace, { QStringLiteral("big.jpg") });
+    {
+        test::FileSizeLimit full(100);
+        ASSERT_TRUE(full.active());
+        control<QPushButton>(replace, "Command1")->click();
+    }
+    ASSERT_EQ(m_prompts->records.size(), 3);
+    EXPECT_TRUE(m_prompts->records[1].text.contains(QStringLiteral("File too large")))
+        << m_prompts->records[1].text.toStdString();
+    EXPECT_EQ(
+        m_prompts->records[2].text, QStringLiteral("Image Replace finished, but 2 of the files could not be written."));
+    EXPECT_EQ(m_prompts->records[2].icon, Prompts::Icon::Exclamation);
+    EXPECT_EQ(test::readFile(QDir(m_old).filePath(QStringLiteral("broken.jpg"))), red);
 }
 
 TEST_F(ImageReplaceWindowTest, PreviewTakesTheDefaultSizeCappedAndNoBorder)

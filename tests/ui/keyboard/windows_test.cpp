@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the program opens, driven by keyboard alone: each control is reached
 // by Tab, has a name a screen reader can say, its "&" letters are unique, and F1
-// shows the window's own page of the manual.
+// shows the window's own page of the manual. Driven by a screen reader: the window
+// is announced as one, its labels are read as they show, and each check box,
+// option button and toggle button does through its toggle action what a click does.
 #include "../apptest.h"
 #include "../windowcatalog.h"
 #include "app/application.h"
 #include "keyboardcheck.h"
 #include "platform/contexthelp.h"
 #include "platform/helpwindow.h"
+#include "platform/prompts.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +22,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace quorvel
@@ -63,8 +69,12 @@ TEST_P(KeyboardTest, MnemonicsAreUniqueAndLeadToAControl)
     // The header and footer editor's tag menus and the File Renamer's "Rename &Options"
     // button beside its "&Options" menu keep their long-known captions; a repeated
     // letter moves between the two and Enter chooses.
-    const QStringList tolerated { QStringLiteral("H&TML"), QStringLiteral("&Title"), QStringLiteral("&Undelined"),
-        QStringLiteral("S&ubscript"), QStringLiteral("Rename &Options"), QStringLiteral("&Options") };
+    const QStringList tolerated { QStringLiteral("H&TML"),
+        QStringLiteral("&Title"),
+        QStringLiteral("&Undelined"),
+        QStringLiteral("S&ubscript"),
+        QStringLiteral("Rename &Options"),
+        QStringLiteral("&Options") };
     EXPECT_EQ(test::mnemonicFaults(window, tolerated).join(QLatin1Char('\n')).toStdString(), "");
 }
 
@@ -85,6 +95,113 @@ TEST_P(KeyboardTest, F1ShowsTheWindowsPageOfTheManual)
     HelpWindow *help = m_app->helpWindowIfOpen();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->currentTopic(), topic.section(QLatin1Char('#'), 0, 0));
+}
+
+TEST_P(KeyboardTest, AScreenReaderHearsTheWindowAsOneAndItsLabelsAsTheyShow)
+{
+    QWidget *window = openWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(test::screenReaderFaults(window).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+/// The program-wide state windows share, one line a variable, and the messages shown.
+QStringList programState(Application &app, const ScriptedPrompts &prompts)
+{
+    const AppState &s = app.state();
+    const AdvancedOptionFlags &a = app.imagingOptions().flags();
+    const RenameState &r = app.renameState();
+    const std::pair<const char *, QVariant> variables[] = { { "defPathToThumb", s.defPathToThumb },
+        { "overwrite", s.overwrite },
+        { "defThumbHeight", s.defThumbHeight },
+        { "defThumbWidth", s.defThumbWidth },
+        { "tableBorder", s.tableBorder },
+        { "htmlFileName", s.htmlFileName },
+        { "imageFolderRef", s.imageFolderRef },
+        { "table", s.table },
+        { "columns", s.columns },
+        { "headertext", s.headertext },
+        { "footertext", s.footertext },
+        { "cellCount", s.cellCount },
+        { "pageFolder", s.pageFolder },
+        { "picturePath", s.picturePath },
+        { "pictureName", s.pictureName },
+        { "savedir", s.savedir },
+        { "FTPprog", s.FTPprog },
+        { "advFancy", a.advFancy },
+        { "advTwoPass", a.advTwoPass },
+        { "advDctSlow", a.advDctSlow },
+        { "advDctFast", a.advDctFast },
+        { "advDctFloat", a.advDctFloat },
+        { "advNoDither", a.advNoDither },
+        { "advAlwaysDither", a.advAlwaysDither },
+        { "advDitherExtra", a.advDitherExtra },
+        { "advDitherNone", a.advDitherNone },
+        { "advDitherOrdered", a.advDitherOrdered },
+        { "advDitherFloyd", a.advDitherFloyd },
+        { "renameRule", r.renameRule.value_or(-1) },
+        { "renameText", r.renameText },
+        { "renameCase", r.renameCase },
+        { "renameStart", r.renameStart },
+        { "renameConfirm", r.renameConfirm },
+        { "viewerSource", app.viewerSource().viewerSource } };
+    QStringList lines;
+    for (const auto &[name, value] : variables)
+        lines += QStringLiteral("%1=%2").arg(QLatin1String(name), value.toString());
+    for (qsizetype i = 0; i < prompts.records.size(); ++i)
+        lines += QStringLiteral("prompt %1 %2: %3").arg(i).arg(prompts.records[i].kind, prompts.records[i].text);
+    return lines;
+}
+
+TEST_P(KeyboardTest, EveryStateButtonDoesThroughItsToggleActionWhatAClickDoes)
+{
+    const int count = int(test::stateButtons(openWindow()).size());
+    // Each button in a fresh copy of the program, once toggled as a screen reader
+    // does (no click happens), once clicked: the same state must follow.
+    const auto driven = [this](int index, bool byAccessibility, QString &caption) {
+        m_app.reset();
+        QWidget *window = openWindow();
+        QAbstractButton *button = test::stateButtons(window).value(index);
+        if (!button)
+            return QStringList { QStringLiteral("button %1 is missing").arg(index) };
+        caption = button->objectName() + QLatin1Char(' ') + button->text();
+        if (byAccessibility) {
+            QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+            if (!actions || !actions->actionNames().contains(QAccessibleActionInterface::toggleAction()))
+                return QStringList { QStringLiteral("no toggle action") };
+            actions->doAction(QAccessibleActionInterface::toggleAction());
+        } else {
+            button->click();
+        }
+        QCoreApplication::processEvents();
+        QStringList state = programState(*m_app, *m_prompts);
+        QList<QWidget *> windows;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->isVisible())
+                windows += top;
+        }
+        std::sort(windows.begin(), windows.end(), [](const QWidget *a, const QWidget *b) {
+            return a->objectName() < b->objectName();
+        });
+        for (QWidget *top : windows)
+            state += test::observableState(top);
+        return state;
+    };
+    for (int i = 0; i < count; ++i) {
+        QString caption;
+        const QStringList toggled = driven(i, true, caption);
+        const QStringList clicked = driven(i, false, caption);
+        QStringList differences;
+        for (const QString &line : toggled) {
+            if (!clicked.contains(line))
+                differences += QStringLiteral("only toggled: ") + line;
+        }
+        for (const QString &line : clicked) {
+            if (!toggled.contains(line))
+                differences += QStringLiteral("only clicked: ") + line;
+        }
+        EXPECT_TRUE(differences.isEmpty()) << caption.toStdString() << "\n"
+                                           << differences.mid(0, 5).join(u'\n').toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows,

@@ -40,14 +40,9 @@ protected:
         if (!m_app)
             start();
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("HTML"))->trigger();
-        saveto *options = m_app->pageOptionsIfOpen();
-        EXPECT_NE(options, nullptr);
-        if (!options)
-            return nullptr;
+        saveto *options = test::required(m_app->pageOptionsIfOpen(), "Folder Options");
         control<QPushButton>(options, "Command3")->click();
-        Form4 *editor = m_app->headerFooterEditorIfOpen();
-        EXPECT_NE(editor, nullptr);
-        return editor;
+        return test::required(m_app->headerFooterEditorIfOpen(), "the header and footer editor");
     }
 
     QPlainTextEdit *header(Form4 *editor)
