@@ -31,7 +31,7 @@ QString testPicture(const QString &relativePath)
 
 QString formatPicture(const QString &name)
 {
-    return QDir(QStringLiteral(QUORVEL_FORMATS_DIR)).filePath(name);
+    return testPicture(QStringLiteral("formats/") + name);
 }
 
 QByteArray readFile(const QString &path)

@@ -12,15 +12,15 @@ class QImage;
 namespace quorvel::test
 {
 
-/// The shared test pictures (../shared/testdata beside the project), or an empty
-/// string when that folder is absent.
+/// The test pictures (tests/data, or the CMake cache variable QUORVEL_TESTDATA_DIR),
+/// or an empty string when that folder is absent.
 QString testdataDir();
 
-/// Full path of a file below the shared test pictures.
+/// Full path of a file below the test pictures.
 QString testPicture(const QString &relativePath);
 
-/// Full path of one of the PNG, WebP and TIFF test pictures kept in the repository
-/// (tests/data/formats).
+/// Full path of a picture of the test pictures' formats/ folder (its PNG, WebP and TIFF
+/// files among them).
 QString formatPicture(const QString &name);
 
 /// A file's bytes; empty when it cannot be read.
@@ -71,9 +71,10 @@ private:
 
 } // namespace quorvel::test
 
-/// Skips the current test with a message when the shared test pictures are absent.
+/// Fails the current test when the test pictures are absent: they are part of the
+/// repository, so a test never passes by skipping what it should check.
 #define QUORVEL_REQUIRE_TESTDATA()                                                                                     \
     do {                                                                                                               \
         if (quorvel::test::testdataDir().isEmpty())                                                                    \
-            GTEST_SKIP() << "shared test pictures not found at " QUORVEL_TESTDATA_DIR;                                 \
+            FAIL() << "test pictures not found at " QUORVEL_TESTDATA_DIR;                                              \
     } while (false)
