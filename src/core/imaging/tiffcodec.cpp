@@ -191,8 +191,8 @@ QImage readPlainPage(TIFF *tif, Context &context, uint32_t width, uint32_t heigh
     uint16_t *extra = nullptr;
     TIFFGetFieldDefaulted(tif, TIFFTAG_EXTRASAMPLES, &extraCount, &extra);
     const int colours = photometric == PHOTOMETRIC_RGB ? 3 : 1;
-    const bool alpha = extraCount == 1 && extra
-        && (extra[0] == EXTRASAMPLE_ASSOCALPHA || extra[0] == EXTRASAMPLE_UNASSALPHA);
+    const bool alpha =
+        extraCount == 1 && extra && (extra[0] == EXTRASAMPLE_ASSOCALPHA || extra[0] == EXTRASAMPLE_UNASSALPHA);
     *handled = photometricKnown && !TIFFIsTiled(tif) && bits == 8 && planar == PLANARCONFIG_CONTIG
         && sampleFormat == SAMPLEFORMAT_UINT
         && (photometric == PHOTOMETRIC_RGB || photometric == PHOTOMETRIC_MINISBLACK)
