@@ -69,6 +69,11 @@ void stage(quorvel::Application &app, QWidget *window, const QString &name, cons
             mainFiles->setCurrentRow(1, QItemSelectionModel::NoUpdate);
     } else if (name == QLatin1String("helpWindow")) {
         app.helpWindowIfOpen()->showTopic(QStringLiteral("getting-started"));
+    } else if (name == QLatin1String("Form1") && mainFiles->count() > 2) {
+        // "Browse" answered with the third picture, and an ALT text typed.
+        static_cast<ScriptedPrompts &>(app.prompts()).texts << joinPath(pictures, mainFiles->item(2)->text());
+        static_cast<Form1 *>(window)->browse();
+        control<QLineEdit>(window, "Text2")->setText(QStringLiteral("A rest by the sea"));
     } else if (name == QLatin1String("picView") && mainFiles->count() > 1) {
         // As a double-click on the main window's second picture opens it.
         auto *viewer = static_cast<picView *>(window);
