@@ -47,7 +47,7 @@ QString helpText()
         "      --table-border      table border 1 (default 0)\n"
         "      --header FILE       header text: the file's contents, verbatim (default empty)\n"
         "      --footer FILE       footer text, likewise\n"
-        "  -q, --quality Q         JPEG quality, 0 to 100 (default 85)\n"
+        "  -q, --quality Q         JPEG quality, 0 (as 1, the lowest) to 100 (default 85)\n"
         "      --smoothing S       JPEG smoothing, 0 to 100 (default 0)\n"
         "      --dct METHOD        slow, fast or float (default fast)\n"
         "      --no-optimize       optimized Huffman coding off (on by default)\n"
