@@ -151,6 +151,7 @@ const std::vector<OptionSpec> &optionSpecs()
     return specs;
 }
 
+// A text of the table above (marked for lupdate there) in the user's language.
 QString translated(const char *text)
 {
     return QCoreApplication::translate("quorvel-batch", text);
@@ -194,25 +195,27 @@ QString helpText()
     const auto section = [width](Section which) {
         return optionHelpLines(commandLineOptions(which), width);
     };
-    return translated("Usage: quorvel-batch [options] SOURCE DEST\n"
-                      "       quorvel-batch --album [options] SOURCE ALBUM\n"
-                      "Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with\n"
-                      "--page, a gallery page in SOURCE that links each thumbnail to its picture.\n"
-                      "With --album, makes or updates a web album of SOURCE's pictures (*.jpg, *.jpeg,\n"
-                      "*.png, *.gif) in the folder ALBUM instead: thumbnails, web-size copies without\n"
-                      "any metadata, index.html; a rerun remakes only what changed.\n"
-                      "DEST or ALBUM is made, with the folders above it, when it does not exist.\n")
+    return QCoreApplication::translate("quorvel-batch",
+               "Usage: quorvel-batch [options] SOURCE DEST\n"
+               "       quorvel-batch --album [options] SOURCE ALBUM\n"
+               "Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with\n"
+               "--page, a gallery page in SOURCE that links each thumbnail to its picture.\n"
+               "With --album, makes or updates a web album of SOURCE's pictures (*.jpg, *.jpeg,\n"
+               "*.png, *.gif) in the folder ALBUM instead: thumbnails, web-size copies without\n"
+               "any metadata, index.html; a rerun remakes only what changed.\n"
+               "DEST or ALBUM is made, with the folders above it, when it does not exist.\n")
         + QLatin1Char('\n') + section(Section::Run) + QLatin1Char('\n')
-        + translated("Web album (-q sets the quality of its files):\n") + section(Section::Album) + QLatin1Char('\n')
-        + section(Section::Program) + QLatin1Char('\n')
-        + translated("Exit status (with --album, the album's files and page count as thumbnails and page):\n"
-                     "  0  every thumbnail was written, and the page when asked for\n"
-                     "  1  refused, nothing written (thumbnails would replace the pictures)\n"
-                     "  2  bad options or folders\n"
-                     "  3  finished, but some pictures could not be read; the rest was written\n"
-                     "  4  thumbnails or the page could not be written (a full disk, ...), or DEST\n"
-                     "     could not be made\n"
-                     "Whatever failed is named on standard error with the reason.\n");
+        + QCoreApplication::translate("quorvel-batch", "Web album (-q sets the quality of its files):\n")
+        + section(Section::Album) + QLatin1Char('\n') + section(Section::Program) + QLatin1Char('\n')
+        + QCoreApplication::translate("quorvel-batch",
+            "Exit status (with --album, the album's files and page count as thumbnails and page):\n"
+            "  0  every thumbnail was written, and the page when asked for\n"
+            "  1  refused, nothing written (thumbnails would replace the pictures)\n"
+            "  2  bad options or folders\n"
+            "  3  finished, but some pictures could not be read; the rest was written\n"
+            "  4  thumbnails or the page could not be written (a full disk, ...), or DEST\n"
+            "     could not be made\n"
+            "Whatever failed is named on standard error with the reason.\n");
 }
 
 QString parseArguments(const QStringList &arguments, BatchOptions &options)
