@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Web albums of the JPEGs in CORPUS, made by quorvel-batch --album and by the peers a
+# Web albums of the pictures in CORPUS, made by quorvel-batch --album and by the peers a
 # user could pick for the same job, timed in the same run:
 #
 #   bench/album-peers.sh [--build DIR] [--runs 3] [--thumbsup DIR] [--big 1000]
-#                        [--big-source DIR] CORPUS
+#                        [--big-source DIR] [--first-build-only] CORPUS
+#
+# The pictures are the JPEG, PNG, WebP, TIFF, HEIC and AVIF files of CORPUS, by their
+# extension; bench/corpus.sh --formats makes a corpus of each kind, and one run per
+# corpus gives the table of that kind. --first-build-only leaves out the rebuilds.
 #
 # Every tool makes, on all cores, a web-size copy (longer side 2048) and a thumbnail
 # (200 pixels high) of every photo at JPEG quality 85, --runs times into a fresh
@@ -38,6 +42,7 @@ build="${QUORVEL_BUILD_DIR:-$here/../build}"
 runs=3
 big=1000
 big_source=""
+first_only=0
 thumbsup_dir="${THUMBSUP_DIR:-}"
 web=2048
 thumb=200
@@ -49,10 +54,11 @@ while [ $# -gt 1 ]; do
     --big) big="$2"; shift 2 ;;
     --big-source) big_source="$(cd "$2" && pwd)"; shift 2 ;;
     --thumbsup) thumbsup_dir="$2"; shift 2 ;;
+    --first-build-only) first_only=1; shift ;;
     *) break ;;
     esac
 done
-[ $# -eq 1 ] || { echo "usage: bench/album-peers.sh [--build DIR] [--runs N] [--thumbsup DIR] [--big N] CORPUS" >&2; exit 2; }
+[ $# -eq 1 ] || { echo "usage: bench/album-peers.sh [--build DIR] [--runs N] [--thumbsup DIR] [--big N] [--big-source DIR] [--first-build-only] CORPUS" >&2; exit 2; }
 corpus="$(cd "$1" && pwd)"
 batch="$build/bin/quorvel-batch"
 benchtool="$build/bin/quorvel_benchtool"
@@ -60,6 +66,11 @@ thumbsup="${thumbsup_dir:+$thumbsup_dir/node_modules/.bin/thumbsup}"
 cores=$(nproc)
 
 have() { command -v "$1" >/dev/null 2>&1; }
+# pictures DIR: the pictures of DIR, NUL-separated, in name order.
+pictures() {
+    find "$1" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.jpeg' -o -iname '*.png' -o -iname '*.webp' \
+        -o -iname '*.tif' -o -iname '*.tiff' -o -iname '*.heic' -o -iname '*.avif' \) -print0 | sort -z
+}
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # run_tool TOOL SOURCE OUT: makes the album or the two sizes of SOURCE's photos in OUT.
@@ -72,7 +83,7 @@ run_tool() {
     vipsthumbnail)
         mkdir -p "$out/web" "$out/thumbs"
         local list=() per
-        mapfile -d '' list < <(find "$source" -maxdepth 1 -type f -iname '*.jpg' -print0 | sort -z)
+        mapfile -d '' list < <(pictures "$source")
         per=$(((${#list[@]} + cores - 1) / cores))
         printf '%s\0' "${list[@]}" | xargs -0 -P "$cores" -n "$per" bash -c '
             vipsthumbnail --size "$1" -o "$3/web/%s.jpg[Q=$4,strip,interlace]" "${@:5}" &&
@@ -98,9 +109,9 @@ for exe in "$batch" "$benchtool"; do
     [ -x "$exe" ] || { echo "album-peers.sh: $exe is missing; build quorvel-batch and quorvel_benchtool first" >&2; exit 1; }
 done
 [ -x /usr/bin/time ] || { echo "album-peers.sh: GNU time is missing: scripts/install-deps --bench" >&2; exit 1; }
-mapfile -d '' files < <(find "$corpus" -maxdepth 1 -type f -iname '*.jpg' -print0 | sort -z)
+mapfile -d '' files < <(pictures "$corpus")
 count=${#files[@]}
-[ "$count" -gt 5 ] || { echo "album-peers.sh: CORPUS needs more than 5 JPEG files" >&2; exit 1; }
+[ "$count" -gt 5 ] || { echo "album-peers.sh: CORPUS needs more than 5 pictures" >&2; exit 1; }
 bytes=$(cat "${files[@]}" | wc -c)
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -114,7 +125,8 @@ timed() {
     echo "$took $(tail -n 1 "$work/mem" | awk '{ print $1, $2 + $3 }')"
 }
 
-echo "Corpus: $corpus, $count JPEG files, $(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MB"
+kinds=$(printf '%s\n' "${files[@]##*.}" | tr 'A-Z' 'a-z' | sort | uniq -c | awk '{ printf "%s%s %s", sep, $1, $2; sep = ", " }')
+echo "Corpus: $corpus, $count pictures ($kinds), $(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MB"
 echo "Machine: $cores cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Web size $web (longer side), thumbnails $thumb high, quality $quality, $cores workers; medians of $runs runs."
 
@@ -148,7 +160,8 @@ ssim_dirs=()
 if [ -n "${seconds[quorvel]:-}" ]; then
     mkdir -p "$work/ssim/quorvel"
     for f in "${files[@]}"; do
-        stem="$(basename "$f" .jpg)"
+        stem="$(basename "$f")"
+        stem="${stem%.*}"
         for made in "$work/out/quorvel/web/$stem"-[0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f].jpg; do
             [ -e "$made" ] && ln -s "$made" "$work/ssim/quorvel/$stem.jpg"
         done
@@ -184,10 +197,16 @@ for tool in $tools; do
         "$(against seconds "$tool")" "${cpu[$tool]}" "$(against cpu "$tool")" "${ssim[$tool]:-n/a}"
 done
 
+if [ "$first_only" -eq 1 ]; then
+    echo
+    echo "Load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+    exit 0
+fi
+
 # Rebuilds. A rerun with nothing changed, on an album of $big photos.
 mkdir -p "$work/big"
 big_files=("${files[@]}")
-[ -n "$big_source" ] && mapfile -d '' big_files < <(find "$big_source" -maxdepth 1 -type f -iname '*.jpg' -print0 | sort -z)
+[ -n "$big_source" ] && mapfile -d '' big_files < <(pictures "$big_source")
 for ((i = 0; i < big; i++)); do
     f="${big_files[$((i % ${#big_files[@]}))]}"
     ln "$f" "$work/big/$(printf '%04d' "$i")-$(basename "$f")"
@@ -210,15 +229,15 @@ for f in "${files[@]}"; do ln "$f" "$work/grown/"; done
 run_tool quorvel "$work/grown" "$work/out/base"
 for ((i = 0; i < 5; i++)); do
     f="${files[$((i * count / 5))]}"
-    cp "$f" "$work/five/added-$i.jpg" # new files, with a new time, as a camera's would be
+    cp "$f" "$work/five/added-$i.${f##*.}" # new files, with a new time, as a camera's would be
 done
 added=()
 alone=()
 for ((run = 1; run <= runs; run++)); do
     rm -rf "$work/out/grown"
     cp -a "$work/out/base" "$work/out/grown"
-    rm -f "$work/grown"/added-*.jpg
-    cp -p "$work/five"/*.jpg "$work/grown/"
+    rm -f "$work/grown"/added-*
+    cp -p "$work/five"/* "$work/grown/"
     start=$(date +%s.%N)
     run_tool quorvel "$work/grown" "$work/out/grown"
     end=$(date +%s.%N)

@@ -10,9 +10,11 @@
 //     as the thumbnailer does.
 //
 //   quorvel_benchtool ssim --size N CORPUS DIR...
-//     For every JPEG of CORPUS the reference thumbnail is the full decode (accurate DCT,
-//     smooth upsampling, EXIF orientation, sRGB) reduced with Lanczos to fit N x N. Each
-//     DIR holds some tool's thumbnails under the pictures' own names; prints one line
+//     For every picture of CORPUS the web album takes (JPEG, PNG, WebP, TIFF...) the
+//     reference thumbnail is the full decode (accurate DCT, smooth upsampling, EXIF
+//     orientation, sRGB) reduced with Lanczos to fit N x N. Each DIR holds some tool's
+//     thumbnails under the pictures' own names, or their names with the extension .jpg
+//     instead of the picture's; prints one line
 //     per DIR: the mean SSIM of the luma against the reference, and how many thumbnails
 //     were compared and missing.
 //
@@ -29,6 +31,7 @@
 //     For every JPEG of CORPUS: whether the DC-only decoder took it and, when it did,
 //     the mean and largest difference, in levels per channel, between its picture and
 //     libjpeg's at the same scale, and after both are reduced to the thumbnail.
+#include "album/albumsources.h"
 #include "imaging/jpegcodec.h"
 #include "imaging/resample.h"
 #include "imaging/thumbnailer.h"
@@ -37,6 +40,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QImage>
 
@@ -196,7 +200,7 @@ int runSsim(int size, const QString &corpus, const QStringList &dirs)
     std::vector<double> sums(size_t(dirs.size()), 0.0);
     std::vector<int> counts(size_t(dirs.size()), 0);
     std::vector<int> missing(size_t(dirs.size()), 0);
-    for (const QString &path : jpegFiles(corpus)) {
+    for (const QString &path : album::listAlbumPictures(corpus)) {
         const DecodedPicture full = Thumbnailer::decode(path, accurate, 0);
         if (!full.ok())
             continue;
@@ -213,9 +217,12 @@ int runSsim(int size, const QString &corpus, const QStringList &dirs)
                 found = references.insert(at, resample::scaled(flat, at, resample::Filter::Lanczos3));
             return *found;
         };
-        const QString name = QFileInfo(path).fileName();
+        const QFileInfo source(path);
         for (int d = 0; d < dirs.size(); ++d) {
-            QImage thumbnail(QDir(dirs[d]).filePath(name));
+            const QDir dir(dirs[d]);
+            QImage thumbnail(dir.filePath(source.fileName()));
+            if (thumbnail.isNull())
+                thumbnail.load(dir.filePath(source.completeBaseName() + QStringLiteral(".jpg")));
             if (thumbnail.isNull()) {
                 ++missing[size_t(d)];
                 continue;

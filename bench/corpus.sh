@@ -13,6 +13,15 @@
 #                                  twice, as it is and as a camera stores a portrait photo
 #                                  (the same pixels, tagged with EXIF orientation 6: to be
 #                                  turned upright), for bench/album-peers.sh (needs exiftool)
+#   bench/corpus.sh --formats DIR  after the first form: a corpus per picture kind for
+#                                  bench/album-peers.sh, made from the wallpaper photos
+#                                  with Debian's encoders at typical settings:
+#                                  DIR/webp: pictures saved from the web, at most 1600
+#                                    pixels, cwebp -q 80 (webp);
+#                                  DIR/png: screenshots, the manual's (docs/images) and
+#                                    photos shown full screen, 1920 x 1080 (ImageMagick);
+#                                  DIR/tiff: scans, 3000 pixels on the longer side,
+#                                    RGB, LZW, 300 dpi (ImageMagick)
 #
 # Only JPEGs of 200 KB or more are kept, named PACKAGE-N.jpg; of a folder of renditions
 # (".../contents/images*/WIDTHxHEIGHT.jpg", one photo in many sizes) only the largest.
@@ -25,16 +34,44 @@ packages=(plasma-workspace-wallpapers gnome-backgrounds mate-backgrounds ukui-wa
     lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 sway-backgrounds)
 
 usage() {
-    echo "usage: bench/corpus.sh [--camera | --album] DIR" >&2
+    echo "usage: bench/corpus.sh [--camera | --album | --formats] DIR" >&2
     exit 2
 }
 
 camera=0
 album=0
+formats=0
 [ "${1:-}" = "--camera" ] && { camera=1; shift; }
 [ "${1:-}" = "--album" ] && { album=1; shift; }
+[ "${1:-}" = "--formats" ] && { formats=1; shift; }
 [ $# -eq 1 ] || usage
 out="$(mkdir -p "$1" && cd "$1" && pwd)"
+
+if [ "$formats" -eq 1 ]; then
+    [ -d "$out/wallpapers" ] || { echo "corpus.sh: no $out/wallpapers; run bench/corpus.sh $1 first" >&2; exit 1; }
+    for tool in cwebp convert; do
+        command -v "$tool" >/dev/null || { echo "corpus.sh: $tool is missing (scripts/install-deps --bench)" >&2; exit 1; }
+    done
+    rm -rf "$out/webp" "$out/png" "$out/tiff"
+    mkdir -p "$out/webp" "$out/png" "$out/tiff"
+    mapfile -t photos < <(ls "$out"/wallpapers/*.jpg)
+    for ((i = 0; i < ${#photos[@]}; i++)); do
+        f=${photos[$i]}
+        name="$(basename "$f" .jpg)"
+        read -r width height < <(identify -format '%[fx:w>=h?min(w,1600):0] %[fx:h>w?min(h,1600):0]\n' "$f")
+        cwebp -quiet -q 80 -resize "$width" "$height" "$f" -o "$out/webp/$name.webp"
+        # A third of the photos each as a screenshot and as a scan: their files are large.
+        case $((i % 3)) in
+        0) convert "$f" -resize 1920x1080^ -gravity center -extent 1920x1080 -strip "$out/png/$name.png" ;;
+        1) convert "$f" -resize 3000x3000 -compress lzw -density 300 -units PixelsPerInch -strip "$out/tiff/$name.tif" ;;
+        esac
+    done
+    cp "$here"/../docs/images/*.png "$out/png/"
+    for kind in webp png tiff; do
+        echo "corpus.sh: $(ls "$out/$kind" | wc -l) pictures in $out/$kind ($(du -sm "$out/$kind" | cut -f1) MB)"
+    done
+    exit 0
+fi
 
 if [ "$album" -eq 1 ]; then
     [ -d "$out/wallpapers" ] || { echo "corpus.sh: no $out/wallpapers; run bench/corpus.sh $1 first" >&2; exit 1; }

@@ -200,9 +200,10 @@ QString helpText()
                "       quorvel-batch --album [options] SOURCE ALBUM\n"
                "Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with\n"
                "--page, a gallery page in SOURCE that links each thumbnail to its picture.\n"
-               "With --album, makes or updates a web album of SOURCE's pictures (*.jpg, *.jpeg,\n"
-               "*.png, *.gif) in the folder ALBUM instead: thumbnails, web-size copies without\n"
-               "any metadata, index.html; a rerun remakes only what changed.\n"
+               "With --album, makes or updates a web album of SOURCE's pictures (JPEG, PNG, GIF,\n"
+               "WebP, HEIC/HEIF, AVIF and TIFF, told by their content whatever their names) in\n"
+               "the folder ALBUM instead: thumbnails, web-size copies without any metadata,\n"
+               "index.html; a rerun remakes only what changed.\n"
                "DEST or ALBUM is made, with the folders above it, when it does not exist.\n")
         + QLatin1Char('\n') + section(Section::Run) + QLatin1Char('\n')
         + QCoreApplication::translate("quorvel-batch", "Web album (-q sets the quality of its files):\n")
@@ -388,11 +389,6 @@ QStringList picturesMatching(const QString &sourceFolder, const QString &pattern
 QStringList listPictures(const QString &sourceFolder)
 {
     return picturesMatching(sourceFolder, QStringLiteral("*.jpg;*.gif"));
-}
-
-QStringList listAlbumPictures(const QString &sourceFolder)
-{
-    return picturesMatching(sourceFolder, QStringLiteral("*.jpg;*.jpeg;*.png;*.gif"));
 }
 
 } // namespace quorvel::batch

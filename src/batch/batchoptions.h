@@ -45,10 +45,6 @@ QString parseArguments(const QStringList &arguments, BatchOptions &options);
 /// order, as full paths.
 QStringList listPictures(const QString &sourceFolder);
 
-/// The pictures of a web album: the *.jpg, *.jpeg, *.png and *.gif files of the
-/// source folder, letter case ignored, in natural order, as full paths.
-QStringList listAlbumPictures(const QString &sourceFolder);
-
 /// The text of --help, its option lines made from the options the parser reads.
 QString helpText();
 

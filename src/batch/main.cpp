@@ -2,6 +2,7 @@
 // quorvel-batch: the creation run of "Create Thumbs" from the command line, making
 // the same thumbnails and gallery page, byte for byte, for the same inputs.
 #include "album/albumbuild.h"
+#include "album/albumsources.h"
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
 #include "imaging/decoderwarnings.h"
@@ -95,7 +96,7 @@ int runAlbum(const quorvel::batch::BatchOptions &options)
     album::AlbumRequest request;
     request.sourceFolder = options.request.sourceFolder;
     request.albumFolder = options.request.destFolder;
-    request.pictures = batch::listAlbumPictures(request.sourceFolder);
+    request.pictures = album::listAlbumPictures(request.sourceFolder);
     request.options = options.albumOptions;
     request.jobs = options.request.jobs;
     // Nothing the album refuses before it writes can hold for a folder that is not there.

@@ -326,3 +326,35 @@ TEST(BatchAlbum, UpdateLeavesCurrentThumbnailsAlone)
     ASSERT_EQ(runBatch({ QStringLiteral("--size=120"), source, dest }), 0);
     EXPECT_NE(identity(), resized);
 }
+
+// A folder as a 2026 disk holds it: every kind of picture under upper- and lower-case
+// names, a PNG named .jpg, a damaged file of each kind, and files that are no pictures
+// the album takes. The album takes every picture by its content, upright, and names each
+// damaged one; the classic run of the same folder stays with *.jpg and *.gif.
+TEST(BatchAlbum, AMixedFolderBecomesAnAlbumOfEveryPictureAndTheClassicPageStaysJpegAndGif)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir source(root.filePath(QStringLiteral("pictures")));
+    ASSERT_TRUE(QDir().mkpath(source.path()));
+    ASSERT_TRUE(test::writeMixedPictureFolder(source.path()));
+
+    const QString album = root.filePath(QStringLiteral("album"));
+    QString errors;
+    ASSERT_EQ(runBatch({ QStringLiteral("--album"), source.path(), album }, &errors), 3) << qPrintable(errors);
+    QStringList failed;
+    for (const QString &line : errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        failed += line.section(QLatin1Char('"'), 1, 1).section(QLatin1Char('/'), -1);
+    failed.sort();
+    EXPECT_EQ(failed, test::mixedFolderBrokenPictures()) << qPrintable(errors);
+
+    EXPECT_EQ(test::mixedAlbumFaults(album), QStringList());
+
+    // The classic run of the same folder: *.jpg and *.gif by name, nothing else.
+    const QString thumbs = root.filePath(QStringLiteral("thumbs"));
+    ASSERT_TRUE(QDir().mkpath(thumbs));
+    ASSERT_EQ(runBatch({ QStringLiteral("--prefix=t_"), source.path(), thumbs }, &errors), 3) << qPrintable(errors);
+    EXPECT_EQ(QDir(thumbs).entryList(QDir::Files, QDir::Name),
+        QStringList({ QStringLiteral("t_Anim.GIF"), QStringLiteral("t_screenshot.jpg") }));
+}

@@ -6,8 +6,11 @@
 #include "imaging/exiforientation.h"
 #include "imaging/gifcodec.h"
 #include "imaging/jpegcodec.h"
+#include "imaging/pngcodec.h"
 #include "imaging/qtimagecodec.h"
 #include "imaging/resample.h"
+#include "imaging/tiffcodec.h"
+#include "imaging/webpcodec.h"
 #include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 
@@ -28,7 +31,7 @@ namespace
 // the thumbnails against a full decode reduced with Lanczos (bench/peers.sh).
 constexpr resample::Filter kThumbnailFilter = resample::Filter::Lanczos3;
 
-enum class Format { Jpeg, Gif, Other };
+enum class Format { Jpeg, Gif, Png, WebP, Tiff, Other };
 
 // By the first bytes: a JPEG begins with its start marker (libjpeg passes over and
 // warns of anything between that and the next marker), a GIF with its signature.
@@ -38,6 +41,12 @@ Format sniff(const QByteArray &head)
         return Format::Jpeg;
     if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
         return Format::Gif;
+    if (png::isPng(head))
+        return Format::Png;
+    if (webp::isWebp(head))
+        return Format::WebP;
+    if (tiff::isTiff(head))
+        return Format::Tiff;
     return Format::Other;
 }
 
@@ -57,7 +66,7 @@ public:
 
     Format format() const
     {
-        return sniff(m_data ? m_data->left(6) : m_file->peek(6));
+        return sniff(m_data ? m_data->left(12) : m_file->peek(12));
     }
     jpeg::DecodedJpeg jpeg(const jpeg::DecodeOptions &options) const
     {
@@ -70,6 +79,24 @@ public:
     {
         return m_data ? gif::decodeFirstFrame(*m_data, Thumbnailer::kMaxDecodedPixels)
                       : gif::decodeFirstFrame(*m_file, Thumbnailer::kMaxDecodedPixels);
+    }
+    StoredPicture png() const
+    {
+        StoredPicture decoded = m_data ? png::decode(*m_data, Thumbnailer::kMaxDecodedPixels)
+                                       : png::decode(*m_file, Thumbnailer::kMaxDecodedPixels);
+        if (decoded.error.isEmpty())
+            warnAboutPicture(decoded.warning);
+        return decoded;
+    }
+    StoredPicture webp(int minLongSide) const
+    {
+        return m_data ? webp::decode(*m_data, Thumbnailer::kMaxDecodedPixels, minLongSide)
+                      : webp::decode(*m_file, Thumbnailer::kMaxDecodedPixels, minLongSide);
+    }
+    StoredPicture tiff(int minLongSide) const
+    {
+        return m_data ? tiff::decode(*m_data, Thumbnailer::kMaxDecodedPixels, minLongSide)
+                      : tiff::decode(*m_file, Thumbnailer::kMaxDecodedPixels, minLongSide);
     }
     qtimage::DecodedQtImage other() const
     {
@@ -134,6 +161,20 @@ DecodedPicture decodeJpeg(const PictureBytes &bytes, const ImageSettings &settin
     const QImage srgb = colorprofile::toSrgb(decoded.image, decoded.iccProfile);
     picture.image = exif::applyOrientation(srgb, orientation);
     picture.fullSize = exif::swapsAxes(orientation) ? decoded.fullSize.transposed() : decoded.fullSize;
+    picture.exif = std::move(decoded.exif);
+    return picture;
+}
+
+// A picture the PNG, WebP or TIFF wrapper decoded, turned into sRGB and upright.
+DecodedPicture fromStored(StoredPicture decoded)
+{
+    DecodedPicture picture;
+    picture.error = std::move(decoded.error);
+    if (!picture.ok())
+        return picture;
+    const QImage srgb = colorprofile::toSrgb(decoded.image, decoded.iccProfile);
+    picture.image = exif::applyOrientation(srgb, decoded.orientation);
+    picture.fullSize = exif::swapsAxes(decoded.orientation) ? decoded.fullSize.transposed() : decoded.fullSize;
     picture.exif = std::move(decoded.exif);
     return picture;
 }
@@ -230,6 +271,15 @@ DecodedPicture decodeBytes(const PictureBytes &bytes, const ImageSettings &setti
         picture.error = decoded.error;
         break;
     }
+    case Format::Png:
+        picture = fromStored(bytes.png());
+        break;
+    case Format::WebP:
+        picture = fromStored(bytes.webp(std::max(0, minLongSide)));
+        break;
+    case Format::Tiff:
+        picture = fromStored(bytes.tiff(std::max(0, minLongSide)));
+        break;
     case Format::Other: {
         qtimage::DecodedQtImage decoded = bytes.other();
         picture.image = std::move(decoded.image);

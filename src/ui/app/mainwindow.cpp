@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "album/albumsources.h"
 #include "app/application.h"
 #include "app/settingsstore.h"
 #include "app/startup.h"
@@ -576,6 +577,11 @@ void frmForm::viewPicture(const QString &fileName, std::optional<int> atEntry)
 void frmForm::tickHtmlCode()
 {
     m_htmlCode->setChecked(true);
+}
+
+void frmForm::listPicturesOfPageStyle()
+{
+    m_sourceFiles->setAcceptedFiles(m_app.pageStyle().webAlbum ? album::isAlbumPicture : nullptr);
 }
 
 void frmForm::scaleControls()

@@ -76,6 +76,10 @@ public:
     /// Ticks "HTML Code", so that the next run also writes the page.
     void tickHtmlCode();
 
+    /// Lists the source pictures of the page style chosen in Folder Options: *.jpg and
+    /// *.gif for the classic page, every picture the web album takes (by content) for it.
+    void listPicturesOfPageStyle();
+
     // The defaults the Defaults dialog pushes in when it saves.
     /// Sets "Thumb Size:", which applies the size to both imaging controls again.
     void setThumbSizeText(const QString &text);

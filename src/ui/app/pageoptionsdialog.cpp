@@ -156,6 +156,7 @@ void saveto::confirm()
     choice.skipUpToDate = m_skipUpToDate->isChecked();
     choice.album = shownAlbumOptions();
     m_app.mainWindow()->tickHtmlCode();
+    m_app.mainWindow()->listPicturesOfPageStyle();
     close();
 }
 

@@ -39,11 +39,22 @@ void FileList::setPattern(const QString &pattern)
     refresh();
 }
 
+void FileList::setAcceptedFiles(std::function<bool(const QString &path)> accepts)
+{
+    m_accepts = std::move(accepts);
+    refresh();
+}
+
 void FileList::refresh()
 {
     const QStringList selected = selectedFileNames();
     const QString current = fileName();
-    const QStringList names = listMatchingFiles(m_path, m_pattern);
+    QStringList names = listMatchingFiles(m_path, m_accepts ? QStringLiteral("*") : m_pattern);
+    if (m_accepts) {
+        names.removeIf([this](const QString &name) {
+            return !m_accepts(joinPath(m_path, name));
+        });
+    }
     if (names == fileNames())
         return;
     QSignalBlocker blocker(this);

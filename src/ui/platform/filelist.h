@@ -4,6 +4,8 @@
 #include <QFileSystemWatcher>
 #include <QListWidget>
 
+#include <functional>
+
 namespace quorvel
 {
 
@@ -31,6 +33,11 @@ public:
     }
     void setPattern(const QString &pattern);
 
+    /// Which files of the folder the list shows when not by pattern: those whose full
+    /// path the function accepts (by their content, say). An empty function lists by
+    /// the pattern again.
+    void setAcceptedFiles(std::function<bool(const QString &path)> accepts);
+
     /// The file name of the current entry, or an empty string.
     QString fileName() const;
 
@@ -50,6 +57,7 @@ protected:
 private:
     QString m_path;
     QString m_pattern;
+    std::function<bool(const QString &path)> m_accepts;
     QFileSystemWatcher m_watcher;
 };
 

@@ -202,6 +202,70 @@ QByteArray pngHeaderOnly(quint32 width, quint32 height)
     return out;
 }
 
+QByteArray webpHeaderOnly(quint32 width, quint32 height, bool animated)
+{
+    const auto le = [](QByteArray *out, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out->append(char((value >> (8 * i)) & 0xFF));
+    };
+    QByteArray chunks("VP8X");
+    le(&chunks, 10, 4);
+    le(&chunks, animated ? 0x02 : 0x00, 4); // flags: animation
+    le(&chunks, width - 1, 3);
+    le(&chunks, height - 1, 3);
+    if (animated) {
+        chunks.append("ANIM");
+        le(&chunks, 6, 4);
+        le(&chunks, 0xFFFFFFFF, 4); // background colour
+        le(&chunks, 0, 2); // loop count
+    } else {
+        chunks.append("VP8L");
+        le(&chunks, 6, 4);
+        chunks.append(char(0x2F));
+        le(&chunks, ((width - 1) & 0x3FFF) | ((height - 1) & 0x3FFF) << 14, 4);
+        chunks.append(char(0));
+    }
+    QByteArray out("RIFF");
+    le(&out, quint32(chunks.size() + 4), 4);
+    return out + "WEBP" + chunks;
+}
+
+QByteArray tiffHeaderOnly(quint32 width, quint32 height)
+{
+    const auto le = [](QByteArray *out, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out->append(char((value >> (8 * i)) & 0xFF));
+    };
+    struct Entry {
+        quint16 tag;
+        quint16 type; // 3 SHORT, 4 LONG
+        quint32 value;
+    };
+    const quint32 pixels = 8 + 2 + 9 * 12 + 4;
+    const Entry entries[] = {
+        { 256, 4, width },
+        { 257, 4, height },
+        { 258, 3, 8 },
+        { 259, 3, 1 },
+        { 262, 3, 1 },
+        { 273, 4, pixels },
+        { 277, 3, 1 },
+        { 278, 4, height },
+        { 279, 4, width * height },
+    };
+    QByteArray out("II*\0", 4);
+    le(&out, 8, 4);
+    le(&out, 9, 2);
+    for (const Entry &e : entries) {
+        le(&out, e.tag, 2);
+        le(&out, e.type, 2);
+        le(&out, 1, 4);
+        le(&out, e.value, 4);
+    }
+    le(&out, 0, 4); // no next directory
+    return out + QByteArray(64, '\x80');
+}
+
 QByteArray gifFile(int screenWidth, int screenHeight, const QList<QRgb> &palette, const QList<GifFrame> &frames)
 {
     int bits = 1;

@@ -28,6 +28,14 @@ QByteArray jpegHeaderOnly(int width, int height, bool progressive, int paddingBy
 /// A PNG with an IHDR claiming width x height (8-bit RGB) and an empty IDAT.
 QByteArray pngHeaderOnly(quint32 width, quint32 height);
 
+/// A WebP of a VP8X header claiming a canvas of width x height, animated (an ANIM chunk
+/// and no frame) or still (a lossless VP8L header of the same size, no picture data).
+QByteArray webpHeaderOnly(quint32 width, quint32 height, bool animated);
+
+/// A little-endian TIFF whose first directory claims an 8-bit grey page of width x
+/// height in one uncompressed strip, with a few bytes of picture data.
+QByteArray tiffHeaderOnly(quint32 width, quint32 height);
+
 /// One frame of a hand-made GIF. Pixels are palette indices, row by row.
 struct GifFrame {
     int left = 0;

@@ -241,8 +241,8 @@ TEST(Thumbnailer, BrokenFilesGiveAnErrorAndWriteNothing)
     }
 }
 
-// A decoder's warning about a picture it goes past (libjpeg's own, and those of the
-// toolkit's picture readers) names the file, which the decoder itself does not know.
+// A decoder's warning about a picture it goes past (libjpeg's and libpng's own) names the file, which the decoder
+// itself does not know.
 TEST(Thumbnailer, DecoderWarningsNameTheFile)
 {
     QUORVEL_REQUIRE_TESTDATA();
@@ -276,8 +276,8 @@ TEST(Thumbnailer, DecoderWarningsNameTheFile)
                                                  "before marker 0xe0")
                                       .arg(QDir::toNativeSeparators(extra))))
         << qPrintable(messages.join(u'\n'));
-    EXPECT_TRUE(messages.contains(QStringLiteral("qt.gui.imageio: \"%1\": libpng warning: tEXt: CRC error")
-                                      .arg(QDir::toNativeSeparators(badChunk))))
+    EXPECT_TRUE(messages.contains(
+        QStringLiteral("quorvel.imaging: \"%1\": tEXt: CRC error").arg(QDir::toNativeSeparators(badChunk))))
         << qPrintable(messages.join(u'\n'));
 }
 
@@ -552,6 +552,10 @@ QList<HostileCase> hostileHeaders()
         { "GIF 65535 x 65535", test::gifFile(65535, 65535, { qRgb(0, 0, 0), qRgb(255, 255, 255) }, { frame }) },
         { "PNG 65535 x 65535", test::pngHeaderOnly(65535, 65535) },
         { "PNG 10000 x 10000", test::pngHeaderOnly(10000, 10000) },
+        { "animated WebP 65535 x 65535", test::webpHeaderOnly(65535, 65535, true) },
+        { "WebP 16384 x 16384", test::webpHeaderOnly(16384, 16384, false) },
+        { "TIFF 65535 x 65535", test::tiffHeaderOnly(65535, 65535) },
+        { "TIFF 100000 x 100000", test::tiffHeaderOnly(100000, 100000) },
     };
 }
 

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -294,4 +295,44 @@ TEST_F(PictureViewerTest, LayoutFollowsTheWindowAndKeepsAPixelWhenTooSmall)
     shown->resize(4, 4);
     EXPECT_GE(picture->width(), 1);
     EXPECT_GE(picture->height(), 1);
+}
+
+// With "Web album" chosen the main window lists every picture the album takes, by
+// content, and the viewer shows each of them upright; the classic page lists *.jpg and
+// *.gif again.
+TEST_F(PictureViewerTest, WithTheWebAlbumChosenTheListAndTheViewerTakeEveryPictureType)
+{
+    const std::pair<const char *, const char *> copies[] = {
+        { "webp-orientation-6.webp", "saved.WEBP" },
+        { "tiff-orientation-3.tif", "scan.tif" },
+        { "png-orientation-6.png", "shot.png" },
+    };
+    for (const auto &[from, name] : copies)
+        ASSERT_TRUE(QFile::copy(test::formatPicture(QLatin1String(from)), path(QLatin1String(name))));
+    ASSERT_TRUE(test::writeFile(path(QStringLiteral("drawing.svg")), "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"));
+    frmForm *window = startOnPictures();
+    auto *files = control<FileList>(window, "File1");
+    ASSERT_EQ(files->count(), 3);
+
+    m_app->pageStyle().webAlbum = true;
+    window->listPicturesOfPageStyle();
+    ASSERT_EQ(files->fileNames(),
+        QStringList({ QStringLiteral("p1.jpg"),
+            QStringLiteral("p2.jpg"),
+            QStringLiteral("p3.jpg"),
+            QStringLiteral("saved.WEBP"),
+            QStringLiteral("scan.tif"),
+            QStringLiteral("shot.png") }));
+    doubleClickEntry(files, 3);
+    ASSERT_NE(viewer(), nullptr);
+    for (const char *name : { "saved.WEBP", "scan.tif", "shot.png" }) {
+        EXPECT_EQ(viewer()->imageBox()->pictureFile(), path(QLatin1String(name)));
+        EXPECT_EQ(viewer()->imageBox()->pictureSize(), QSize(180, 120)) << name;
+        viewer()->stepBy(1);
+    }
+    EXPECT_EQ(m_prompts->lastMessage(), QStringLiteral("No more Pictures!"));
+
+    m_app->pageStyle().webAlbum = false;
+    window->listPicturesOfPageStyle();
+    EXPECT_EQ(files->count(), 3);
 }
