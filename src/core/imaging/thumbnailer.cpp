@@ -5,6 +5,7 @@
 #include "imaging/decoderwarnings.h"
 #include "imaging/exiforientation.h"
 #include "imaging/gifcodec.h"
+#include "imaging/heifcodec.h"
 #include "imaging/jpegcodec.h"
 #include "imaging/qtimagecodec.h"
 #include "imaging/resample.h"
@@ -32,16 +33,19 @@ constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 // the thumbnails against a full decode reduced with Lanczos (bench/peers.sh).
 constexpr resample::Filter kThumbnailFilter = resample::Filter::Lanczos3;
 
-enum class Format { Jpeg, Gif, Other };
+enum class Format { Jpeg, Gif, Heif, Other };
 
 // By the first bytes: a JPEG begins with its start marker (libjpeg passes over and
-// warns of anything between that and the next marker), a GIF with its signature.
+// warns of anything between that and the next marker), a GIF with its signature, a
+// HEIF file (HEIC, AVIF) with its file type box and brands.
 Format sniff(const QByteArray &head)
 {
     if (head.size() >= 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
         return Format::Jpeg;
     if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
         return Format::Gif;
+    if (heif::isHeif(head))
+        return Format::Heif;
     return Format::Other;
 }
 
@@ -61,7 +65,7 @@ public:
 
     Format format() const
     {
-        return sniff(m_data ? m_data->left(6) : m_file->peek(6));
+        return sniff(m_data ? m_data->left(heif::kSniffBytes) : m_file->peek(heif::kSniffBytes));
     }
     jpeg::DecodedJpeg jpeg(const jpeg::DecodeOptions &options) const
     {
@@ -74,6 +78,11 @@ public:
     {
         return m_data ? gif::decodeFirstFrame(*m_data, Thumbnailer::kMaxDecodedPixels)
                       : gif::decodeFirstFrame(*m_file, Thumbnailer::kMaxDecodedPixels);
+    }
+    heif::DecodedHeif heif(int minLongSide) const
+    {
+        return m_data ? heif::decode(*m_data, minLongSide, Thumbnailer::kMaxDecodedPixels)
+                      : heif::decode(*m_file, minLongSide, Thumbnailer::kMaxDecodedPixels);
     }
     qtimage::DecodedQtImage other() const
     {
@@ -249,6 +258,13 @@ DecodedPicture decodeBytes(const PictureBytes &bytes, const ImageSettings &setti
     case Format::Gif: {
         gif::DecodedGif decoded = bytes.gif();
         picture.image = std::move(decoded.image);
+        picture.error = decoded.error;
+        break;
+    }
+    case Format::Heif: {
+        heif::DecodedHeif decoded = bytes.heif(minLongSide);
+        picture.image = std::move(decoded.image);
+        picture.fullSize = decoded.fullSize;
         picture.error = decoded.error;
         break;
     }

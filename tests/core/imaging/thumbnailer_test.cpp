@@ -550,6 +550,9 @@ QList<HostileCase> hostileHeaders()
         { "JPEG 60000 x 60000", test::jpegHeaderOnly(60000, 60000, false) },
         { "progressive JPEG 30000 x 30000", test::jpegHeaderOnly(30000, 30000, true, 1'800'000) },
         { "GIF 65535 x 65535", test::gifFile(65535, 65535, { qRgb(0, 0, 0), qRgb(255, 255, 255) }, { frame }) },
+        { "HEIC 65535 x 65535", test::heifHeaderOnly(65535, 65535, false) },
+        { "AVIF 65535 x 65535", test::heifHeaderOnly(65535, 65535, true) },
+        { "HEIC 8193 x 8193", test::heifHeaderOnly(8193, 8193, false) },
         { "PNG 65535 x 65535", test::pngHeaderOnly(65535, 65535) },
         { "PNG 10000 x 10000", test::pngHeaderOnly(10000, 10000) },
     };
