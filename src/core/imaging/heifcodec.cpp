@@ -78,6 +78,8 @@ bool isBrand(const char *fourcc)
     });
 }
 
+// The longest side of a picture libheif reads (its own default).
+constexpr int kMaxSide = 32768;
 // A file stores no more thumbnails of a picture than this that are worth a look.
 constexpr int kMaxThumbnails = 8;
 // A thumbnail shows the primary picture when its aspect is the picture's within this
@@ -204,12 +206,39 @@ Handle coveringThumbnail(const heif_image_handle *primary, int minLongSide, qint
     return best;
 }
 
+// Whether a picture that may be decoded along with handle's (its transparency, stored as
+// a picture of its own) is larger than maxPixels: libheif decodes it at whatever size it
+// claims. Depth maps are not decoded, and not looked at.
+bool auxiliaryTooLarge(const heif_image_handle *handle, qint64 maxPixels)
+{
+    const int count = heif_image_handle_get_number_of_auxiliary_images(handle, LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH);
+    if (maxPixels <= 0 || count <= 0)
+        return false;
+    std::vector<heif_item_id> ids(size_t(count), 0);
+    const int listed = heif_image_handle_get_list_of_auxiliary_image_IDs(
+        handle, LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH, ids.data(), count);
+    for (int i = 0; i < listed; ++i) {
+        heif_image_handle *raw = nullptr;
+        const heif_error error = heif_image_handle_get_auxiliary_image_handle(handle, ids[size_t(i)], &raw);
+        const Handle auxiliary(raw);
+        if (error.code == heif_error_Ok && auxiliary
+            && qint64(heif_image_handle_get_width(auxiliary.get())) * heif_image_handle_get_height(auxiliary.get())
+                > maxPixels)
+            return true;
+    }
+    return false;
+}
+
 // The picture of handle, upright, as 8-bit RGB (RGBA when it has transparency). The
 // image shares libheif's pixels and releases them with its last copy. Null, with the
 // reason in error, when it cannot be decoded.
 QImage decodedImage(const heif_image_handle *handle, qint64 maxPixels, QString *error)
 {
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
+    if (auxiliaryTooLarge(handle, maxPixels)) {
+        *error = tr("The picture is too large: its transparency claims more pixels than this program decodes.");
+        return {};
+    }
     const Options options(heif_decoding_options_alloc());
     if (!options) {
         *error = notEnoughMemory();
@@ -383,15 +412,16 @@ DecodedHeif decodeRead(heif_context *context, const heif_error &readError, int m
     return result;
 }
 
-Context newContext(qint64 maxPixels)
+Context newContext()
 {
     initialise();
     Context context(heif_context_alloc());
     if (!context)
         return context;
-    // libheif refuses a larger picture while it reads the file's structure.
-    if (maxPixels > 0)
-        heif_context_set_maximum_image_size_limit(context.get(), int(std::sqrt(double(maxPixels))));
+    // libheif refuses a picture with a longer side while it reads the file's structure.
+    // The pixel limit is ours, checked on each picture before it is decoded: a side
+    // limit of its square root would refuse a phone's panorama well within it.
+    heif_context_set_maximum_image_size_limit(context.get(), kMaxSide);
     // The tiles of a grid are decoded on the calling thread: creation runs already keep
     // every core busy with a picture each, and libheif's own threads would each hold a
     // decoder's memory besides.
@@ -431,7 +461,7 @@ DecodedHeif decode(const QByteArray &data, int minLongSide, qint64 maxPixels)
         result.error = tr("The file is empty.");
         return result;
     }
-    const Context context = newContext(maxPixels);
+    const Context context = newContext();
     if (!context)
         return outOfMemory();
     const heif_error error =
@@ -446,7 +476,7 @@ DecodedHeif decode(QIODevice &file, int minLongSide, qint64 maxPixels)
         result.error = file.size() == 0 ? tr("The file is empty.") : tr("The file cannot be read from its start.");
         return result;
     }
-    const Context context = newContext(maxPixels);
+    const Context context = newContext();
     if (!context)
         return outOfMemory();
     const heif_error error = heif_context_read_from_reader(context.get(), &kDeviceReader, &file, nullptr);

@@ -552,7 +552,9 @@ QList<HostileCase> hostileHeaders()
         { "GIF 65535 x 65535", test::gifFile(65535, 65535, { qRgb(0, 0, 0), qRgb(255, 255, 255) }, { frame }) },
         { "HEIC 65535 x 65535", test::heifHeaderOnly(65535, 65535, false) },
         { "AVIF 65535 x 65535", test::heifHeaderOnly(65535, 65535, true) },
-        { "HEIC 8193 x 8193", test::heifHeaderOnly(8193, 8193, false) },
+        { "HEIC 30000 x 30000", test::heifHeaderOnly(30000, 30000, false) },
+        { "AVIF 1000 x 1000, its transparency 30000 x 30000",
+            test::heifHeaderOnly(1000, 1000, true, QSize(30000, 30000)) },
         { "PNG 65535 x 65535", test::pngHeaderOnly(65535, 65535) },
         { "PNG 10000 x 10000", test::pngHeaderOnly(10000, 10000) },
     };
