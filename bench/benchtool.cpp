@@ -141,6 +141,9 @@ int runHeic(int size, int jobs, bool full, const QString &corpus, const QString 
         return usage();
     ImageSettings settings;
     settings.boxSize = size;
+    // As the web album makes its pictures: no frame, the accurate transform.
+    settings.frame = false;
+    settings.dctMethod = 0;
     std::vector<double> rounds;
     std::atomic<int> failed = 0;
     for (int round = 0; round < 3; ++round) {
