@@ -89,9 +89,13 @@ int main(int argc, char **argv)
     quorvel::Application app(folders, std::make_unique<quorvel::QtPrompts>());
     quorvel::registerHtmlEditor(app);
     app.mainWindow()->show();
-    // For the install test: start up fully (settings read, logo pictures copied, main
-    // window shown), then quit as File > Exit would.
-    if (qEnvironmentVariableIsSet("QUORVEL_TEST_QUIT_AFTER_START"))
+    // For the install tests: start up fully (settings read, logo pictures copied, main
+    // window shown), say which installed manual the Defaults dialog's links open, then
+    // quit as File > Exit would.
+    if (qEnvironmentVariableIsSet("QUORVEL_TEST_QUIT_AFTER_START")) {
+        const QString manual = folders.installedManualPage(QStringLiteral("contents"));
+        print(stdout, QStringLiteral("manual: %1\n").arg(manual.isEmpty() ? QStringLiteral("built in only") : manual));
         QTimer::singleShot(0, app.mainWindow(), &QWidget::close);
+    }
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
 #include "imaging/decoderwarnings.h"
+#include "platform/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -109,6 +110,7 @@ int main(int argc, char **argv)
         return runAlbum(options);
 
     options.request.pictures = batch::listPictures(options.request.sourceFolder);
+    options.request.logoFolder = ProgramFolder::forRunningProgram().dataDir();
     const CreationOutcome outcome = runCreation(options.state, options.request, progressLine(options.progress));
     if (options.progress)
         std::fputc('\n', stderr);
@@ -123,6 +125,8 @@ int main(int argc, char **argv)
         printLine(stderr, QStringLiteral("quorvel-batch: ") + failure.error);
     if (!outcome.pageError.isEmpty())
         printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.pageError);
+    for (const QString &line : outcome.logoError.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        printLine(stderr, QStringLiteral("quorvel-batch: ") + line);
     if (!options.quiet) {
         QString summary =
             QCoreApplication::translate("quorvel-batch", "%1 thumbnails written to %2, %3 pictures failed")

@@ -22,10 +22,13 @@ constexpr const char *kUsage = "usage: holtavi register | unregister | folder NU
                                "  register    enter this Holtavi library in the per-user component registry\n"
                                "  unregister  remove it from the component registry\n"
                                "  folder      print the path of a special folder (an empty line when there is none)\n"
-                               "  list        print number, name and path of every published folder, tab-separated\n";
+                               "  list        print number, name and path of every published folder, tab-separated\n"
+                               "  --version   print the version\n";
 
-int usage()
+// Wrong usage: says what was wrong, then how it is used.
+int usage(const std::string &wrong)
 {
+    std::fprintf(stderr, "holtavi: %s\n", wrong.c_str());
     std::fputs(kUsage, stderr);
     return 2;
 }
@@ -138,17 +141,30 @@ int main(int argc, char **argv)
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (command == "register" && argc == 2)
-            return registerLibrary();
-        if (command == "unregister" && argc == 2)
-            return unregisterLibrary();
-        if (command == "list" && argc == 2)
-            return listFolders();
-        if (command == "folder" && argc == 3) {
-            const auto number = parseFolder(argv[2]);
-            return number ? printFolder(*number) : usage();
+        if (command == "--version" && argc == 2) {
+            std::printf("holtavi %s\n", HOLTAVI_VERSION_TEXT);
+            return 0;
         }
-        return usage();
+        if (argc < 2)
+            return usage("no command given");
+        const std::string name(command);
+        if (command == "folder") {
+            if (argc != 3)
+                return usage("folder takes one NUMBER or NAME");
+            const auto number = parseFolder(argv[2]);
+            if (!number)
+                return usage("'" + std::string(argv[2]) + "' is no folder number or name (see holtavi list)");
+            return printFolder(*number);
+        }
+        if (command != "register" && command != "unregister" && command != "list" && command != "--version")
+            return usage("unknown command '" + name + "'");
+        if (argc != 2)
+            return usage(name + " takes no arguments");
+        if (command == "register")
+            return registerLibrary();
+        if (command == "unregister")
+            return unregisterLibrary();
+        return listFolders();
     } catch (const std::exception &error) {
         std::fprintf(stderr, "holtavi: %s\n", error.what());
         return 1;

@@ -538,7 +538,7 @@ bool DocumentEditor::execCommand(EditCommand command, ExecOption option, const Q
     case EditCommand::GetFontName:
     case EditCommand::GetFontSize:
     case EditCommand::GetForeColor:
-        return queryStatus(command) >= StatusEnabled;
+        return commandAvailable(queryStatus(command));
     case EditCommand::InsertTable: {
         const InsertTableParams params =
             argument.canConvert<InsertTableParams>() ? argument.value<InsertTableParams>() : InsertTableParams();

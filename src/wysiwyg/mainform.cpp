@@ -419,13 +419,15 @@ void MainForm::onDisplayChanged()
 {
     for (const auto &[action, command] : m_toolbarCommands) {
         const int status = m_editor->queryStatus(command);
-        action->setEnabled(status >= StatusEnabled);
+        action->setEnabled(commandAvailable(status));
         if (action->isCheckable())
             showChecked(action, status == StatusLatched);
     }
     // The checkable menu items show the document's state as the buttons do.
     showChecked(m_lockElement, m_editor->queryStatus(EditCommand::LockElement) == StatusLatched);
     onFormatOpening();
+    // The font boxes read a value at exactly Enabled or Latched, not at any other
+    // status a component might report.
     const auto readable = [this](EditCommand command) {
         const int status = m_editor->queryStatus(command);
         return status == StatusEnabled || status == StatusLatched;
@@ -445,7 +447,7 @@ void MainForm::onDisplayChanged()
         m_fontSize->setCurrentIndex(-1);
         m_fontSize->setEnabled(false);
     }
-    if (m_editor->queryStatus(EditCommand::GetBlockFormat) > 2)
+    if (commandAvailable(m_editor->queryStatus(EditCommand::GetBlockFormat)))
         m_blockFormatPanel->setText(m_editor->commandValue(EditCommand::GetBlockFormat).toString());
     // The first positioning item names what it will do for the element at the caret.
     const int status = m_editor->queryStatus(EditCommand::MakeAbsolute);
@@ -457,14 +459,14 @@ void MainForm::onMenuOpening(QMenu *menu, const QHash<QAction *, EditCommand> &t
     for (QAction *item : menu->actions()) {
         const auto found = table.constFind(item);
         if (found != table.constEnd())
-            item->setEnabled(m_editor->queryStatus(found.value()) > 2);
+            item->setEnabled(commandAvailable(m_editor->queryStatus(found.value())));
     }
 }
 
 void MainForm::onFormatOpening()
 {
     const int status = m_editor->queryStatus(EditCommand::GetBlockFormat);
-    if (status > 2) {
+    if (commandAvailable(status)) {
         const QString current = m_editor->commandValue(EditCommand::GetBlockFormat).toString();
         for (QAction *item : m_formatMenu->actions()) {
             item->setEnabled(true);
@@ -480,7 +482,7 @@ void MainForm::onFormatOpening()
 
 void MainForm::onFormatChosen(QAction *item)
 {
-    if (m_editor->queryStatus(EditCommand::SetBlockFormat) <= 2
+    if (!commandAvailable(m_editor->queryStatus(EditCommand::SetBlockFormat))
         || !m_editor->execCommand(EditCommand::SetBlockFormat, ExecOption::DontPromptUser, item->text()))
         onFormatOpening(); // nothing changes: the items show the document's format again
 }
@@ -491,7 +493,7 @@ void MainForm::on2DItemRun()
     // the first item then. Relabel now too, from what is known.
     const int status = m_editor->queryStatus(EditCommand::MakeAbsolute);
     m_makeAbsolute->setText(makeAbsoluteCaption(status));
-    m_makeAbsolute->setEnabled(status == StatusEnabled || status == StatusLatched);
+    m_makeAbsolute->setEnabled(commandAvailable(status));
 }
 
 void MainForm::onColor()
@@ -504,7 +506,7 @@ void MainForm::onColor()
 
 void MainForm::onFontNameChosen(int index)
 {
-    if (!m_documentReady || m_editor->queryStatus(EditCommand::SetFontName) <= 2)
+    if (!m_documentReady || !commandAvailable(m_editor->queryStatus(EditCommand::SetFontName)))
         return;
     const QString name = index >= 0 ? m_fontName->itemText(index) : m_fontName->currentText();
     if (!name.trimmed().isEmpty())
@@ -522,76 +524,47 @@ void MainForm::onFontSizeChosen(int index)
 
 void MainForm::onShowContextMenu()
 {
-    QStringList captions = {
-        tr("Cut"), tr("Copy"), tr("Paste"), QString(), tr("Select All"), QString(), tr("Font...")
+    const auto available = [this](EditCommand command) {
+        return commandAvailable(m_editor->queryStatus(command));
     };
-    const auto state = [this](EditCommand command) {
-        return m_editor->queryStatus(command) < StatusEnabled ? 2 : 0;
+    const ContextMenuItem separator;
+    // The editing commands are always offered, greyed while they cannot run; the
+    // positioning and table groups only where they apply.
+    m_contextMenu = {
+        { tr("Cut"), EditCommand::Cut, true },
+        { tr("Copy"), EditCommand::Copy, true },
+        { tr("Paste"), EditCommand::Paste, true },
+        separator,
+        { tr("Select All"), EditCommand::SelectAll, true },
+        separator,
+        { tr("Font..."), EditCommand::Font, true },
     };
-    QList<int> states = { state(EditCommand::Cut),
-        state(EditCommand::Copy),
-        state(EditCommand::Paste),
-        0,
-        state(EditCommand::SelectAll),
-        0,
-        state(EditCommand::Font) };
-    m_contextMenu2DIndex = -1;
-    m_contextMenuTableIndex = -1;
-    if (m_editor->queryStatus(EditCommand::MakeAbsolute) > 2) {
-        captions << QString();
-        states << 0;
-        m_contextMenu2DIndex = int(captions.size());
-        captions << (m_editor->queryStatus(EditCommand::SendToBack) > 2 ? tr("Make 1D") : tr("Make 2D"));
-        states << 0;
+    if (available(EditCommand::MakeAbsolute)) {
+        // The send-to-back command is available once the element is positioned.
+        m_contextMenu += { separator,
+            { available(EditCommand::SendToBack) ? tr("Make 1D") : tr("Make 2D"), EditCommand::MakeAbsolute } };
     }
-    if (m_editor->queryStatus(EditCommand::InsertRow) > 2) {
-        captions << QString();
-        states << 0;
-        m_contextMenuTableIndex = int(captions.size());
-        captions << tr("Insert Row") << tr("Insert Column") << QString() << tr("Delete Row") << tr("Delete Column");
-        states << 0 << 0 << 0 << 0 << 0;
+    if (available(EditCommand::InsertRow)) {
+        m_contextMenu += { separator,
+            { tr("Insert Row"), EditCommand::InsertRow },
+            { tr("Insert Column"), EditCommand::InsertColumn },
+            separator,
+            { tr("Delete Row"), EditCommand::DeleteRows },
+            { tr("Delete Column"), EditCommand::DeleteColumns } };
+    }
+    QStringList captions;
+    QList<int> states; // 0 enabled, 2 greyed
+    for (const ContextMenuItem &item : std::as_const(m_contextMenu)) {
+        captions << item.caption;
+        states << (item.greyedWhenUnavailable && item.command && !available(*item.command) ? 2 : 0);
     }
     m_editor->setContextMenu(captions, states);
 }
 
 void MainForm::onContextMenuAction(int index)
 {
-    switch (index) {
-    case 0:
-        runCommand(EditCommand::Cut);
-        return;
-    case 1:
-        runCommand(EditCommand::Copy);
-        return;
-    case 2:
-        runCommand(EditCommand::Paste);
-        return;
-    case 4:
-        runCommand(EditCommand::SelectAll);
-        return;
-    case 6:
-        runCommand(EditCommand::Font);
-        return;
-    default:
-        break;
-    }
-    if (m_contextMenu2DIndex >= 0 && index == m_contextMenu2DIndex) {
-        runCommand(EditCommand::MakeAbsolute);
-        return;
-    }
-    if (m_contextMenuTableIndex >= 0) {
-        // Insert Row, Insert Column, separator, Delete Row, Delete Column.
-        const EditCommand table[] = {
-            EditCommand::InsertRow,
-            EditCommand::InsertColumn,
-            EditCommand::InsertRow,
-            EditCommand::DeleteRows,
-            EditCommand::DeleteColumns,
-        };
-        const int offset = index - m_contextMenuTableIndex;
-        if (offset >= 0 && offset < 5 && offset != 2)
-            runCommand(table[offset]);
-    }
+    if (index >= 0 && index < m_contextMenu.size() && m_contextMenu[index].command)
+        runCommand(*m_contextMenu[index].command);
 }
 
 void MainForm::onInsertButton()

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -134,9 +135,16 @@ private:
     QHash<QAction *, EditCommand> m_2dCommands;
     QList<std::pair<QAction *, EditCommand>> m_toolbarCommands;
 
-    // The context menu: where its positioning and table groups begin (-1 when absent).
-    int m_contextMenu2DIndex = -1;
-    int m_contextMenuTableIndex = -1;
+    /// An item of the context menu: its caption and the command it runs; an item
+    /// without a caption is a separator.
+    struct ContextMenuItem {
+        QString caption;
+        std::optional<EditCommand> command;
+        bool greyedWhenUnavailable = false; ///< greyed while its command cannot run
+    };
+    // The context menu shown last, item by item: it builds the menu and dispatches the
+    // index the editing component reports.
+    QList<ContextMenuItem> m_contextMenu;
 };
 
 } // namespace quorvel

@@ -165,8 +165,23 @@ TEST_F(Client, TheCommandRegistersAndAnswersFolders)
     EXPECT_EQ(runCommand(tool + " unregister").status, 0);
     EXPECT_EQ(readFile(registry()).find(HOLTAVI_PROGID_SYSTEMFOLDER), std::string::npos);
 
-    for (const char *wrong : { "", " folder", " folder abc", " folder 99999999999", " frobnicate" })
-        EXPECT_EQ(runCommand(tool + wrong + " 2>/dev/null").status, 2) << wrong;
+    // Wrong usage says what was wrong, then how the command is used.
+    const std::pair<const char *, const char *> wrongUsage[] = {
+        { "", "holtavi: no command given\n" },
+        { " folder", "holtavi: folder takes one NUMBER or NAME\n" },
+        { " folder abc", "holtavi: 'abc' is no folder number or name (see holtavi list)\n" },
+        { " folder 99999999999", "holtavi: '99999999999' is no folder number or name (see holtavi list)\n" },
+        { " frobnicate", "holtavi: unknown command 'frobnicate'\n" },
+        { " list 0", "holtavi: list takes no arguments\n" },
+    };
+    for (const auto &[wrong, message] : wrongUsage) {
+        result = runCommand(tool + wrong + " 2>&1");
+        EXPECT_EQ(result.status, 2) << wrong;
+        EXPECT_TRUE(result.output.starts_with(std::string(message) + "usage: holtavi ")) << result.output;
+    }
+    result = runCommand(tool + " --version");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, "holtavi " HOLTAVI_VERSION_TEXT "\n");
 
     makeUserDirsUnreadable();
     result = runCommand(tool + " folder 0 2>&1");

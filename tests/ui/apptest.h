@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "platform/prompts.h"
+#include "required.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <source_location>
 
 namespace quorvel::test
 {
@@ -69,12 +71,13 @@ protected:
         return window;
     }
 
-    /// The control of that name in a window; a test fails when it is missing.
-    template <typename T> T *control(QWidget *window, const char *name)
+    /// The control of that name in a window; the test ends, failed, when it is missing.
+    template <typename T>
+    T *control(QWidget *window, const char *name, const std::source_location &where = std::source_location::current())
     {
-        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        if (!window)
+            failFatally(std::string("the window of control ") + name + " is missing", where);
+        return required(window->findChild<T *>(QLatin1String(name)), std::string("control ") + name, where);
     }
 
     QTemporaryDir m_programDir;

@@ -4,12 +4,18 @@
 #pragma once
 
 #include "app/application.h"
+#include "app/defaultsdialog.h"
 #include "app/folderpickerdialog.h"
+#include "app/pageoptionsdialog.h"
 #include "files/askrenamedialog.h"
 #include "files/filemanagerwindow.h"
 #include "files/filerenamerwindow.h"
 #include "files/renamechoicedialog.h"
+#include "imaging/advancedoptionswindow.h"
 #include "imaging/imagereplacewindow.h"
+#include "pageeditor/pageeditorwindow.h"
+#include "platform/helpwindow.h"
+#include "viewers/pageview.h"
 #include "viewers/pictureviewer.h"
 #include "wysiwyg/thumbnailinsertwindow.h"
 

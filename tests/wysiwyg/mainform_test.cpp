@@ -9,6 +9,7 @@
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
 #include "platform/textareatabs.h"
+#include "required.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/inserthtmldlg.h"
 #include "wysiwyg/inserttabledlg.h"
@@ -82,11 +83,10 @@ protected:
     {
         return EditorDriver(*s_window->editor());
     }
-    template <typename T> static T *control(const char *name)
+    template <typename T>
+    static T *control(const char *name, const std::source_location &where = std::source_location::current())
     {
-        T *found = s_window->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return test::required(s_window->findChild<T *>(QLatin1String(name)), std::string("control ") + name, where);
     }
     /// Opens a menu as the user does (its enabling rules run) without showing it.
     static QMenu *opened(const char *name)

@@ -4,15 +4,13 @@
 namespace quorvel
 {
 
-/// The maker's web site.
-inline constexpr auto kMakerWebAddress = "https://quorvel.example/";
-/// The page that offers the latest version for download.
-inline constexpr auto kMakerDownloadPage = "https://quorvel.example/download";
-/// Where users send tips and bug reports.
-inline constexpr auto kSupportAddress = "support@quorvel.example";
 /// The program's name as pages it writes name it.
 inline constexpr auto kProgramName = "Quorvel";
-/// The maker's name, the text of links to the maker's web site.
+/// The maker's name, as pages the program writes name it.
 inline constexpr auto kMakerName = "the Quorvel project";
+/// The manual's page on getting the latest version and sending tips and bug
+/// reports. The maker has no web site or mail address of its own; the Defaults
+/// dialog's links lead to this page.
+inline constexpr auto kLatestVersionTopic = "latest-version";
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #include "gallery/creationrun.h"
 
 #include "gallery/gallerywriter.h"
+#include "gallery/logopictures.h"
 #include "gallery/uptodate.h"
 #include "imaging/thumbnailer.h"
 #include "platform/atomicfile.h"
@@ -262,9 +263,10 @@ QString thumbnailName(bool rename, const QString &prefix, const QString &picture
 
 bool CreationOutcome::writeFailed() const
 {
-    return !pageError.isEmpty() || std::any_of(failures.cbegin(), failures.cend(), [](const CreationFailure &failure) {
-        return !failure.unreadable;
-    });
+    return !pageError.isEmpty() || !logoError.isEmpty()
+        || std::any_of(failures.cbegin(), failures.cend(), [](const CreationFailure &failure) {
+               return !failure.unreadable;
+           });
 }
 
 CreationOutcome runCreation(AppState &state, const CreationRequest &request, const CreationProgress &progress)
@@ -387,6 +389,9 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
                 QCoreApplication::translate("CreationRun", "The gallery page \"%1\" could not be written: %2.")
                     .arg(native(outcome.pagePath), page.errorString());
     }
+    if (outcome.pageWritten && !request.logoFolder.isEmpty())
+        outcome.logoError =
+            putLogoPicturesBesidePage(request.sourceFolder, request.logoFolder, state.headertext, state.footertext);
     if (request.writePage)
         state.pageFolder = withTrailingSeparator(request.sourceFolder);
     return outcome;

@@ -25,7 +25,10 @@ struct CreationRequest {
     bool rename = false; ///< thumbnails are named prefix + picture name
     QString prefix;
     bool writePage = false; ///< also write the gallery page
-    ImageSettings settings; ///< one snapshot of the working imaging control
+    ImageSettings settings; ///< one snapshot of the imaging options
+    /// Where the program's logo pictures are; a page whose header or footer names
+    /// them gets copies beside it (see putLogoPicturesBesidePage). Empty: none.
+    QString logoFolder;
     /// Leave a thumbnail that is up to date (see thumbnailIsCurrent) as it is; its page
     /// cell is written all the same. Off by default: every thumbnail is written anew.
     bool skipUpToDate = false;
@@ -58,9 +61,10 @@ struct CreationOutcome {
     QString pagePath; ///< the page file, when one was asked for
     bool pageWritten = false;
     QString pageError; ///< why the page could not be written, naming the file
+    QString logoError; ///< why logo pictures the page names are not beside it
 
-    /// Whether a thumbnail or the page asked for could not be written (failures of
-    /// pictures that could not be read do not count).
+    /// Whether a thumbnail, the page asked for or a logo picture it names could not
+    /// be written (failures of pictures that could not be read do not count).
     bool writeFailed() const;
 };
 
@@ -105,6 +109,10 @@ QString thumbnailName(bool rename, const QString &prefix, const QString &picture
 /// same. Before it writes, the run removes the temporary files that killed runs left in
 /// the thumbnail folder and, with a page, in the source folder (see
 /// removeLeftoverTemporaryFiles).
+///
+/// A written page whose header or footer names the program's logo pictures gets
+/// them beside it (copied from logoFolder), so it shows them wherever it is
+/// published; logoError says which could not be put there.
 ///
 /// AppState: picturePath (not for drops) and pictureName are left at the last
 /// picture processed, cellCount at the cells of the unfinished row, pageFolder set

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QUrl>
 
 namespace quorvel
 {
@@ -15,11 +14,6 @@ namespace
 {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-QString pictureUrl(const QString &folder, const QString &name)
-{
-    return QUrl::fromLocalFile(QDir(folder).filePath(name)).toString(QUrl::FullyEncoded);
-}
 
 } // namespace
 
@@ -76,11 +70,12 @@ QString pageCharset()
 #endif
 }
 
-HeaderFooterTexts builtInTexts(const QString &pictureFolder)
+HeaderFooterTexts builtInTexts()
 {
     const QString name = QLatin1String(kProgramName);
-    const QString logo = pictureUrl(pictureFolder, QStringLiteral("vellodeflogo.jpg"));
-    const QString line = pictureUrl(pictureFolder, QStringLiteral("line.jpg"));
+    // Beside the page, where a creation run puts them (putLogoPicturesBesidePage).
+    const QString logo = QStringLiteral("vellodeflogo.jpg");
+    const QString line = QStringLiteral("line.jpg");
     const QStringList header = {
         QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">"),
         QStringLiteral("<HTML>"),
@@ -110,8 +105,8 @@ HeaderFooterTexts builtInTexts(const QString &pictureFolder)
         QString(),
         small.arg(QStringLiteral("This page created with")),
         small.arg(name),
-        small.arg(QStringLiteral("from <A HREF=\"%1\">%2</A>")
-                      .arg(QLatin1String(kMakerWebAddress), QLatin1String(kMakerName))),
+        // The maker has no web site to link to: the name alone.
+        small.arg(QStringLiteral("from %1").arg(QLatin1String(kMakerName))),
         QStringLiteral("</CENTER>"),
         QStringLiteral("</BODY>"),
         QStringLiteral("</HTML>"),

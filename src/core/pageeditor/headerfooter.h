@@ -45,8 +45,10 @@ HeaderFooterTexts parseTemplate(const QByteArray &bytes);
 /// The texts the editor starts with when there is no template file: a whole page
 /// around the gallery table. The header opens the document and leaves a centred
 /// block and a paragraph open; the footer closes them. The logo and divider pictures
-/// are addressed by file URL in pictureFolder, where start-up copies them.
-HeaderFooterTexts builtInTexts(const QString &pictureFolder);
+/// are addressed by their bare names, relative to the page: a creation run puts
+/// them beside the page, so the page shows them once published, and names no folder
+/// of the user's.
+HeaderFooterTexts builtInTexts();
 
 /// Reads the template file at path; nullopt when it cannot be opened (missing,
 /// unreadable), so the caller keeps the built-in texts.

@@ -50,4 +50,13 @@ QString ProgramFolder::fileForReading(const QString &name) const
     return joinPath(m_dataDir, name);
 }
 
+QString ProgramFolder::installedManualPage(const QString &page) const
+{
+    if (!isInstalled())
+        return {};
+    const QString path =
+        QDir::cleanPath(m_dataDir + QStringLiteral("/../doc/quorvel/manual/") + page + QStringLiteral(".html"));
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
 } // namespace quorvel

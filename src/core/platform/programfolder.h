@@ -58,6 +58,12 @@ public:
     /// shipped one.
     QString fileForReading(const QString &name) const;
 
+    /// The installed copy of a page of the manual ("getting-started"), which an
+    /// install puts in share/doc/quorvel/manual beside the data folder; empty when the
+    /// program is not installed or the page is not there (a system may leave out
+    /// documentation). The manual is also built into the program (its help window).
+    QString installedManualPage(const QString &page) const;
+
 private:
     QString m_writableDir;
     QString m_dataDir;

@@ -92,6 +92,13 @@ std::optional<EditCommand> editCommandFromNumber(int number);
 /// (font, picture, anchor, find).
 bool editCommandPrompts(EditCommand command);
 
+/// Whether a status means the command can run now: Enabled or Latched (any status
+/// from Enabled up). Below it the command is unsupported or disabled.
+inline bool commandAvailable(int status)
+{
+    return status >= StatusEnabled;
+}
+
 /// Status from the two facts a page reports for a command.
 inline int commandStatus(bool enabled, bool latched)
 {

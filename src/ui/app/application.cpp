@@ -1,18 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/defaultsdialog.h"
 #include "app/mainwindow.h"
 #include "app/pageoptionsdialog.h"
 #include "files/filemanagerwindow.h"
 #include "files/filerenamerwindow.h"
 #include "files/renamechoicedialog.h"
+#include "imaging/advancedoptionswindow.h"
+#include "imaging/imagereplacewindow.h"
+#include "pageeditor/pageeditorwindow.h"
 #include "platform/accessibility.h"
+#include "platform/contexthelp.h"
 #include "platform/helpwindow.h"
 #include "platform/prompts.h"
+#include "platform/textareatabs.h"
 #include "viewers/pageview.h"
+#include "viewers/pictureviewer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QIcon>
 
 namespace quorvel
 {
@@ -26,6 +35,19 @@ template <typename Window> Window *present(Window *window)
     window->raise();
     window->activateWindow();
     return window;
+}
+
+/// The program's icon in every size drawn from its SVG at build time (":/icons/SIZE/").
+QIcon programIcon()
+{
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString &size : sizes.entryList(QDir::Dirs)) {
+        const QDir folder(sizes.filePath(size));
+        for (const QString &png : folder.entryList({ QStringLiteral("*.png") }, QDir::Files))
+            icon.addFile(folder.filePath(png), QSize(size.toInt(), size.toInt()));
+    }
+    return icon;
 }
 
 } // namespace
@@ -60,6 +82,10 @@ Application::Application(ProgramFolder folders, std::unique_ptr<Prompts> prompts
         this);
     // Ctrl+Tab leaves a box that takes Tab as text.
     m_textAreaTabs = new TextAreaTabs(this);
+    // Every window carries the program's icon: set once, every top-level window
+    // without an icon of its own shows it (title bar, task bar, window switcher).
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setWindowIcon(programIcon());
     if (QCoreApplication::instance()) {
         QCoreApplication::instance()->installEventFilter(m_contextHelp);
         QCoreApplication::instance()->installEventFilter(m_textAreaTabs);
@@ -84,9 +110,19 @@ frmForm *Application::mainWindow()
     return m_mainWindow;
 }
 
+frmForm *Application::mainWindowIfOpen() const
+{
+    return m_mainWindow;
+}
+
 frmAdvOpt *Application::advancedOptionsWindow()
 {
     return toolWindow(m_advancedOptionsWindow);
+}
+
+frmAdvOpt *Application::advancedOptionsWindowIfOpen() const
+{
+    return m_advancedOptionsWindow;
 }
 
 void Application::showAdvancedOptions()
@@ -97,6 +133,11 @@ void Application::showAdvancedOptions()
 Form5 *Application::defaultsDialog()
 {
     return toolWindow(m_defaultsDialog);
+}
+
+Form5 *Application::defaultsDialogIfOpen() const
+{
+    return m_defaultsDialog;
 }
 
 void Application::showDefaults()
@@ -132,6 +173,11 @@ void Application::showHelp(const QString &topic)
     m_help->activateWindow();
 }
 
+HelpWindow *Application::helpWindowIfOpen() const
+{
+    return m_help;
+}
+
 void Application::closeHelp()
 {
     if (m_help)
@@ -143,9 +189,19 @@ saveto *Application::showPageOptions()
     return present(toolWindow(m_pageOptions));
 }
 
+saveto *Application::pageOptionsIfOpen() const
+{
+    return m_pageOptions;
+}
+
 Form4 *Application::showHeaderFooterEditor()
 {
     return present(toolWindow(m_headerFooterEditor));
+}
+
+Form4 *Application::headerFooterEditorIfOpen() const
+{
+    return m_headerFooterEditor;
 }
 
 pageView *Application::showPageView()
@@ -153,9 +209,19 @@ pageView *Application::showPageView()
     return present(toolWindow(m_pageView));
 }
 
+pageView *Application::pageViewIfOpen() const
+{
+    return m_pageView;
+}
+
 picView *Application::pictureViewer()
 {
     return toolWindow(m_pictureViewer);
+}
+
+picView *Application::pictureViewerIfOpen() const
+{
+    return m_pictureViewer;
 }
 
 picView *Application::showPictureViewer()
@@ -173,6 +239,11 @@ FileList *Application::viewerList()
 Form2 *Application::imageReplaceWindow()
 {
     return toolWindow(m_imageReplace);
+}
+
+Form2 *Application::imageReplaceWindowIfOpen() const
+{
+    return m_imageReplace;
 }
 
 Form2 *Application::showImageReplace()

@@ -3,21 +3,10 @@
 
 #include "album/albumoptions.h"
 #include "app/appstate.h"
-#include "app/defaultsdialog.h"
-#include "app/mainwindow.h"
-#include "app/pageoptionsdialog.h"
 #include "files/renamerules.h"
-#include "imaging/advancedoptions.h"
-#include "imaging/advancedoptionswindow.h"
-#include "imaging/imagereplacewindow.h"
-#include "pageeditor/pageeditorwindow.h"
-#include "platform/contexthelp.h"
-#include "platform/helpwindow.h"
+#include "imaging/imagingoptions.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
-#include "platform/textareatabs.h"
-#include "viewers/pageview.h"
-#include "viewers/pictureviewer.h"
 #include "viewers/viewerrules.h"
 
 #include <QObject>
@@ -29,11 +18,22 @@
 namespace quorvel
 {
 
+class ContextHelp;
 class FileList;
+class Form2;
+class Form4;
+class Form5;
+class HelpWindow;
 class Prompts;
+class TextAreaTabs;
+class frmAdvOpt;
 class frmFileManage;
 class frmFileManageRename;
+class frmForm;
 class frmRenameChoice;
+class pageView;
+class picView;
+class saveto;
 
 /// Owns the program-wide state and is the window registry: it creates a window on
 /// demand, hands out the live instance, and forgets it when it closes, so a window
@@ -50,10 +50,11 @@ public:
     {
         return m_state;
     }
-    /// The remembered choices of the advanced image options window.
-    AdvancedOptionFlags &advancedOptions()
+    /// The options of the next thumbnail: what the main window's imaging controls
+    /// show, what the advanced image options window edits, what a run takes.
+    ImagingOptions &imagingOptions()
     {
-        return m_advancedOptions;
+        return m_imagingOptions;
     }
     const ProgramFolder &programFolder() const
     {
@@ -73,29 +74,20 @@ public:
     /// The main window, created and loaded (start-up steps) on first use.
     frmForm *mainWindow();
     /// The main window if it is open, else null.
-    frmForm *mainWindowIfOpen() const
-    {
-        return m_mainWindow;
-    }
+    frmForm *mainWindowIfOpen() const;
 
     /// The advanced image options window ("Thumb JPEG Options"), created and loaded
     /// (its opening steps) on first use.
     frmAdvOpt *advancedOptionsWindow();
     /// The advanced image options window if it is open, else null.
-    frmAdvOpt *advancedOptionsWindowIfOpen() const
-    {
-        return m_advancedOptionsWindow;
-    }
+    frmAdvOpt *advancedOptionsWindowIfOpen() const;
     /// Shows the advanced image options window, modeless.
     void showAdvancedOptions();
 
     /// The Defaults dialog, created and loaded (re-reading the settings) on first use.
     Form5 *defaultsDialog();
     /// The Defaults dialog if it is open, else null.
-    Form5 *defaultsDialogIfOpen() const
-    {
-        return m_defaultsDialog;
-    }
+    Form5 *defaultsDialogIfOpen() const;
     /// Shows the Defaults dialog, modeless.
     void showDefaults();
     /// Makes the WYSIWYG page editor window. The editor lives in a library of its own
@@ -115,32 +107,20 @@ public:
     /// Shows the help window with a page of the manual.
     void showHelp(const QString &topic);
     /// The help window if it is open, else null.
-    HelpWindow *helpWindowIfOpen() const
-    {
-        return m_help;
-    }
+    HelpWindow *helpWindowIfOpen() const;
     /// Closes the help window, if open.
     void closeHelp();
 
     /// Shows the page options dialog ("Folder Options"), creating it when needed.
     saveto *showPageOptions();
-    saveto *pageOptionsIfOpen() const
-    {
-        return m_pageOptions;
-    }
+    saveto *pageOptionsIfOpen() const;
     /// Shows the header and footer editor ("HTML Heading and Footing"), creating it
     /// (from the template) when needed; an open one only comes to the front.
     Form4 *showHeaderFooterEditor();
-    Form4 *headerFooterEditorIfOpen() const
-    {
-        return m_headerFooterEditor;
-    }
+    Form4 *headerFooterEditorIfOpen() const;
     /// Shows the page view of the latest gallery page, creating it when needed.
     pageView *showPageView();
-    pageView *pageViewIfOpen() const
-    {
-        return m_pageView;
-    }
+    pageView *pageViewIfOpen() const;
 
     /// How windows open files and web addresses with the desktop's programs; tests
     /// put their own here. Empty: the desktop's own (see openWithShell).
@@ -160,10 +140,7 @@ public:
     }
     /// The picture viewer, created on first use (hidden until shown).
     picView *pictureViewer();
-    picView *pictureViewerIfOpen() const
-    {
-        return m_pictureViewer;
-    }
+    picView *pictureViewerIfOpen() const;
     /// Shows the picture viewer, modeless.
     picView *showPictureViewer();
     /// The list the picture viewer walks: the Image Replace window's "Select Images:"
@@ -173,10 +150,7 @@ public:
 
     /// The Image Replace window, created on first use.
     Form2 *imageReplaceWindow();
-    Form2 *imageReplaceWindowIfOpen() const
-    {
-        return m_imageReplace;
-    }
+    Form2 *imageReplaceWindowIfOpen() const;
     /// Shows the Image Replace window, modeless.
     Form2 *showImageReplace();
     /// The batch renamer's rule, text, case, start number, confirmation state and
@@ -201,7 +175,7 @@ private:
     template <typename Window> Window *toolWindow(QPointer<Window> &slot);
 
     AppState m_state;
-    AdvancedOptionFlags m_advancedOptions;
+    ImagingOptions m_imagingOptions;
     ProgramFolder m_folders;
     album::PageStyleChoice m_pageStyle;
     std::unique_ptr<Prompts> m_prompts;

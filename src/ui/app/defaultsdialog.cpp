@@ -108,23 +108,25 @@ QWidget *Form5::buildInformationTab()
     auto *tab = new QWidget;
     tab->setObjectName(QStringLiteral("tabInformation"));
 
+    // The maker has no download page or mail address: both frames lead to the
+    // manual's page on getting the latest version and on sending tips and bugs.
     auto *download = frame("Frame1", tr("To Download the Latest version:"), tab);
-    m_downloadLink = new LinkLabel(QLatin1String(kMakerDownloadPage), download);
+    m_downloadLink = new LinkLabel(tr("Getting the latest version (the manual)"), download);
     m_downloadLink->setObjectName(QStringLiteral("Label5"));
-    m_downloadLink->setToolTip(tr("Open the download page"));
-    m_downloadLink->setAccessibleDescription(tr("Opens the download page in your web browser"));
+    m_downloadLink->setToolTip(tr("Open the manual's page on getting the latest version"));
+    m_downloadLink->setAccessibleDescription(tr("Opens the manual's page on getting the latest version"));
     connect(m_downloadLink, &LinkLabel::activated, this, &Form5::openDownloadPage);
     auto *downloadLayout = new QVBoxLayout(download);
     downloadLayout->addWidget(m_downloadLink);
 
     auto *tips = frame("Frame2", tr("Tips and Bugs:"), tab);
-    auto *sendTo = label("Label10", tr("Send an e-mail to: "), tips);
-    m_supportAddress = label("Label16", QLatin1String(kSupportAddress), tips);
-    m_supportAddress->setTextFormat(Qt::PlainText);
-    m_supportAddress->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_supportLink = new LinkLabel(tr("Sending tips and bug reports (the manual)"), tips);
+    m_supportLink->setObjectName(QStringLiteral("Label16"));
+    m_supportLink->setToolTip(tr("Open the manual's page on sending tips and bug reports"));
+    m_supportLink->setAccessibleDescription(tr("Opens the manual's page on sending tips and bug reports"));
+    connect(m_supportLink, &LinkLabel::activated, this, &Form5::openDownloadPage);
     auto *tipsLayout = new QHBoxLayout(tips);
-    tipsLayout->addWidget(sendTo);
-    tipsLayout->addWidget(m_supportAddress);
+    tipsLayout->addWidget(m_supportLink);
     tipsLayout->addStretch();
 
     auto *layout = new QVBoxLayout(tab);
@@ -289,7 +291,15 @@ bool Form5::saveDefaults()
 
 void Form5::openDownloadPage()
 {
-    openWithShell(this, QLatin1String(kMakerDownloadPage), m_app.prompts(), m_launcher);
+    // The installed copy of the page in the web browser, as a download page would
+    // open; without one (a build tree, a system without documentation) the page in
+    // the manual built into the program.
+    const QString topic = QLatin1String(kLatestVersionTopic);
+    const QString page = m_app.programFolder().installedManualPage(topic);
+    if (!page.isEmpty())
+        openWithShell(this, page, m_app.prompts(), m_launcher);
+    else
+        m_app.showHelp(topic);
 }
 
 void Form5::onChooseFtpProgram()

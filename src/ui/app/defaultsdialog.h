@@ -43,7 +43,9 @@ public:
     /// Returns whether it saved.
     bool saveDefaults();
 
-    /// Opens the maker's download page ("To Download the Latest version:").
+    /// Opens the manual's page on getting the latest version and sending tips and
+    /// bugs ("To Download the Latest version:", "Tips and Bugs:"): the installed
+    /// copy in the web browser, else the page in the help window.
     void openDownloadPage();
 
     /// Replaces the desktop launcher used by the download link (useful for tests).
@@ -65,7 +67,7 @@ private:
     QTabWidget *m_tabs = nullptr; // SSTab1
     QLabel *m_version = nullptr; // Label2
     LinkLabel *m_downloadLink = nullptr; // Label5
-    QLabel *m_supportAddress = nullptr; // Label16
+    LinkLabel *m_supportLink = nullptr; // Label16
     DriveList *m_drive = nullptr; // Drive2
     FolderList *m_folders = nullptr; // Dir2
     QLineEdit *m_path = nullptr; // Text5

@@ -16,6 +16,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "platform/updownbuttons.h"
+#include "viewers/pictureviewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +61,10 @@ frmForm::frmForm(Application &app, QWidget *parent)
     setWindowTitle(QStringLiteral("Quorvel"));
     buildMenusAndToolbar();
     buildControls();
+    // The imaging controls and the hidden switch entries show the program's imaging
+    // options, now and after every change.
+    connect(&m_app.imagingOptions(), &ImagingOptions::changed, this, &frmForm::followImagingOptions);
+    followImagingOptions();
     const double dpi = logicalDpiX();
     const QSize client(qRound(twipsToPixels(kClientWidth, dpi)), qRound(twipsToPixels(kClientHeight, dpi)));
     resize(client.width(), client.height() + menuBar()->sizeHint().height() + m_toolbar->sizeHint().height());
@@ -297,18 +302,19 @@ void frmForm::buildMenusAndToolbar()
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &frmForm::exitProgram);
 
-    // Check-state switches of the advanced image options; never shown.
-    const std::pair<const char *, QString> switches[] = {
-        { "mnu_trans", tr("Transparent") },
-        { "mnu_opt", tr("Optimized") },
-        { "mnu_Fancy", tr("Fancy") },
-        { "Mnu_TwoPass", tr("TwoPass") },
+    // The check-state switches of the imaging options, as entries that are never shown.
+    const std::tuple<ImagingOptions::Switch, const char *, QString> switches[] = {
+        { ImagingOptions::Switch::Transparent, "mnu_trans", tr("Transparent") },
+        { ImagingOptions::Switch::Optimized, "mnu_opt", tr("Optimized") },
+        { ImagingOptions::Switch::Fancy, "mnu_Fancy", tr("Fancy") },
+        { ImagingOptions::Switch::TwoPass, "Mnu_TwoPass", tr("TwoPass") },
     };
-    for (const auto &[name, caption] : switches) {
+    for (const auto &[which, name, caption] : switches) {
         QAction *entry = menuBar()->addAction(caption);
         entry->setObjectName(QLatin1String(name));
         entry->setCheckable(true);
         entry->setVisible(false);
+        m_switchEntries.append({ which, entry });
     }
 
     m_toolbar = addToolBar(tr("Toolbar"));
@@ -360,18 +366,21 @@ void frmForm::applyThumbSize()
     const std::optional<double> size = wholeNumber(m_thumbSize->text());
     if (!size)
         return; // a box that holds no number yet (being typed) leaves the sizes as they are
+    ImagingOptions &options = m_app.imagingOptions();
     const bool noBorder = m_noBorder->isChecked();
-    if (noBorder) {
-        m_preview->setThumbSize(0);
-        m_worker->setThumbSize(0);
-    }
-    // A negative size is refused by the controls, which keep their previous size.
-    m_preview->setThumbSize(*size);
-    m_worker->setThumbSize(*size);
-    if (noBorder) {
-        m_preview->setThumbSize(0);
-        m_worker->setThumbSize(0);
-    }
+    // ThumbSize 0 stands for "the last positive size, without the frame". So with
+    // "No border" ticked the number goes between two zeros: written, it becomes the
+    // size of the thumbnails (a size typed while the box is ticked is not lost), and
+    // the 0 after it takes the frame off again. The 0 before it leaves nothing
+    // behind, since the size is 0 already whenever "No border" is ticked; it keeps the
+    // order of writes the controls have always seen, and a number refused (negative)
+    // leaves the size at 0 either way.
+    if (noBorder)
+        options.setThumbSize(0);
+    // A negative size is refused, and the previous size stays.
+    options.setThumbSize(*size);
+    if (noBorder)
+        options.setThumbSize(0);
 }
 
 void frmForm::setThumbSizeText(const QString &text)
@@ -401,6 +410,25 @@ QAction *frmForm::optionSwitch(const QString &name) const
     return menuBar()->findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
 }
 
+void frmForm::followImagingOptions()
+{
+    const ImagingOptions &options = m_app.imagingOptions();
+    // The preview first, then the working control, as every option reaches them. A
+    // transparent picture is drawn over this window, which outlives every other.
+    QWidget *background = options.properties().transparent() == 1 ? this : nullptr;
+    for (ImageBox *box : { m_preview, m_worker }) {
+        box->setProperties(options.properties());
+        box->setBackgroundWidget(background);
+    }
+    for (const auto &[which, entry] : m_switchEntries)
+        entry->setChecked(options.switchChecked(which));
+}
+
+void frmForm::keepLastPicture(const QString &path)
+{
+    m_worker->loadPicture(path);
+}
+
 void frmForm::onThumbSizeEdited()
 {
     applyThumbSize();
@@ -413,18 +441,16 @@ void frmForm::onStepThumbSize(int step)
 
 void frmForm::onBorderClicked()
 {
+    ImagingOptions &options = m_app.imagingOptions();
     const std::optional<double> size = wholeNumber(m_thumbSize->text());
-    if (size) {
-        m_preview->setThumbSize(*size);
-        m_worker->setThumbSize(*size);
-    }
-    if (m_noBorder->isChecked()) {
-        m_preview->setThumbSize(0);
-        m_worker->setThumbSize(0);
-    } else if (size) {
-        m_preview->setThumbSize(*size);
-        m_worker->setThumbSize(*size);
-    }
+    // The number first, so that it is the size the thumbnails keep; then 0 takes
+    // the frame off, or the number again leaves it on.
+    if (size)
+        options.setThumbSize(*size);
+    if (m_noBorder->isChecked())
+        options.setThumbSize(0);
+    else if (size)
+        options.setThumbSize(*size);
 }
 
 void frmForm::onFileClicked()
@@ -478,7 +504,8 @@ CreationRequest frmForm::creationRequest() const
     request.rename = m_rename->isChecked();
     request.prefix = m_prefix->text();
     request.writePage = m_htmlCode->isChecked();
-    request.settings = m_worker->settings();
+    request.settings = m_app.imagingOptions().settings();
+    request.logoFolder = m_app.programFolder().dataDir();
     request.skipUpToDate = m_app.pageStyle().skipUpToDate;
     return request;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "imaging/imagingoptions.h"
 #include "platform/proportionallayout.h"
 
 #include <QMainWindow>
@@ -51,8 +52,9 @@ public:
     /// (a folder that ends in a separator, such as the root, gets the name directly).
     QString sourcePathOf(const QString &fileName) const;
 
-    /// The "Thumb Size:" rule: both imaging controls, Gvbox1 then Gvbox2, get the
-    /// number in the box, or 0 while "No border" is ticked.
+    /// The "Thumb Size:" rule: the imaging options' ThumbSize, and with it both
+    /// imaging controls (Gvbox1, then Gvbox2), becomes the number in the box, or 0
+    /// while "No border" is ticked.
     void applyThumbSize();
 
     /// Proportional layout of the controls; called on every resize of the client area
@@ -84,10 +86,15 @@ public:
     /// Moves the destination folder list to a folder; one that does not exist is ignored.
     void setDestinationFolder(const QString &folder);
 
-    /// A hidden check-state entry the advanced image options keep their switches in
+    /// A hidden check-state entry that shows a switch of the imaging options
     /// ("mnu_trans", "mnu_opt", "mnu_Fancy", "Mnu_TwoPass"), or null.
     QAction *optionSwitch(const QString &name) const;
+    /// The working imaging control holds the last picture a run processed; Image
+    /// Replace hands its last one over here.
+    void keepLastPicture(const QString &path);
 
+    /// The preview (Gvbox1) and the working control (Gvbox2); both follow the
+    /// imaging options.
     ImageBox *previewBox() const
     {
         return m_preview;
@@ -119,6 +126,9 @@ private:
     /// Places a control at its designed rectangle (twips) and scales it from then on.
     void place(QWidget *control, double left, double top, double width, double height);
 
+    /// Both imaging controls, Gvbox1 then Gvbox2, and the switch entries take the
+    /// program's imaging options.
+    void followImagingOptions();
     void onThumbSizeEdited();
     void onStepThumbSize(int step);
     void onBorderClicked();
@@ -157,6 +167,7 @@ private:
     ImageBox *m_preview = nullptr; // Gvbox1
     ImageBox *m_worker = nullptr; // Gvbox2
     QToolBar *m_toolbar = nullptr; // Toolbar1
+    QList<std::pair<ImagingOptions::Switch, QAction *>> m_switchEntries; // mnu_trans, mnu_opt, mnu_Fancy, Mnu_TwoPass
 };
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 #include "files/filemanagerwindow.h"
 
 #include "app/application.h"
+#include "app/defaultsdialog.h"
 #include "files/filemanager.h"
 #include "files/singlerename.h"
 #include "platform/drivelist.h"

@@ -429,9 +429,12 @@ void frmFileManageRename::runBatch()
             confirm->setNames(move.from, move.to);
             confirm->exec();
         };
-        if (state.renameConfirm == RenameState::RenameThis)
-            ask();
-        if (state.renameConfirm == RenameState::Ask)
+        // One question a file while no answer has ended the asking: the state is Ask
+        // at the first file and after a skip, RenameThis after "&Rename" (ask again for
+        // the next file); "Rename &ALL" and "&Cancel" end it. The confirm window never
+        // answers Ask (its buttons store RenameThis, RenameAll, Cancel or Skip, and its
+        // close box leaves the state as it was), so no file is asked about twice.
+        if (state.renameConfirm == RenameState::Ask || state.renameConfirm == RenameState::RenameThis)
             ask();
         if (state.renameConfirm == RenameState::Cancel) {
             cancelled = true;

@@ -81,6 +81,8 @@ void reportCreation(QWidget *parent, Prompts &prompts, const CreationOutcome &ou
     }
     if (!outcome.pageError.isEmpty())
         prompts.message(parent, outcome.pageError, Prompts::Icon::Exclamation);
+    if (!outcome.logoError.isEmpty())
+        prompts.message(parent, outcome.logoError, Prompts::Icon::Exclamation);
     if (!outcome.failures.isEmpty()) {
         QString text = QCoreApplication::translate("CreationRun", "%1 of %2 pictures gave no thumbnail:")
                            .arg(outcome.failures.size())

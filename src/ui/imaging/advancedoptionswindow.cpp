@@ -3,12 +3,9 @@
 
 #include "app/application.h"
 #include "app/mainwindow.h"
-#include "imaging/advancedoptions.h"
-#include "imaging/imagebox.h"
-#include "imaging/imagesettings.h"
+#include "imaging/imagingoptions.h"
 #include "platform/numbers.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -227,19 +224,19 @@ void frmAdvOpt::buildControls()
 
 void frmAdvOpt::load()
 {
-    frmForm *main = m_app.mainWindow();
-    main->applyThumbSize();
+    m_app.mainWindow()->applyThumbSize();
 
-    // Field and bar show what the preview holds, the value in force.
+    // Field and bar show the value in force.
     const auto plain = [](int value) {
         return QString::number(value);
     };
-    showValue(m_smoothingField, m_smoothingBar, main->previewBox()->smoothing(), plain);
-    showValue(m_qualityField, m_qualityBar, main->previewBox()->quality(), plain);
+    const ImagingProperties &properties = m_app.imagingOptions().properties();
+    showValue(m_smoothingField, m_smoothingBar, properties.smoothing(), plain);
+    showValue(m_qualityField, m_qualityBar, properties.quality(), plain);
 
     // Each remembered choice goes through its control, whose handler writes the
     // property again.
-    const AdvancedOptionFlags flags = m_app.advancedOptions();
+    const AdvancedOptionFlags flags = m_app.imagingOptions().flags();
     if (flags.advFancy == 1)
         m_fancy->setChecked(true);
     if (flags.advTwoPass == 1)
@@ -273,48 +270,48 @@ void frmAdvOpt::load()
             button->setChecked(true);
     }
 
-    if (switchChecked(QStringLiteral("mnu_trans")))
+    if (m_app.imagingOptions().switchChecked(ImagingOptions::Switch::Transparent))
         m_transparent->setChecked(true);
-    m_optimize->setChecked(switchChecked(QStringLiteral("mnu_opt")));
+    m_optimize->setChecked(m_app.imagingOptions().switchChecked(ImagingOptions::Switch::Optimized));
 }
 
 void frmAdvOpt::useDefaults()
 {
     const ImageSettings defaults;
     m_optimize->setChecked(true);
-    forBothBoxes([&](ImageBox *box) {
-        box->setOptimizeCoding(defaults.optimizeCoding);
+    change([&](ImagingProperties &properties) {
+        properties.setOptimizeCoding(defaults.optimizeCoding);
     });
     m_ditherPolicy->button(defaults.ditherPolicy)->setChecked(true);
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherPolicy(defaults.ditherPolicy);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherPolicy(defaults.ditherPolicy);
     });
     m_ditherMethod->button(defaults.ditherMethod)->setChecked(true);
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherMethod(defaults.ditherMethod);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherMethod(defaults.ditherMethod);
     });
     m_dctMethod->button(defaults.dctMethod)->setChecked(true);
-    forBothBoxes([&](ImageBox *box) {
-        box->setDctMethod(defaults.dctMethod);
+    change([&](ImagingProperties &properties) {
+        properties.setDctMethod(defaults.dctMethod);
     });
     // The field follows even when the bar already stands at the default.
     showValue(m_qualityField, m_qualityBar, defaults.quality, numberWithSignPlace);
-    forBothBoxes([&](ImageBox *box) {
-        box->setQuality(defaults.quality);
+    change([&](ImagingProperties &properties) {
+        properties.setQuality(defaults.quality);
     });
     showValue(m_smoothingField, m_smoothingBar, defaults.smoothing, numberWithSignPlace);
-    forBothBoxes([&](ImageBox *box) {
-        box->setSmoothing(defaults.smoothing);
+    change([&](ImagingProperties &properties) {
+        properties.setSmoothing(defaults.smoothing);
     });
     m_twoPass->setChecked(false);
-    forBothBoxes([&](ImageBox *box) {
-        box->setTwoPassQuantize(defaults.twoPassQuantize);
+    change([&](ImagingProperties &properties) {
+        properties.setTwoPassQuantize(defaults.twoPassQuantize);
     });
     m_transparent->setChecked(false);
-    setSwitch(QStringLiteral("mnu_trans"), false);
+    setSwitch(ImagingOptions::Switch::Transparent, false);
     m_fancy->setChecked(false);
-    forBothBoxes([&](ImageBox *box) {
-        box->setFancyUpsampling(defaults.fancyUpsampling);
+    change([&](ImagingProperties &properties) {
+        properties.setFancyUpsampling(defaults.fancyUpsampling);
     });
 }
 
@@ -360,101 +357,87 @@ bool frmAdvOpt::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmAdvOpt::forBothBoxes(const std::function<void(ImageBox *)> &change)
+void frmAdvOpt::change(const std::function<void(ImagingProperties &)> &edit)
 {
-    frmForm *main = m_app.mainWindow();
-    change(main->previewBox());
-    change(main->workingBox());
+    m_app.imagingOptions().change(edit);
 }
 
-void frmAdvOpt::setSwitch(const QString &name, bool checked)
+void frmAdvOpt::setSwitch(ImagingOptions::Switch which, bool checked)
 {
-    if (QAction *entry = m_app.mainWindow()->optionSwitch(name))
-        entry->setChecked(checked);
-}
-
-bool frmAdvOpt::switchChecked(const QString &name) const
-{
-    const QAction *entry = m_app.mainWindow()->optionSwitch(name);
-    return entry && entry->isChecked();
+    m_app.imagingOptions().setSwitch(which, checked);
 }
 
 void frmAdvOpt::onFancyToggled(bool ticked)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setFancyUpsampling(ticked);
+    change([&](ImagingProperties &properties) {
+        properties.setFancyUpsampling(ticked);
     });
-    setSwitch(QStringLiteral("mnu_Fancy"), ticked);
-    m_app.advancedOptions().advFancy = ticked ? 1 : 0;
+    setSwitch(ImagingOptions::Switch::Fancy, ticked);
+    m_app.imagingOptions().flags().advFancy = ticked ? 1 : 0;
 }
 
 void frmAdvOpt::onTwoPassToggled(bool ticked)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setTwoPassQuantize(ticked);
+    change([&](ImagingProperties &properties) {
+        properties.setTwoPassQuantize(ticked);
     });
-    setSwitch(QStringLiteral("Mnu_TwoPass"), ticked);
-    m_app.advancedOptions().advTwoPass = ticked ? 1 : 0;
+    setSwitch(ImagingOptions::Switch::TwoPass, ticked);
+    m_app.imagingOptions().flags().advTwoPass = ticked ? 1 : 0;
 }
 
 void frmAdvOpt::onTransparentToggled(bool ticked)
 {
-    setSwitch(QStringLiteral("mnu_trans"), ticked);
-    // The picture is drawn over the main window's background: that window lives
-    // until the program ends, so the background outlasts this window.
-    QWidget *background = ticked ? m_app.mainWindow() : nullptr;
-    forBothBoxes([&](ImageBox *box) {
-        box->setBackgroundWidget(background);
-        box->setBorderStyle(ticked ? 0 : 1);
-        box->setTransparent(ticked ? 1 : 0);
-    });
+    setSwitch(ImagingOptions::Switch::Transparent, ticked);
+    // The controls draw the picture over the main window's background, which
+    // outlasts this window.
+    m_app.imagingOptions().setTransparentDrawing(ticked);
 }
 
 void frmAdvOpt::onOptimizeToggled(bool ticked)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setOptimizeCoding(ticked);
+    change([&](ImagingProperties &properties) {
+        properties.setOptimizeCoding(ticked);
     });
-    setSwitch(QStringLiteral("mnu_opt"), ticked);
+    setSwitch(ImagingOptions::Switch::Optimized, ticked);
 }
 
 void frmAdvOpt::onDitherMethodChosen(int method)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherMethod(method);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherMethod(method);
     });
-    m_app.advancedOptions().chooseDitherMethod(method);
+    m_app.imagingOptions().flags().chooseDitherMethod(method);
 }
 
 void frmAdvOpt::onDctMethodChosen(int method)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setDctMethod(method);
+    change([&](ImagingProperties &properties) {
+        properties.setDctMethod(method);
     });
-    m_app.advancedOptions().chooseDctMethod(method);
+    m_app.imagingOptions().flags().chooseDctMethod(method);
 }
 
 void frmAdvOpt::onDitherPolicyChosen(int policy)
 {
-    forBothBoxes([&](ImageBox *box) {
-        box->setDitherPolicy(policy);
+    change([&](ImagingProperties &properties) {
+        properties.setDitherPolicy(policy);
     });
-    m_app.advancedOptions().chooseDitherPolicy(policy);
+    m_app.imagingOptions().flags().chooseDitherPolicy(policy);
 }
 
 void frmAdvOpt::onQualityScrolled(int value)
 {
     m_qualityField->setText(numberWithSignPlace(value));
-    forBothBoxes([&](ImageBox *box) {
-        box->setQuality(value);
+    change([&](ImagingProperties &properties) {
+        properties.setQuality(value);
     });
 }
 
 void frmAdvOpt::onSmoothingScrolled(int value)
 {
     m_smoothingField->setText(numberWithSignPlace(value));
-    forBothBoxes([&](ImageBox *box) {
-        box->setSmoothing(value);
+    change([&](ImagingProperties &properties) {
+        properties.setSmoothing(value);
     });
 }
 

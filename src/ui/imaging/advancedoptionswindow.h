@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "imaging/imagingoptions.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -16,16 +18,15 @@ namespace quorvel
 {
 
 class Application;
-class ImageBox;
 
-/// The advanced image options window, captioned "Thumb JPEG Options": how the main
-/// window's imaging controls decode pictures and write JPEG thumbnails. Every change
-/// takes effect at once on both controls, the preview (Gvbox1) first, then the
-/// working instance (Gvbox2); "&Ok" closes. The window keeps its choices in
-/// Application's AdvancedOptionFlags and the main window's hidden switch entries,
-/// and restores them when it opens again.
+/// The advanced image options window, captioned "Thumb JPEG Options": how pictures
+/// are decoded and JPEG thumbnails written. It edits the program's ImagingOptions:
+/// every change takes effect at once, and the main window's imaging controls follow,
+/// the preview (Gvbox1) first, then the working instance (Gvbox2); "&Ok" closes. Its
+/// choices are remembered in the options' flags and switches, and restored when it
+/// opens again.
 ///
-/// Quality and smoothing are held by the imaging controls only: the window reads
+/// Quality and smoothing are kept only as the options' values: the window reads
 /// them back when it opens. Each has a scroll bar and a field that always show the
 /// value in force; the bar (reached by Tab) changes it at once, a whole number typed
 /// into the field within the bar's range is applied on Enter or when the field loses
@@ -52,10 +53,9 @@ protected:
 
 private:
     void buildControls();
-    /// Runs a change on Gvbox1, then on Gvbox2.
-    void forBothBoxes(const std::function<void(ImageBox *)> &change);
-    void setSwitch(const QString &name, bool checked);
-    bool switchChecked(const QString &name) const;
+    /// A change of the imaging options, which both imaging controls follow.
+    void change(const std::function<void(ImagingProperties &)> &edit);
+    void setSwitch(ImagingOptions::Switch which, bool checked);
 
     void onFancyToggled(bool ticked);
     void onTwoPassToggled(bool ticked);

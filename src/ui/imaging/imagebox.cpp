@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace quorvel
 {
@@ -85,19 +84,18 @@ QString ImageBox::saveJpeg(const QString &path)
 {
     if (m_pictureFile.isEmpty() || m_decoded.isNull())
         return tr("No picture is loaded.");
-    return saveThumbnailOf(m_pictureFile, path);
+    return saveThumbnailOf(m_pictureFile, path, settings());
 }
 
-QString ImageBox::saveThumbnailOf(const QString &source, const QString &path) const
+QString ImageBox::saveThumbnailOf(const QString &source, const QString &path, const ImageSettings &settings)
 {
     // Made from the file as a creation run makes it (a JPEG is reduced before its colour
     // conversion and EXIF turn), so the files written here and by a run are the same bytes.
-    const ImageSettings current = settings();
     QString error;
-    const QImage thumbnail = Thumbnailer::thumbnail(source, current, &error);
+    const QImage thumbnail = Thumbnailer::thumbnail(source, settings, &error);
     if (thumbnail.isNull())
         return error;
-    const QByteArray bytes = Thumbnailer::encodeJpeg(thumbnail, current, &error);
+    const QByteArray bytes = Thumbnailer::encodeJpeg(thumbnail, settings, &error);
     if (bytes.isEmpty())
         return error;
     return Thumbnailer::writeFileAtomically(path, bytes, source);
@@ -120,14 +118,6 @@ QImage ImageBox::previewImage()
 
 // --- settings --------------------------------------------------------------------
 
-ImageSettings ImageBox::settings() const
-{
-    ImageSettings result = m_settings;
-    result.boxSize = m_lastPositive;
-    result.frame = m_thumbSize > 0 && m_borderStyle == 1;
-    return result;
-}
-
 void ImageBox::settingsChanged()
 {
     m_previewValid = false;
@@ -139,13 +129,10 @@ void ImageBox::settingsChanged()
 
 QString ImageBox::changeThumbSize(double size)
 {
-    if (!std::isfinite(size) || size < 0)
-        return tr("The thumbnail size must be a number of pixels, 0 or more.");
-    m_thumbSize = size;
-    if (size > 0)
-        m_lastPositive = std::max(1, static_cast<int>(std::lround(std::min(size, 1.0e6))));
-    settingsChanged();
-    return {};
+    const QString error = m_properties.changeThumbSize(size);
+    if (error.isEmpty())
+        settingsChanged();
+    return error;
 }
 
 void ImageBox::setThumbSize(double size)
@@ -155,55 +142,55 @@ void ImageBox::setThumbSize(double size)
 
 void ImageBox::setQuality(int value)
 {
-    m_settings.quality = std::clamp(value, 0, 100);
+    m_properties.setQuality(value);
     settingsChanged();
 }
 
 void ImageBox::setSmoothing(int value)
 {
-    m_settings.smoothing = std::clamp(value, 0, 100);
+    m_properties.setSmoothing(value);
     settingsChanged();
 }
 
 void ImageBox::setOptimizeCoding(bool value)
 {
-    m_settings.optimizeCoding = value;
+    m_properties.setOptimizeCoding(value);
     settingsChanged();
 }
 
 void ImageBox::setDctMethod(int value)
 {
-    m_settings.dctMethod = std::clamp(value, 0, 2);
+    m_properties.setDctMethod(value);
     settingsChanged();
 }
 
 void ImageBox::setDitherMethod(int value)
 {
-    m_settings.ditherMethod = std::clamp(value, 0, 2);
+    m_properties.setDitherMethod(value);
     settingsChanged();
 }
 
 void ImageBox::setDitherPolicy(int value)
 {
-    m_settings.ditherPolicy = std::clamp(value, 0, 2);
+    m_properties.setDitherPolicy(value);
     settingsChanged();
 }
 
 void ImageBox::setTwoPassQuantize(bool value)
 {
-    m_settings.twoPassQuantize = value;
+    m_properties.setTwoPassQuantize(value);
     settingsChanged();
 }
 
 void ImageBox::setFancyUpsampling(bool value)
 {
-    m_settings.fancyUpsampling = value;
+    m_properties.setFancyUpsampling(value);
     settingsChanged();
 }
 
 void ImageBox::setTransparent(int value)
 {
-    m_transparent = value != 0 ? 1 : 0;
+    m_properties.setTransparent(value);
     update();
 }
 
@@ -227,7 +214,15 @@ void ImageBox::setZoom(int value)
 
 void ImageBox::setBorderStyle(int value)
 {
-    m_borderStyle = value != 0 ? 1 : 0;
+    m_properties.setBorderStyle(value);
+    settingsChanged();
+}
+
+void ImageBox::setProperties(const ImagingProperties &properties)
+{
+    if (properties == m_properties)
+        return;
+    m_properties = properties;
     settingsChanged();
 }
 
@@ -237,14 +232,14 @@ QSize ImageBox::sizeHint() const
 {
     const QImage &shown = const_cast<ImageBox *>(this)->previewImage();
     if (shown.isNull())
-        return { m_lastPositive, m_lastPositive };
+        return { lastPositiveSize(), lastPositiveSize() };
     return shown.size() * m_zoom;
 }
 
 void ImageBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_transparent == 0) {
+    if (transparent() == 0) {
         painter.fillRect(rect(), palette().window());
     } else if (m_backgroundColor.isValid()) {
         painter.fillRect(rect(), m_backgroundColor);

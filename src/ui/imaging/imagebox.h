@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "imaging/imagesettings.h"
+#include "imaging/imagingproperties.h"
 
 #include <QColor>
 #include <QImage>
@@ -17,16 +17,8 @@ namespace quorvel
 ///
 /// What it shows is exactly what SaveJpeg writes: the thumbnail at its size, with
 /// or without the frame, after a JPEG round trip with the current settings,
-/// magnified by Zoom.
-///
-/// ThumbSize:
-///  - N > 0: the thumbnail fits an N x N box (N rounded to a whole pixel), aspect
-///    kept, never enlarged. The control remembers N as the last positive size
-///    (90 at start).
-///  - 0: the same size as the last positive size, without the frame ("No border").
-///  - negative: refused with an error; the previous value stays.
-/// The frame, one dark pixel wide over the thumbnail's outermost pixels, is drawn
-/// when the last size set was positive and BorderStyle is 1.
+/// magnified by Zoom. How it takes ThumbSize, BorderStyle and the JPEG settings is
+/// ImagingProperties' rule.
 ///
 /// DitherMethod, DitherPolicy and TwoPassQuantize are handed to the JPEG decoder;
 /// they act only when the decoder reduces colours to a palette, which thumbnails
@@ -51,8 +43,6 @@ class ImageBox : public QWidget
     Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
 
 public:
-    static constexpr int kInitialThumbSize = 90;
-
     explicit ImageBox(QWidget *parent = nullptr);
 
     QString pictureFile() const
@@ -79,7 +69,7 @@ public:
 
     double thumbSize() const
     {
-        return m_thumbSize;
+        return m_properties.thumbSize();
     }
     /// Sets ThumbSize; returns the error for a negative size (the value stays).
     QString changeThumbSize(double size);
@@ -88,47 +78,47 @@ public:
     /// The last positive ThumbSize, rounded to whole pixels.
     int lastPositiveSize() const
     {
-        return m_lastPositive;
+        return m_properties.lastPositiveSize();
     }
 
     int quality() const
     {
-        return m_settings.quality;
+        return m_properties.quality();
     }
     void setQuality(int value);
     int smoothing() const
     {
-        return m_settings.smoothing;
+        return m_properties.smoothing();
     }
     void setSmoothing(int value);
     bool optimizeCoding() const
     {
-        return m_settings.optimizeCoding;
+        return m_properties.optimizeCoding();
     }
     void setOptimizeCoding(bool value);
     int dctMethod() const
     {
-        return m_settings.dctMethod;
+        return m_properties.dctMethod();
     }
     void setDctMethod(int value);
     int ditherMethod() const
     {
-        return m_settings.ditherMethod;
+        return m_properties.ditherMethod();
     }
     void setDitherMethod(int value);
     int ditherPolicy() const
     {
-        return m_settings.ditherPolicy;
+        return m_properties.ditherPolicy();
     }
     void setDitherPolicy(int value);
     bool twoPassQuantize() const
     {
-        return m_settings.twoPassQuantize;
+        return m_properties.twoPassQuantize();
     }
     void setTwoPassQuantize(bool value);
     bool fancyUpsampling() const
     {
-        return m_settings.fancyUpsampling;
+        return m_properties.fancyUpsampling();
     }
     void setFancyUpsampling(bool value);
 
@@ -136,7 +126,7 @@ public:
     /// the background widget (or colour, or its parent); 0: opaque.
     int transparent() const
     {
-        return m_transparent;
+        return m_properties.transparent();
     }
     void setTransparent(int value);
     QWidget *backgroundWidget() const
@@ -160,22 +150,32 @@ public:
     /// 0 none, 1 single line: whether thumbnails get their frame.
     int borderStyle() const
     {
-        return m_borderStyle;
+        return m_properties.borderStyle();
     }
     void setBorderStyle(int value);
 
     /// The settings SaveJpeg uses now.
-    ImageSettings settings() const;
+    ImageSettings settings() const
+    {
+        return m_properties.settings();
+    }
+    const ImagingProperties &properties() const
+    {
+        return m_properties;
+    }
+    /// Takes every property at once (one redraw), as a control that follows the
+    /// program's imaging options does.
+    void setProperties(const ImagingProperties &properties);
 
     /// Writes the loaded picture at the thumbnail size as a JPEG file. Returns an
     /// empty string on success, else the error; never writes over the picture
     /// file itself and never leaves a truncated file.
     QString saveJpeg(const QString &path);
 
-    /// Writes the thumbnail of the picture file source with this box's settings, as a
-    /// creation run makes it, without loading it into the box: one decode. Same
-    /// results and guarantees as saveJpeg.
-    QString saveThumbnailOf(const QString &source, const QString &path) const;
+    /// Writes the thumbnail of the picture file source with the given settings, as a
+    /// creation run makes it, without loading it into a control: one decode. The same
+    /// bytes and guarantees as saveJpeg; the error does not name the source.
+    static QString saveThumbnailOf(const QString &source, const QString &path, const ImageSettings &settings);
 
     /// The picture shown, before magnification: the thumbnail as saveJpeg writes it,
     /// decoded again. Null without a picture.
@@ -202,11 +202,7 @@ private:
     QString ensureDecoded(const ImageSettings &settings);
 
     QString m_pictureFile;
-    ImageSettings m_settings;
-    double m_thumbSize = kInitialThumbSize;
-    int m_lastPositive = kInitialThumbSize;
-    int m_borderStyle = 1;
-    int m_transparent = 0;
+    ImagingProperties m_properties;
     int m_zoom = 1;
     QPointer<QWidget> m_backgroundWidget;
     QColor m_backgroundColor;

@@ -282,21 +282,22 @@ void Form2::runCreate()
         }
         return !dialog.wasCanceled();
     };
-    ImageBox *worker = main->workingBox();
-    // One decode per picture: the working box lends its settings, and is given the last
-    // picture once the run is over.
+    // The thumbnails take the imaging options as they stand now, as a creation run
+    // does; the main window's working control is given the last picture once the run
+    // is over.
+    const ImageSettings settings = m_app.imagingOptions().settings();
     QString lastSource;
-    const ReplaceThumbnailWriter writeThumbnail = [worker, &lastSource](
+    const ReplaceThumbnailWriter writeThumbnail = [&settings, &lastSource](
                                                       const QString &source, const QString &thumbnail) {
         lastSource = source;
-        return worker->saveThumbnailOf(source, thumbnail);
+        return ImageBox::saveThumbnailOf(source, thumbnail, settings);
     };
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_running = true;
     const ImageReplaceOutcome outcome = runImageReplace(m_app.state(), plan, writeThumbnail, progress);
     if (!lastSource.isEmpty())
-        worker->loadPicture(lastSource);
+        main->keepLastPicture(lastSource);
     m_running = false;
     QApplication::restoreOverrideCursor();
     dialog.hide();

@@ -23,7 +23,7 @@ class ImageBox;
 /// whose pictures are replaced). A click in any file list previews that picture and
 /// makes the picture viewer walk "Select Images:"; a double-click there opens the
 /// viewer. "Create" shows the planned replacements and, once confirmed, runs them
-/// (ImageReplace in core) with the main window's working imaging control, so the
+/// (ImageReplace in core) with a snapshot of the program's imaging options, so the
 /// thumbnails take the main window's size, border and JPEG options.
 class Form2 : public QWidget
 {

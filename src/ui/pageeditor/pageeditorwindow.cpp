@@ -157,7 +157,7 @@ Form4::Form4(Application &app, QWidget *parent)
 
     buildMenus();
 
-    const HeaderFooterTexts builtIn = builtInTexts(m_app.programFolder().userDataDir());
+    const HeaderFooterTexts builtIn = builtInTexts();
     setBoxTexts(builtIn.header, builtIn.footer);
     m_header->setFocus();
     // Client area 10830 x 7275 twips at 96 dots per inch.

@@ -66,7 +66,7 @@ TEST(HeaderFooterTemplate, MissingFileGivesNothingAndAnExistingOneIsRead)
 
 TEST(HeaderFooterTemplate, BuiltInTextsFrameAWholePage)
 {
-    const HeaderFooterTexts texts = builtInTexts(QStringLiteral("/home/ann/my data"));
+    const HeaderFooterTexts texts = builtInTexts();
     const QStringList header = texts.header.split(QStringLiteral("\r\n"));
     const QStringList footer = texts.footer.split(QStringLiteral("\r\n"));
     // Both end with CR LF, like texts read from a file.
@@ -79,13 +79,16 @@ TEST(HeaderFooterTemplate, BuiltInTextsFrameAWholePage)
     EXPECT_EQ(header.at(7), QStringLiteral("<BODY TEXT=\"blue\" BGCOLOR=\"white\">"));
     EXPECT_EQ(header.at(8), QString());
     EXPECT_EQ(header.at(9), QStringLiteral("<CENTER>"));
-    // The pictures start-up copies, by file URL, a space in the folder encoded.
+    // The logo pictures beside the page, where a run puts them: nothing of the
+    // user's folders, no address that stops working once the page is uploaded.
     EXPECT_EQ(header.at(10),
-        QStringLiteral("<P><IMG SRC=\"file:///home/ann/my%20data/vellodeflogo.jpg\" WIDTH=\"204\" HEIGHT=\"47\" "
+        QStringLiteral("<P><IMG SRC=\"vellodeflogo.jpg\" WIDTH=\"204\" HEIGHT=\"47\" "
                        "ALIGN=\"BOTTOM\" BORDER=\"0\"></P>"));
     EXPECT_EQ(header.at(header.size() - 2), QStringLiteral("<P>"));
-    EXPECT_TRUE(footer.first().startsWith(QStringLiteral("<P><IMG SRC=\"file:///home/ann/my%20data/line.jpg\"")));
-    EXPECT_TRUE(texts.footer.contains(QStringLiteral("<A HREF=\"https://quorvel.example/\">")));
+    EXPECT_TRUE(footer.first().startsWith(QStringLiteral("<P><IMG SRC=\"line.jpg\"")));
+    EXPECT_FALSE(texts.header.contains(QStringLiteral("file:")) || texts.footer.contains(QStringLiteral("file:")));
+    EXPECT_FALSE(texts.footer.contains(QStringLiteral("HREF")));
+    EXPECT_TRUE(texts.footer.contains(QStringLiteral("<I>from the Quorvel project</I>")));
     EXPECT_EQ(footer.mid(footer.size() - 4, 3),
         (QStringList { QStringLiteral("</CENTER>"), QStringLiteral("</BODY>"), QStringLiteral("</HTML>") }));
     // Every break is CR LF.

@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/programfolder.h"
 #include "platform/twips.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -138,4 +139,13 @@ TEST(ProgramFolder, InstalledProgramReadsShareAndWritesToTheConfigFolderEvenInAW
     EXPECT_EQ(
         folders.fileForReading(QStringLiteral("line.jpg")), prefix.filePath(QStringLiteral("share/quorvel/line.jpg")));
     EXPECT_EQ(folders.fileForWriting(QStringLiteral("quorvel.ins")), config + QStringLiteral("/quorvel.ins"));
+
+    // The installed manual, page by page, while it is there.
+    EXPECT_EQ(folders.installedManualPage(QStringLiteral("contents")), QString());
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/doc/quorvel/manual")));
+    const QString page = prefix.filePath(QStringLiteral("share/doc/quorvel/manual/contents.html"));
+    ASSERT_TRUE(test::writeFile(page, "<html>"));
+    EXPECT_EQ(folders.installedManualPage(QStringLiteral("contents")), page);
+    EXPECT_EQ(ProgramFolder(prefix.path(), prefix.path(), QString()).installedManualPage(QStringLiteral("contents")),
+        QString());
 }

@@ -31,9 +31,7 @@ protected:
     Form5 *open()
     {
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("Default"))->trigger();
-        Form5 *dialog = m_app->defaultsDialogIfOpen();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
+        return test::required(m_app->defaultsDialogIfOpen(), "the Defaults dialog");
     }
 
     void save(Form5 *dialog)
@@ -62,8 +60,7 @@ TEST_F(DefaultsDialogTest, OpensWithItsTabsCaptionsAndTheVersion)
     EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(),
         QStringLiteral("%1.%2, Build: %3").arg(parts[0], parts[1], parts[2]));
     EXPECT_EQ(control<QLabel>(dialog, "Label1")->text(), QStringLiteral("Version:"));
-    EXPECT_EQ(control<QLabel>(dialog, "Label10")->text(), QStringLiteral("Send an e-mail to: "));
-    EXPECT_EQ(control<QLabel>(dialog, "Label16")->text(), QStringLiteral("support@quorvel.example"));
+    EXPECT_EQ(control<QLabel>(dialog, "Label16")->text(), QStringLiteral("Sending tips and bug reports (the manual)"));
     EXPECT_EQ(control<QPushButton>(dialog, "Command2")->text(), QStringLiteral("&Save defaults"));
     EXPECT_EQ(control<QPushButton>(dialog, "Command1")->text(), QStringLiteral("&Cancel"));
     const std::pair<const char *, const char *> options[] = {
@@ -285,32 +282,31 @@ TEST_F(DefaultsDialogTest, FtpProgramIsChosenSavedAsTheSixthLineAndDroppedWhenEm
     EXPECT_EQ(m_app->state().FTPprog, QString());
 }
 
-TEST_F(DefaultsDialogTest, DownloadLinkOpensTheDownloadPageAndReportsAFailure)
+TEST_F(DefaultsDialogTest, BothLinksOpenTheManualsPageOnTheLatestVersionAndBugs)
 {
     start();
     Form5 *dialog = open();
     QList<QUrl> opened;
-    bool succeed = true;
     dialog->setShellLauncher([&](const QUrl &url) {
         opened.append(url);
-        return succeed;
+        return true;
     });
-    auto *link = control<QLabel>(dialog, "Label5");
     control<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(1);
-    QTest::mouseClick(link, Qt::RightButton);
-    EXPECT_TRUE(opened.isEmpty()); // the left button only
-    QTest::mouseClick(link, Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened.first(), QUrl(QStringLiteral("https://quorvel.example/download")));
+    auto *download = control<QLabel>(dialog, "Label5");
+    EXPECT_EQ(download->text(), QStringLiteral("Getting the latest version (the manual)"));
+    QTest::mouseClick(download, Qt::RightButton);
+    EXPECT_EQ(m_app->helpWindowIfOpen(), nullptr); // the left button only
+    // Not installed: no copy of the manual to open in a browser, so the help window.
+    QTest::mouseClick(download, Qt::LeftButton);
+    ASSERT_NE(m_app->helpWindowIfOpen(), nullptr);
+    EXPECT_EQ(m_app->helpWindowIfOpen()->currentTopic(), QStringLiteral("latest-version"));
+    m_app->helpWindowIfOpen()->showTopic(QStringLiteral("contents"));
+    auto *tips = control<QLabel>(dialog, "Label16");
+    tips->setFocus();
+    QTest::keyClick(tips, Qt::Key_Return);
+    EXPECT_EQ(m_app->helpWindowIfOpen()->currentTopic(), QStringLiteral("latest-version"));
+    EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(m_prompts->records.isEmpty());
-
-    succeed = false;
-    link->setFocus();
-    QTest::keyClick(link, Qt::Key_Return);
-    ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(m_prompts->lastMessage(),
-        QStringLiteral(
-            "Unable to load 'https://quorvel.example/download' : No program is set up to open it (Error 31)"));
 }
 
 TEST_F(DefaultsDialogTest, ToolbarAndFileMenuHoldTheirEntriesInOrder)

@@ -43,9 +43,10 @@ protected:
     using test::AppTest::control;
 
     /// A control of the main window.
-    template <typename T> T *control(const char *name)
+    template <typename T>
+    T *control(const char *name, const std::source_location &where = std::source_location::current())
     {
-        return control<T>(m_app->mainWindow(), name);
+        return control<T>(m_app->mainWindow(), name, where);
     }
 
     void showSourceFolder(const QString &folder)
@@ -226,10 +227,10 @@ TEST_F(MainWindowTest, UpDownStepsThePlainNumberWithoutBounds)
     EXPECT_EQ(worker->thumbSize(), 0);
     updown->downButton()->click();
     EXPECT_EQ(size->text(), QStringLiteral("-1")); // not clamped
-    // A negative size is refused by the controls: they keep the size they had.
+    // A negative size is refused: the imaging options and both controls keep the size they had.
     EXPECT_EQ(worker->thumbSize(), 0);
     EXPECT_EQ(control<ImageBox>("Gvbox1")->thumbSize(), 0);
-    EXPECT_FALSE(worker->lastError().isEmpty());
+    EXPECT_FALSE(m_app->imagingOptions().lastError().isEmpty());
 
     size->setText(QStringLiteral("abc"));
     updown->upButton()->click();

@@ -35,8 +35,7 @@ protected:
     {
         start();
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("mnuCreate3D"))->trigger();
-        frmFileManage *window = m_app->fileManagerIfOpen();
-        EXPECT_NE(window, nullptr);
+        frmFileManage *window = test::required(m_app->fileManagerIfOpen(), "the file manager");
         control<FolderList>(window, "Dir1")->setPath(m_pics.path());
         return window;
     }

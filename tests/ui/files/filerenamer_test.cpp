@@ -87,12 +87,9 @@ protected:
     {
         start();
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("mnuCreate3D"))->trigger();
-        frmFileManage *manager = m_app->fileManagerIfOpen();
-        EXPECT_NE(manager, nullptr);
+        frmFileManage *manager = test::required(m_app->fileManagerIfOpen(), "the file manager");
         control<QPushButton>(manager, "Command8")->click();
-        frmFileManageRename *renamer = m_app->fileRenamerIfOpen();
-        EXPECT_NE(renamer, nullptr);
-        return renamer;
+        return test::required(m_app->fileRenamerIfOpen(), "the File Renamer");
     }
 
     /// Shows the test folder and adds the named files (in that order) to the rename list.

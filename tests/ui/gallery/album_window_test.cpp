@@ -2,9 +2,11 @@
 // The web album through the windows: Folder Options, Create Thumbs, the page view,
 // and the album options remembered in their own file.
 #include "../apptest.h"
+#include "app/pageoptionsdialog.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "testsupport.h"
+#include "viewers/pageview.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -3,11 +3,13 @@
 // destination list, progress and Cancel, and the page view.
 #include "../apptest.h"
 #include "app/folderpickerdialog.h"
+#include "app/pageoptionsdialog.h"
 #include "gallery/creationprogress.h"
 #include "imaging/imagebox.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "testsupport.h"
+#include "viewers/pageview.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -67,9 +69,7 @@ protected:
     saveto *openPageOptions(frmForm *window)
     {
         control<QPushButton>(window, "Command3")->click();
-        saveto *dialog = m_app->pageOptionsIfOpen();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
+        return test::required(m_app->pageOptionsIfOpen(), "Folder Options");
     }
 
     /// Confirms the page options with these values.
@@ -353,7 +353,9 @@ TEST_F(CreationWindowTest, CommandLineMakesTheSameThumbnailsAndPageAsTheWindow)
     control<QCheckBox>(window, "chkBorder")->setChecked(true);
     control<QCheckBox>(window, "chkRename")->setChecked(true);
     control<QLineEdit>(window, "Text1")->setText(QStringLiteral("th_"));
-    window->workingBox()->setQuality(60);
+    m_app->imagingOptions().change([](ImagingProperties &properties) {
+        properties.setQuality(60);
+    });
     control<QPushButton>(window, "Command4")->click();
     ASSERT_EQ(m_prompts->lastMessage(), QStringLiteral("Thumbnail Creation Completed!"));
 

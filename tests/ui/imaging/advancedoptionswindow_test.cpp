@@ -33,9 +33,8 @@ protected:
     frmAdvOpt *open()
     {
         control<QPushButton>(m_app->mainWindow(), "Command1")->click();
-        frmAdvOpt *window = m_app->advancedOptionsWindowIfOpen();
-        EXPECT_NE(window, nullptr);
-        EXPECT_TRUE(window && window->isVisible());
+        frmAdvOpt *window = test::required(m_app->advancedOptionsWindowIfOpen(), "the options window");
+        EXPECT_TRUE(window->isVisible());
         return window;
     }
 
@@ -48,9 +47,8 @@ protected:
 
     bool switchChecked(const char *name)
     {
-        QAction *entry = m_app->mainWindow()->optionSwitch(QLatin1String(name));
-        EXPECT_NE(entry, nullptr) << name;
-        return entry && entry->isChecked();
+        return test::required(m_app->mainWindow()->optionSwitch(QLatin1String(name)), std::string("switch ") + name)
+            ->isChecked();
     }
 
     ImageBox *preview()
@@ -188,7 +186,7 @@ TEST_F(AdvancedOptionsTest, ChoicesReachBothControlsAndAreRestoredAtTheNextOpeni
     }
     EXPECT_TRUE(switchChecked("mnu_Fancy"));
     EXPECT_TRUE(switchChecked("Mnu_TwoPass"));
-    const AdvancedOptionFlags &flags = m_app->advancedOptions();
+    const AdvancedOptionFlags &flags = m_app->imagingOptions().flags();
     EXPECT_EQ(flags.advDctFloat, 1);
     EXPECT_EQ(flags.advDitherFloyd, 1);
     EXPECT_EQ(flags.advNoDither, 1);

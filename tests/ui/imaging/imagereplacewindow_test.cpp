@@ -58,16 +58,11 @@ protected:
     Form2 *open()
     {
         frmForm *window = start();
-        QAction *entry = window->findChild<QAction *>(QStringLiteral("mnuImagereplace"));
-        EXPECT_NE(entry, nullptr);
-        if (!entry)
-            return nullptr;
+        QAction *entry =
+            test::required(window->findChild<QAction *>(QStringLiteral("mnuImagereplace")), "mnuImagereplace");
         EXPECT_EQ(entry->text(), QStringLiteral("Image Replace"));
         entry->trigger();
-        Form2 *replace = m_app->imageReplaceWindowIfOpen();
-        EXPECT_NE(replace, nullptr);
-        if (!replace)
-            return nullptr;
+        Form2 *replace = test::required(m_app->imageReplaceWindowIfOpen(), "Image Replace");
         EXPECT_TRUE(control<FolderList>(replace, "Dir3")->setPath(m_new));
         EXPECT_TRUE(control<FolderList>(replace, "Dir2")->setPath(m_old));
         EXPECT_TRUE(control<FolderList>(replace, "Dir1")->setPath(m_thumbs));

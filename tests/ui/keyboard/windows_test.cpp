@@ -4,6 +4,7 @@
 // shows the window's own page of the manual. Driven by a screen reader: the window
 // is announced as one, its labels are read as they show, and each check box,
 // option button and toggle button does through its toggle action what a click does.
+// Each also carries the program's icon.
 #include "../apptest.h"
 #include "../windowcatalog.h"
 #include "app/application.h"
@@ -97,6 +98,15 @@ TEST_P(KeyboardTest, F1ShowsTheWindowsPageOfTheManual)
     EXPECT_EQ(help->currentTopic(), topic.section(QLatin1Char('#'), 0, 0));
 }
 
+TEST_P(KeyboardTest, CarriesTheProgramIconInEveryDrawnSize)
+{
+    QWidget *window = openWindow();
+    ASSERT_NE(window, nullptr);
+    const QList<QSize> sizes = window->windowIcon().availableSizes();
+    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+}
+
 TEST_P(KeyboardTest, AScreenReaderHearsTheWindowAsOneAndItsLabelsAsTheyShow)
 {
     QWidget *window = openWindow();
@@ -108,7 +118,7 @@ TEST_P(KeyboardTest, AScreenReaderHearsTheWindowAsOneAndItsLabelsAsTheyShow)
 QStringList programState(Application &app, const ScriptedPrompts &prompts)
 {
     const AppState &s = app.state();
-    const AdvancedOptionFlags &a = app.advancedOptions();
+    const AdvancedOptionFlags &a = app.imagingOptions().flags();
     const RenameState &r = app.renameState();
     const std::pair<const char *, QVariant> variables[] = { { "defPathToThumb", s.defPathToThumb },
         { "overwrite", s.overwrite },

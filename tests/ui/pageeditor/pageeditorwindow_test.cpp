@@ -40,14 +40,9 @@ protected:
         if (!m_app)
             start();
         m_app->mainWindow()->findChild<QAction *>(QStringLiteral("HTML"))->trigger();
-        saveto *options = m_app->pageOptionsIfOpen();
-        EXPECT_NE(options, nullptr);
-        if (!options)
-            return nullptr;
+        saveto *options = test::required(m_app->pageOptionsIfOpen(), "Folder Options");
         control<QPushButton>(options, "Command3")->click();
-        Form4 *editor = m_app->headerFooterEditorIfOpen();
-        EXPECT_NE(editor, nullptr);
-        return editor;
+        return test::required(m_app->headerFooterEditorIfOpen(), "the header and footer editor");
     }
 
     QPlainTextEdit *header(Form4 *editor)
@@ -164,8 +159,8 @@ TEST_F(PageEditorTest, OpensFromThePageOptionsWithItsControlsAndTheBuiltInTexts)
              "mnLink" })
         EXPECT_NE(editor->findChild<QAction *>(QLatin1String(item)), nullptr) << item;
 
-    // No default.def: the built-in texts, which refer to the copied logo pictures.
-    const HeaderFooterTexts builtIn = builtInTexts(m_userData.path());
+    // No default.def: the built-in texts, which refer to the logo pictures beside the page.
+    const HeaderFooterTexts builtIn = builtInTexts();
     EXPECT_EQ(editor->headerText(), builtIn.header);
     EXPECT_EQ(editor->footerText(), builtIn.footer);
     EXPECT_TRUE(editor->headerText().contains(QStringLiteral("vellodeflogo.jpg")));
@@ -257,7 +252,7 @@ TEST_F(PageEditorTest, ColourTagAsksForBothColoursAndWritesTheirHexForm)
     m_prompts->colors = { QColor(5, 128, 255), QColor(Qt::black) };
     tagButton(editor, 13)->click();
     EXPECT_EQ(editor->headerText(), QStringLiteral("<BODY BGCOLOR = \"#0580FF\" TEXT = \"#000000\">"));
-    EXPECT_EQ(editor->footerText(), builtInTexts(m_userData.path()).footer);
+    EXPECT_EQ(editor->footerText(), builtInTexts().footer);
     ASSERT_EQ(
         recordsOf("color"), (QStringList { QStringLiteral("Select BodyColor"), QStringLiteral("Select TextColor") }));
     // The first opens on black, the second on the colour just chosen.
@@ -353,7 +348,7 @@ TEST_F(PageEditorTest, SaveWritesBothFilesPublishesAndOpenReadsThemBack)
     // Reopened: the template again, not the published texts; Open reads the files back.
     editor = open();
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->headerText(), builtInTexts(m_userData.path()).header);
+    EXPECT_EQ(editor->headerText(), builtInTexts().header);
     m_prompts->texts = { headerPath, footerPath };
     control<QPushButton>(editor, "Command5")->click();
     EXPECT_EQ(editor->headerText(), QStringLiteral("<HTML>\r\n\r\n"));

@@ -9,7 +9,7 @@
  * string when the system has no path for the number. The object holds no state.
  *
  * This header is the library's published interface (its type library, together with
- * holtavi-typelib.json installed beside the library). It has three layers:
+ * holtavi-typelib.json, installed in share/holtavi). It has three layers:
  *   - the C++ class cSystemFolder, the enumeration SystemFolder and the error type
  *     SystemFolderError, for C++ clients that link the library;
  *   - a plain C function, HoltaviFindSystemFolder, for any language that can call C;
