@@ -30,6 +30,8 @@ done
 corpus="$(cd "$1" && pwd)"
 benchtool="$build/bin/quorvel_benchtool"
 cores=$(nproc)
+# libvips warns on every AVIF that it leaves its colour description aside (sRGB here)
+export VIPS_WARNING=0
 [ -x "$benchtool" ] || { echo "heif-peers.sh: build quorvel_benchtool first ($benchtool)" >&2; exit 1; }
 for tool in vipsthumbnail /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "heif-peers.sh: $tool is missing (scripts/install-deps --bench)" >&2; exit 1; }
