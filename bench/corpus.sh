@@ -20,7 +20,7 @@
 #                                  heif-enc and ImageMagick: scripts/install-deps --bench)
 #   bench/corpus.sh --avif DIR     after the first form: DIR/avif, each baseline photo as the
 #                                  web saves it: reduced to 2048 pixels on its longer side,
-#                                  AVIF (quantizer 20 to 30, speed 6; 30 to 200 KB), no
+#                                  AVIF (quantizer 20 to 30, speed 6; 10 to 220 KB), no
 #                                  thumbnail (needs avifenc and ImageMagick)
 #
 # Only JPEGs of 200 KB or more are kept, named PACKAGE-N.jpg; of a folder of renditions
