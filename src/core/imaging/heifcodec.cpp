@@ -206,39 +206,12 @@ Handle coveringThumbnail(const heif_image_handle *primary, int minLongSide, qint
     return best;
 }
 
-// Whether a picture that may be decoded along with handle's (its transparency, stored as
-// a picture of its own) is larger than maxPixels: libheif decodes it at whatever size it
-// claims. Depth maps are not decoded, and not looked at.
-bool auxiliaryTooLarge(const heif_image_handle *handle, qint64 maxPixels)
-{
-    const int count = heif_image_handle_get_number_of_auxiliary_images(handle, LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH);
-    if (maxPixels <= 0 || count <= 0)
-        return false;
-    std::vector<heif_item_id> ids(size_t(count), 0);
-    const int listed = heif_image_handle_get_list_of_auxiliary_image_IDs(
-        handle, LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH, ids.data(), count);
-    for (int i = 0; i < listed; ++i) {
-        heif_image_handle *raw = nullptr;
-        const heif_error error = heif_image_handle_get_auxiliary_image_handle(handle, ids[size_t(i)], &raw);
-        const Handle auxiliary(raw);
-        if (error.code == heif_error_Ok && auxiliary
-            && qint64(heif_image_handle_get_width(auxiliary.get())) * heif_image_handle_get_height(auxiliary.get())
-                > maxPixels)
-            return true;
-    }
-    return false;
-}
-
 // The picture of handle, upright, as 8-bit RGB (RGBA when it has transparency). The
 // image shares libheif's pixels and releases them with its last copy. Null, with the
 // reason in error, when it cannot be decoded.
 QImage decodedImage(const heif_image_handle *handle, qint64 maxPixels, QString *error)
 {
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
-    if (auxiliaryTooLarge(handle, maxPixels)) {
-        *error = tr("The picture is too large: its transparency claims more pixels than this program decodes.");
-        return {};
-    }
     const Options options(heif_decoding_options_alloc());
     if (!options) {
         *error = notEnoughMemory();

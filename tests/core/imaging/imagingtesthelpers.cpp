@@ -207,75 +207,47 @@ QByteArray fullBox(const char *type, const QByteArray &content)
 
 } // namespace
 
-QByteArray heifHeaderOnly(quint32 width, quint32 height, bool av1, QSize alpha)
+QByteArray heifHeaderOnly(quint32 width, quint32 height, bool av1)
 {
-    const bool withAlpha = alpha.isValid();
     const QByteArray brand = av1 ? "avif" : "heic";
     const QByteArray ftyp = box("ftyp", brand + QByteArray(4, '\0') + "mif1" + brand);
     // An empty decoder configuration: the sizes are all a reader needs before decoding.
     const QByteArray config = av1 ? box("av1C", QByteArray("\x81\x00\x0C\x00", 4))
                                   : box("hvcC", QByteArray("\x01", 1) + QByteArray(21, '\0') + QByteArray(1, '\0'));
-    const auto ispe = [](quint32 w, quint32 h) {
-        QByteArray size;
-        appendBigEndian32(&size, w);
-        appendBigEndian32(&size, h);
-        return fullBox("ispe", size);
-    };
-    // Properties: 1 the configuration, 2 the picture's size; 3 the transparency's size, 4 its kind.
-    QByteArray properties = config + ispe(width, height);
-    if (withAlpha)
-        properties += ispe(quint32(alpha.width()), quint32(alpha.height()))
-            + fullBox("auxC", QByteArray("urn:mpeg:mpegB:cicp:systems:auxiliary:alpha", 44));
+    QByteArray size;
+    appendBigEndian32(&size, width);
+    appendBigEndian32(&size, height);
+    const QByteArray ipco = box("ipco", config + fullBox("ispe", size));
     QByteArray ipma;
-    appendBigEndian32(&ipma, withAlpha ? 2 : 1);
-    appendBigEndian16(&ipma, 1); // item 1: the configuration (essential) and its size
+    appendBigEndian32(&ipma, 1); // one item: 1, with the configuration (essential) and the size
+    appendBigEndian16(&ipma, 1);
     ipma.append(QByteArray("\x02\x81\x02", 3));
-    if (withAlpha) {
-        appendBigEndian16(&ipma, 2); // item 2, the transparency: the same, its size and kind
-        ipma.append(QByteArray("\x03\x81\x03\x04", 4));
-    }
-    const QByteArray iprp = box("iprp", box("ipco", properties) + fullBox("ipma", ipma));
-    const auto infe = [av1](quint16 item) {
-        QByteArray content("\x02\x00\x00\x00", 4); // version 2
-        appendBigEndian16(&content, item);
-        appendBigEndian16(&content, 0);
-        content.append(av1 ? "av01" : "hvc1");
-        content.append('\0');
-        return box("infe", content);
-    };
+    const QByteArray iprp = box("iprp", ipco + fullBox("ipma", ipma));
+    QByteArray infe;
+    appendBigEndian16(&infe, 1); // item 1
+    appendBigEndian16(&infe, 0);
+    infe.append(av1 ? "av01" : "hvc1");
+    infe.append('\0');
+    QByteArray infeBox = box("infe", QByteArray("\x02\x00\x00\x00", 4) + infe); // version 2
     QByteArray iinf;
-    appendBigEndian16(&iinf, withAlpha ? 2 : 1);
-    iinf += infe(1);
-    if (withAlpha)
-        iinf += infe(2);
-    QByteArray iref;
-    if (withAlpha) {
-        QByteArray auxl;
-        appendBigEndian16(&auxl, 2); // item 2 is the transparency of item 1
-        appendBigEndian16(&auxl, 1);
-        appendBigEndian16(&auxl, 1);
-        iref = fullBox("iref", box("auxl", auxl));
-    }
+    appendBigEndian16(&iinf, 1);
     const QByteArray hdlr = fullBox("hdlr", QByteArray(4, '\0') + "pict" + QByteArray(13, '\0'));
     QByteArray pitm;
     appendBigEndian16(&pitm, 1);
-    const QByteArray data(16, '\0'); // where the coded pictures would be
-    // The location of each item's data (offsets of 4 bytes), known once the rest is laid out.
+    const QByteArray data(16, '\0'); // where the coded picture would be
+    // The location of item 1's data (offsets of 4 bytes), known once the rest is laid out.
     const auto iloc = [&](quint32 offset) {
         QByteArray content("\x44\x00", 2);
-        const quint16 items = withAlpha ? 2 : 1;
-        appendBigEndian16(&content, items);
-        for (quint16 item = 1; item <= items; ++item) {
-            appendBigEndian16(&content, item);
-            appendBigEndian16(&content, 0);
-            appendBigEndian16(&content, 1);
-            appendBigEndian32(&content, offset);
-            appendBigEndian32(&content, quint32(data.size()));
-        }
+        appendBigEndian16(&content, 1);
+        appendBigEndian16(&content, 1);
+        appendBigEndian16(&content, 0);
+        appendBigEndian16(&content, 1);
+        appendBigEndian32(&content, offset);
+        appendBigEndian32(&content, quint32(data.size()));
         return fullBox("iloc", content);
     };
     const auto meta = [&](quint32 offset) {
-        return fullBox("meta", hdlr + fullBox("pitm", pitm) + iloc(offset) + fullBox("iinf", iinf) + iref + iprp);
+        return fullBox("meta", hdlr + fullBox("pitm", pitm) + iloc(offset) + fullBox("iinf", iinf + infeBox) + iprp);
     };
     const quint32 dataOffset = quint32(ftyp.size() + meta(0).size() + 8);
     return ftyp + meta(dataOffset) + box("mdat", data);
