@@ -2,6 +2,7 @@
 #include "imaging/heifcodec.h"
 #include "imaging/thumbnailer.h"
 #include "imagingtesthelpers.h"
+#include "testsupport.h"
 
 #include <QFile>
 #include <QTransform>
@@ -17,7 +18,7 @@ constexpr qint64 kLimit = Thumbnailer::kMaxDecodedPixels;
 
 QString heifPicture(const char *name)
 {
-    return QStringLiteral(QUORVEL_SOURCE_TESTDATA "/") + QLatin1String(name);
+    return test::testPicture(QLatin1String(name));
 }
 
 QImage scaledTo(const QImage &image, QSize size)
@@ -71,6 +72,7 @@ struct DecodeCase {
 // the picture is upright and sRGB whatever the file stores and however it says so.
 TEST(HeifCodec, PicturesComeOutUprightInSrgbFromTheThumbnailWhenItIsLargeEnough)
 {
+    QUORVEL_REQUIRE_TESTDATA();
     const QList<DecodeCase> cases = {
         // the primary picture, and the stored 160 x 106 thumbnail when that covers the size
         { "formats/heic-thumbnail.heic", 0, { 480, 320 }, { 480, 320 }, false, nullptr, 0 },
@@ -166,6 +168,7 @@ TEST(HeifCodec, PicturesComeOutUprightInSrgbFromTheThumbnailWhenItIsLargeEnough)
 
 TEST(HeifCodec, BrokenFilesGiveOneClearSentence)
 {
+    QUORVEL_REQUIRE_TESTDATA();
     const QByteArray whole = test::readBytes(heifPicture("formats/heic-thumbnail.heic"));
     ASSERT_FALSE(whole.isEmpty());
     QByteArray garbled = whole;
