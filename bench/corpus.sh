@@ -22,6 +22,15 @@
 #                                    photos shown full screen, 1920 x 1080 (ImageMagick);
 #                                  DIR/tiff: scans, 3000 pixels on the longer side,
 #                                    RGB, LZW, 300 dpi (ImageMagick)
+#   bench/corpus.sh --heic DIR     after the first form: DIR/heic, each baseline photo as a
+#                                  phone stores it: 12 megapixels (4032x3024, or 3024x4032
+#                                  for a portrait photo, reduced and cropped to fill), HEIC
+#                                  at quality 75 (1 to 3 MB) with a 320x240 thumbnail inside (needs
+#                                  heif-enc and ImageMagick: scripts/install-deps --bench)
+#   bench/corpus.sh --avif DIR     after the first form: DIR/avif, each baseline photo as the
+#                                  web saves it: reduced to 2048 pixels on its longer side,
+#                                  AVIF (quantizer 20 to 30, speed 6; 10 to 220 KB), no
+#                                  thumbnail (needs avifenc and ImageMagick)
 #
 # Only JPEGs of 200 KB or more are kept, named PACKAGE-N.jpg; of a folder of renditions
 # (".../contents/images*/WIDTHxHEIGHT.jpg", one photo in many sizes) only the largest.
@@ -34,16 +43,20 @@ packages=(plasma-workspace-wallpapers gnome-backgrounds mate-backgrounds ukui-wa
     lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 sway-backgrounds)
 
 usage() {
-    echo "usage: bench/corpus.sh [--camera | --album | --formats] DIR" >&2
+    echo "usage: bench/corpus.sh [--camera | --album | --formats | --heic | --avif] DIR" >&2
     exit 2
 }
 
 camera=0
 album=0
 formats=0
+heic=0
+avif=0
 [ "${1:-}" = "--camera" ] && { camera=1; shift; }
 [ "${1:-}" = "--album" ] && { album=1; shift; }
 [ "${1:-}" = "--formats" ] && { formats=1; shift; }
+[ "${1:-}" = "--heic" ] && { heic=1; shift; }
+[ "${1:-}" = "--avif" ] && { avif=1; shift; }
 [ $# -eq 1 ] || usage
 out="$(mkdir -p "$1" && cd "$1" && pwd)"
 
@@ -70,6 +83,34 @@ if [ "$formats" -eq 1 ]; then
     for kind in webp png tiff; do
         echo "corpus.sh: $(ls "$out/$kind" | wc -l) pictures in $out/$kind ($(du -sm "$out/$kind" | cut -f1) MB)"
     done
+
+if [ "$heic" -eq 1 ] || [ "$avif" -eq 1 ]; then
+    [ -d "$out/baseline" ] || { echo "corpus.sh: no $out/baseline; run bench/corpus.sh $1 first" >&2; exit 1; }
+    kind=heic encoder=heif-enc
+    [ "$avif" -eq 1 ] && kind=avif encoder=avifenc
+    for tool in "$encoder" convert identify; do
+        command -v "$tool" >/dev/null || { echo "corpus.sh: $tool is missing (scripts/install-deps --bench)" >&2; exit 1; }
+    done
+    rm -rf "${out:?}/$kind"
+    mkdir -p "$out/$kind"
+    scratch="$(mktemp -d)"
+    trap 'rm -rf "$scratch"' EXIT
+    for f in "$out"/baseline/*.jpg; do
+        name="$(basename "$f" .jpg)"
+        if [ "$kind" = heic ]; then
+            read -r width height < <(identify -format '%w %h\n' "$f" | head -n 1)
+            size=4032x3024
+            [ "$height" -gt "$width" ] && size=3024x4032
+            convert "$f" -resize "$size^" -gravity center -extent "$size" -quality 95 "$scratch/$name.jpg"
+            heif-enc -q 75 -t 320 "$scratch/$name.jpg" -o "$out/heic/$name.heic" >/dev/null
+        else
+            convert "$f" -resize '2048x2048>' "$scratch/$name.png"
+            avifenc -s 6 -j 1 --min 20 --max 30 "$scratch/$name.png" "$out/avif/$name.avif" >/dev/null
+        fi
+    done
+    echo "corpus.sh: $(ls "$out/$kind" | wc -l) ${kind^^} photos in $out/$kind ($(du -sm "$out/$kind" | cut -f1) MB)"
+    exit 0
+fi
     exit 0
 fi
 

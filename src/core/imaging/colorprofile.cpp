@@ -46,11 +46,13 @@ Profile openProfile(cmsContext ctx, const QByteArray &icc)
     return Profile(cmsOpenProfileFromMemTHR(ctx, icc.constData(), cmsUInt32Number(icc.size())));
 }
 
+// The sRGB tone curve as lcms's parametric curve of type 4.
+constexpr cmsFloat64Number kSrgbCurve[5] = { 2.4, 1.0 / 1.055, 0.055 / 1.055, 1.0 / 12.92, 0.04045 };
+
 // Gray with the sRGB tone curve and D50 white: what an sRGB display shows for R = G = B.
 Profile srgbGrayProfile(cmsContext ctx)
 {
-    const cmsFloat64Number srgbCurve[5] = { 2.4, 1.0 / 1.055, 0.055 / 1.055, 1.0 / 12.92, 0.04045 };
-    cmsToneCurve *curve = cmsBuildParametricToneCurve(ctx, 4, srgbCurve);
+    cmsToneCurve *curve = cmsBuildParametricToneCurve(ctx, 4, kSrgbCurve);
     if (!curve)
         return {};
     Profile profile(cmsCreateGrayProfileTHR(ctx, cmsD50_xyY(), curve));
@@ -197,6 +199,60 @@ QImage toSrgb(const QImage &image, const QByteArray &iccProfile)
     transformRows(
         cached->transform.get(), image.constBits(), image.bytesPerLine(), &result, image.width(), image.height());
     return result;
+}
+
+QByteArray iccProfileOf(const RgbSpace &space)
+{
+    // Building and writing a profile costs more than converting a thumbnail, and files
+    // from one source describe their pixels alike.
+    struct Cached {
+        RgbSpace space;
+        QByteArray icc;
+        bool valid = false;
+    };
+    thread_local Cached cache;
+    if (cache.valid && cache.space == space)
+        return cache.icc;
+
+    const Context ctx(cmsCreateContext(nullptr, nullptr));
+    if (!ctx)
+        return {};
+    cmsToneCurve *curve = nullptr;
+    switch (space.curve) {
+    case RgbSpace::Curve::Srgb:
+        curve = cmsBuildParametricToneCurve(ctx.get(), 4, kSrgbCurve);
+        break;
+    case RgbSpace::Curve::Gamma22:
+        curve = cmsBuildGamma(ctx.get(), 2.2);
+        break;
+    case RgbSpace::Curve::Gamma28:
+        curve = cmsBuildGamma(ctx.get(), 2.8);
+        break;
+    case RgbSpace::Curve::Linear:
+        curve = cmsBuildGamma(ctx.get(), 1.0);
+        break;
+    }
+    if (!curve)
+        return {};
+    const cmsCIExyY white = { space.whiteX, space.whiteY, 1.0 };
+    const cmsCIExyYTRIPLE primaries = {
+        { space.redX, space.redY, 1.0 },
+        { space.greenX, space.greenY, 1.0 },
+        { space.blueX, space.blueY, 1.0 },
+    };
+    cmsToneCurve *curves[3] = { curve, curve, curve };
+    const Profile profile(cmsCreateRGBProfileTHR(ctx.get(), &white, &primaries, curves));
+    cmsFreeToneCurve(curve);
+    cmsUInt32Number size = 0;
+    if (!profile || !cmsSaveProfileToMem(profile.get(), nullptr, &size) || size == 0)
+        return {};
+    QByteArray icc(qsizetype(size), Qt::Uninitialized);
+    if (!cmsSaveProfileToMem(profile.get(), icc.data(), &size))
+        return {};
+    cache.space = space;
+    cache.icc = icc;
+    cache.valid = true;
+    return icc;
 }
 
 QImage cmykToSrgb(const unsigned char *cmyk,

@@ -5,6 +5,7 @@
 #include "imaging/decoderwarnings.h"
 #include "imaging/exiforientation.h"
 #include "imaging/gifcodec.h"
+#include "imaging/heifcodec.h"
 #include "imaging/jpegcodec.h"
 #include "imaging/pngcodec.h"
 #include "imaging/qtimagecodec.h"
@@ -31,10 +32,11 @@ namespace
 // the thumbnails against a full decode reduced with Lanczos (bench/peers.sh).
 constexpr resample::Filter kThumbnailFilter = resample::Filter::Lanczos3;
 
-enum class Format { Jpeg, Gif, Png, WebP, Tiff, Other };
+enum class Format { Jpeg, Gif, Png, WebP, Tiff, Heif, Other };
 
 // By the first bytes: a JPEG begins with its start marker (libjpeg passes over and
-// warns of anything between that and the next marker), a GIF with its signature.
+// warns of anything between that and the next marker), a GIF with its signature, a
+// HEIF file (HEIC, AVIF) with its file type box and brands.
 Format sniff(const QByteArray &head)
 {
     if (head.size() >= 2 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8)
@@ -47,6 +49,8 @@ Format sniff(const QByteArray &head)
         return Format::WebP;
     if (tiff::isTiff(head))
         return Format::Tiff;
+    if (heif::isHeif(head))
+        return Format::Heif;
     return Format::Other;
 }
 
@@ -66,7 +70,7 @@ public:
 
     Format format() const
     {
-        return sniff(m_data ? m_data->left(12) : m_file->peek(12));
+        return sniff(m_data ? m_data->left(heif::kSniffBytes) : m_file->peek(heif::kSniffBytes));
     }
     jpeg::DecodedJpeg jpeg(const jpeg::DecodeOptions &options) const
     {
@@ -97,6 +101,10 @@ public:
     {
         return m_data ? tiff::decode(*m_data, Thumbnailer::kMaxDecodedPixels, minLongSide)
                       : tiff::decode(*m_file, Thumbnailer::kMaxDecodedPixels, minLongSide);
+    heif::DecodedHeif heif(int minLongSide) const
+    {
+        return m_data ? heif::decode(*m_data, minLongSide, Thumbnailer::kMaxDecodedPixels)
+                      : heif::decode(*m_file, minLongSide, Thumbnailer::kMaxDecodedPixels);
     }
     qtimage::DecodedQtImage other() const
     {
@@ -280,6 +288,13 @@ DecodedPicture decodeBytes(const PictureBytes &bytes, const ImageSettings &setti
     case Format::Tiff:
         picture = fromStored(bytes.tiff(std::max(0, minLongSide)));
         break;
+    case Format::Heif: {
+        heif::DecodedHeif decoded = bytes.heif(minLongSide);
+        picture.image = std::move(decoded.image);
+        picture.fullSize = decoded.fullSize;
+        picture.error = decoded.error;
+        break;
+    }
     case Format::Other: {
         qtimage::DecodedQtImage decoded = bytes.other();
         picture.image = std::move(decoded.image);

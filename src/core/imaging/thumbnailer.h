@@ -36,13 +36,12 @@ struct ThumbnailResult {
 /// every call owns all of its state, so creation runs call it from many threads.
 ///
 /// Formats are recognised by their content, not by the file name: JPEG (baseline,
-/// progressive, grayscale, CMYK), GIF (first frame; transparent pixels on white) and
-/// whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a crash:
-/// truncated or corrupt JPEG data is an error (a JPEG whose picture data is complete but
-/// lacks its end marker is not), and a GIF needs only its first frame to be complete.
-/// A file is read only as far as its decoder needs (see jpeg::decodeFile), so memory
-/// does not grow with what follows the picture data. The decoders' warnings about a
-/// file (irregularities they go past) are reported naming it (see DecodingPicture).
+/// progressive, grayscale, CMYK), GIF (first frame; transparent pixels on white), HEIF
+/// (HEIC and AVIF; see heif::decode) and whatever else Qt reads (PNG, BMP, ...). Damaged files give an error, never a
+/// crash: truncated or corrupt JPEG data is an error (a JPEG whose picture data is complete but lacks its end marker is
+/// not), and a GIF needs only its first frame to be complete. A file is read only as far as its decoder needs (see
+/// jpeg::decodeFile), so memory does not grow with what follows the picture data. The decoders' warnings about a file
+/// (irregularities they go past) are reported naming it (see DecodingPicture).
 class Thumbnailer
 {
 public:
@@ -56,7 +55,8 @@ public:
     /// Decodes the file upright and in sRGB. When minLongSide > 0 the decoder may
     /// scale down while decoding as long as the longer side stays >= minLongSide
     /// (or the picture's own size when that is smaller); 0 decodes at full size. JPEGs
-    /// scale by M/8 in the DCT domain, other formats are always decoded at full size.
+    /// scale by M/8 in the DCT domain; a HEIF file's stored thumbnail is decoded instead
+    /// of its picture when it is that large; other formats are decoded at full size.
     /// settings give the JPEG decoding options (dctMethod, fancyUpsampling, dithering).
     /// A progressive JPEG that minLongSide lets decode at 1/8 is read only as far as its
     /// DC scans (jpeg::DecodeOptions::progressiveDcOnly): within a grey level of the

@@ -189,6 +189,70 @@ QByteArray jpegHeaderOnly(int width, int height, bool progressive, int paddingBy
     return out;
 }
 
+namespace
+{
+
+QByteArray box(const char *type, const QByteArray &content)
+{
+    QByteArray out;
+    appendBigEndian32(&out, quint32(8 + content.size()));
+    return out + QByteArray(type, 4) + content;
+}
+
+// A box with a version and flags, both 0.
+QByteArray fullBox(const char *type, const QByteArray &content)
+{
+    return box(type, QByteArray(4, '\0') + content);
+}
+
+} // namespace
+
+QByteArray heifHeaderOnly(quint32 width, quint32 height, bool av1)
+{
+    const QByteArray brand = av1 ? "avif" : "heic";
+    const QByteArray ftyp = box("ftyp", brand + QByteArray(4, '\0') + "mif1" + brand);
+    // An empty decoder configuration: the sizes are all a reader needs before decoding.
+    const QByteArray config = av1 ? box("av1C", QByteArray("\x81\x00\x0C\x00", 4))
+                                  : box("hvcC", QByteArray("\x01", 1) + QByteArray(21, '\0') + QByteArray(1, '\0'));
+    QByteArray size;
+    appendBigEndian32(&size, width);
+    appendBigEndian32(&size, height);
+    const QByteArray ipco = box("ipco", config + fullBox("ispe", size));
+    QByteArray ipma;
+    appendBigEndian32(&ipma, 1); // one item: 1, with the configuration (essential) and the size
+    appendBigEndian16(&ipma, 1);
+    ipma.append(QByteArray("\x02\x81\x02", 3));
+    const QByteArray iprp = box("iprp", ipco + fullBox("ipma", ipma));
+    QByteArray infe;
+    appendBigEndian16(&infe, 1); // item 1
+    appendBigEndian16(&infe, 0);
+    infe.append(av1 ? "av01" : "hvc1");
+    infe.append('\0');
+    QByteArray infeBox = box("infe", QByteArray("\x02\x00\x00\x00", 4) + infe); // version 2
+    QByteArray iinf;
+    appendBigEndian16(&iinf, 1);
+    const QByteArray hdlr = fullBox("hdlr", QByteArray(4, '\0') + "pict" + QByteArray(13, '\0'));
+    QByteArray pitm;
+    appendBigEndian16(&pitm, 1);
+    const QByteArray data(16, '\0'); // where the coded picture would be
+    // The location of item 1's data (offsets of 4 bytes), known once the rest is laid out.
+    const auto iloc = [&](quint32 offset) {
+        QByteArray content("\x44\x00", 2);
+        appendBigEndian16(&content, 1);
+        appendBigEndian16(&content, 1);
+        appendBigEndian16(&content, 0);
+        appendBigEndian16(&content, 1);
+        appendBigEndian32(&content, offset);
+        appendBigEndian32(&content, quint32(data.size()));
+        return fullBox("iloc", content);
+    };
+    const auto meta = [&](quint32 offset) {
+        return fullBox("meta", hdlr + fullBox("pitm", pitm) + iloc(offset) + fullBox("iinf", iinf + infeBox) + iprp);
+    };
+    const quint32 dataOffset = quint32(ftyp.size() + meta(0).size() + 8);
+    return ftyp + meta(dataOffset) + box("mdat", data);
+}
+
 QByteArray pngHeaderOnly(quint32 width, quint32 height)
 {
     QByteArray out("\x89PNG\r\n\x1A\n", 8);

@@ -25,6 +25,10 @@ bool writeBytes(const QString &path, const QByteArray &bytes);
 /// data, EOI.
 QByteArray jpegHeaderOnly(int width, int height, bool progressive, int paddingBytes = 0);
 
+/// A HEIF file (HEIC, or AVIF when av1) whose one picture claims width x height pixels
+/// and holds a few bytes of coded data.
+QByteArray heifHeaderOnly(quint32 width, quint32 height, bool av1);
+
 /// A PNG with an IHDR claiming width x height (8-bit RGB) and an empty IDAT.
 QByteArray pngHeaderOnly(quint32 width, quint32 height);
 
