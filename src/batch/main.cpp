@@ -2,6 +2,7 @@
 // quorvel-batch: the creation run of "Create Thumbs" from the command line, making
 // the same thumbnails and gallery page, byte for byte, for the same inputs.
 #include "album/albumbuild.h"
+#include "app/translations.h"
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
 #include "imaging/decoderwarnings.h"
@@ -88,6 +89,7 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvel-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    quorvel::installTranslations();
 
     using namespace quorvel;
     nameDecodedPicturesInMessages();

@@ -11,6 +11,7 @@
 #include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -91,14 +92,14 @@ QString openPicture(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("The file does not exist.");
+        return QCoreApplication::translate("Picture", "The file does not exist.");
     if (!info.isFile())
-        return QStringLiteral("This is not a picture file but a folder or a device.");
+        return QCoreApplication::translate("Picture", "This is not a picture file but a folder or a device.");
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+        return QCoreApplication::translate("Picture", "The file cannot be opened: %1.").arg(file.errorString());
     if (file.size() == 0)
-        return QStringLiteral("The file is empty.");
+        return QCoreApplication::translate("Picture", "The file is empty.");
     return {};
 }
 
@@ -175,30 +176,31 @@ QByteArray Thumbnailer::readPictureFile(const QString &path, QString *error)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = QStringLiteral("The file does not exist.");
+        *error = QCoreApplication::translate("Picture", "The file does not exist.");
         return {};
     }
     if (!info.isFile()) {
-        *error = QStringLiteral("This is not a picture file but a folder or a device.");
+        *error = QCoreApplication::translate("Picture", "This is not a picture file but a folder or a device.");
         return {};
     }
     if (info.size() > kMaxFileBytes) {
         *error =
-            QStringLiteral("The file is too large (%1 MB) to be a picture this program reads.").arg(info.size() >> 20);
+            QCoreApplication::translate("Picture", "The file is too large (%1 MB) to be a picture this program reads.")
+                .arg(info.size() >> 20);
         return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+        *error = QCoreApplication::translate("Picture", "The file cannot be opened: %1.").arg(file.errorString());
         return {};
     }
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+        *error = QCoreApplication::translate("Picture", "The file cannot be read: %1.").arg(file.errorString());
         return {};
     }
     if (data.isEmpty())
-        *error = QStringLiteral("The file is empty.");
+        *error = QCoreApplication::translate("Picture", "The file is empty.");
     return data;
 }
 
@@ -216,7 +218,7 @@ QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, Q
         return {};
     }
     if (decoded.image.isNull()) {
-        *error = QStringLiteral("There is not enough memory to decode the picture.");
+        *error = QCoreApplication::translate("Picture", "There is not enough memory to decode the picture.");
         return {};
     }
     const int orientation = exif::orientationFromApp1(decoded.exif);
@@ -231,7 +233,7 @@ QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, Q
     if (!image.isNull())
         image = exif::applyOrientation(image, orientation);
     if (image.isNull()) {
-        *error = QStringLiteral("There is not enough memory to make the thumbnail.");
+        *error = QCoreApplication::translate("Picture", "There is not enough memory to make the thumbnail.");
         return {};
     }
     if (settings.frame)
@@ -260,7 +262,7 @@ DecodedPicture decodeBytes(const PictureBytes &bytes, const ImageSettings &setti
     }
     }
     if (picture.ok() && picture.image.isNull())
-        picture.error = QStringLiteral("There is not enough memory to decode the picture.");
+        picture.error = QCoreApplication::translate("Picture", "There is not enough memory to decode the picture.");
     if (!picture.ok()) {
         picture.image = QImage();
         picture.fullSize = QSize();
@@ -283,7 +285,7 @@ QImage thumbnailOfBytes(const PictureBytes &bytes, const ImageSettings &settings
         } else {
             thumbnail = Thumbnailer::makeThumbnail(picture.image, settings);
             if (thumbnail.isNull())
-                reason = QStringLiteral("There is not enough memory to make the thumbnail.");
+                reason = QCoreApplication::translate("Picture", "There is not enough memory to make the thumbnail.");
         }
     }
     if (error)
@@ -309,7 +311,7 @@ DecodedPicture Thumbnailer::decodeData(const QByteArray &data, const ImageSettin
 {
     if (data.isEmpty()) {
         DecodedPicture picture;
-        picture.error = QStringLiteral("The file is empty.");
+        picture.error = QCoreApplication::translate("Picture", "The file is empty.");
         return picture;
     }
     return decodeBytes(PictureBytes(data), settings, minLongSide);
@@ -319,7 +321,7 @@ QImage Thumbnailer::thumbnailFromData(const QByteArray &data, const ImageSetting
 {
     if (data.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The file is empty.");
+            *error = QCoreApplication::translate("Picture", "The file is empty.");
         return {};
     }
     return thumbnailOfBytes(PictureBytes(data), settings, error);
@@ -366,7 +368,8 @@ QByteArray Thumbnailer::encodeJpeg(const QImage &image, const ImageSettings &set
 QString Thumbnailer::writeFileAtomically(const QString &path, const QByteArray &bytes, const QString &protectedSource)
 {
     if (!protectedSource.isEmpty() && isSameFile(path, protectedSource))
-        return QStringLiteral("\"%1\" is the picture the thumbnail is made from; it was not overwritten.")
+        return QCoreApplication::translate(
+            "Picture", "\"%1\" is the picture the thumbnail is made from; it was not overwritten.")
             .arg(QDir::toNativeSeparators(path));
     return ::quorvel::writeFileAtomically(path, bytes);
 }

@@ -80,7 +80,7 @@ Form4::Form4(Application &app, QWidget *parent)
     tagRow->setSpacing(2);
     for (int i = 0; i < kTagButtonCount; ++i) {
         const TagButton &tag = tagButtons()[static_cast<std::size_t>(i)];
-        auto *button = new QPushButton(QString::fromLatin1(tag.caption), client);
+        auto *button = new QPushButton(tr(tag.caption), client);
         button->setObjectName(QStringLiteral("Command4(%1)").arg(i));
         button->setToolTip(tr(tag.toolTip));
         button->setFont(small);
