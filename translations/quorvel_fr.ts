@@ -67,6 +67,10 @@
         <source>It was written by a later version of the program.</source>
         <translation>Il a été écrit par une version plus récente du programme.</translation>
     </message>
+    <message>
+        <source>not an album&apos;s record</source>
+        <translation>ce n’est pas le registre d’un album</translation>
+    </message>
 </context>
 <context>
     <name>BlockFormat</name>
@@ -1334,6 +1338,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>The header and footer you changed are not in use. Close the editor and lose the changes?</source>
         <translation>L’en-tête et le pied de page que vous avez modifiés ne sont pas utilisés. Fermer l’éditeur et perdre les modifications ?</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm);;All files (*)</source>
+        <translation>HTML (*.html *.htm);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

@@ -31,17 +31,18 @@ QString installTranslations(const QLocale &locale)
     Translators &t = translators();
     QCoreApplication::removeTranslator(&t.program);
     QCoreApplication::removeTranslator(&t.toolkit);
-    const QLocale english(QLocale::English);
-    const QLocale wanted = locale.language() == QLocale::C ? english : locale;
-    // The compiled translations lie in the resources as quorvel_LANG.qm.
+    // The compiled translations lie in the resources as quorvel_LANG.qm; the locale's
+    // languages are tried in order (LANGUAGE=fr counts even when LANG is C).
     const QString folder = QStringLiteral(":/i18n");
-    if (!t.program.load(wanted, QStringLiteral("quorvel"), QStringLiteral("_"), folder)
-        && !t.program.load(english, QStringLiteral("quorvel"), QStringLiteral("_"), folder))
+    if (!t.program.load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), folder)
+        && !t.program.load(QLocale(QLocale::English), QStringLiteral("quorvel"), QStringLiteral("_"), folder))
         return {};
     QCoreApplication::installTranslator(&t.program);
     if (!t.program.language().startsWith(QLatin1String("en"))
-        && t.toolkit.load(
-            wanted, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        && t.toolkit.load(QLocale(t.program.language()),
+            QStringLiteral("qtbase"),
+            QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&t.toolkit);
     return t.program.language();
 }
