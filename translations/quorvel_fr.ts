@@ -2758,7 +2758,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Default</source>
-        <translation>Défauts</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Options</source>

@@ -98,7 +98,7 @@ class TranslationTest : public test::AppTest, public ::testing::WithParamInterfa
 protected:
     QMap<QString, QString> textsIn(const QLocale &locale)
     {
-        installTranslations(locale);
+        EXPECT_EQ(installTranslations(locale), QLocale::languageToCode(locale.language()));
         start();
         QWidget *window = GetParam().open(*m_app);
         if (!window)
