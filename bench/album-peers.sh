@@ -8,7 +8,10 @@
 # Every tool makes, on all cores, a web-size copy (longer side 2048) and a thumbnail
 # (200 pixels high) of every photo at JPEG quality 85, --runs times into a fresh
 # folder; the first table gives the median time, photos per second, the peak resident
-# memory of the largest process, quorvel-batch's speed-up (the tool's time / ours) and
+# memory of the largest process, quorvel-batch's speed-up (the tool's time / ours), the
+# median processor time of all its processes (user and system) and the speed-up in it
+# (on a loaded machine a tool that runs more threads than there are cores gets a larger
+# share of the processor, so its time alone flatters it), and
 # the mean SSIM of the luma of the web-size copies against a reference (the full decode
 # reduced with Lanczos; see bench/benchtool.cpp). quorvel-batch also makes a thumbnail
 # twice as high for dense screens, which the peers are not asked for.
@@ -78,7 +81,7 @@ run_tool() {
     thumbsup)
         "$thumbsup" --input "$source" --output "$out" --thumb-size "$thumb" --small-size "$thumb" \
             --large-size 1152 --photo-quality "$quality" --concurrency "$cores" --photo-download link \
-            --log default >/dev/null 2>&1 ;;
+            --log default >"$out.log" 2>&1 || { tail -n 5 "$out.log" >&2; return 1; } ;;
     esac
 }
 
@@ -102,13 +105,13 @@ bytes=$(cat "${files[@]}" | wc -c)
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# timed TOOL SOURCE OUT: one run into a fresh OUT; prints "seconds peak-kB".
+# timed TOOL SOURCE OUT: one run into a fresh OUT; prints "seconds peak-kB cpu-seconds".
 timed() {
     rm -rf "$3"
     local took
-    took=$(ALBUM_RUN_ONE=1 ALBUM_TOOL=$1 ALBUM_SOURCE=$2 ALBUM_OUT=$3 /usr/bin/time -f %M -o "$work/mem" \
-        "$self" --build "$build" "$corpus" 2>"$work/err") || { echo "album-peers.sh: $1 failed: $(head -c 300 "$work/err")" >&2; return 1; }
-    echo "$took $(tail -n 1 "$work/mem")"
+    took=$(ALBUM_RUN_ONE=1 ALBUM_TOOL=$1 ALBUM_SOURCE=$2 ALBUM_OUT=$3 /usr/bin/time -f '%M %U %S' -o "$work/mem" \
+        "$self" --build "$build" "$corpus" 2>"$work/err") || { echo "album-peers.sh: $1 failed: $(tail -c 600 "$work/err")" >&2; return 1; }
+    echo "$took $(tail -n 1 "$work/mem" | awk '{ print $1, $2 + $3 }')"
 }
 
 echo "Corpus: $corpus, $count JPEG files, $(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MB"
@@ -123,17 +126,20 @@ else
     echo "(thumbsup is left out: give --thumbsup DIR of an npm install of it; it needs gm and exiftool)"
 fi
 
-declare -A seconds=() memory=()
+declare -A seconds=() memory=() cpu=()
 for tool in $tools; do
     times=()
+    cpus=()
     peak=0
     for ((run = 1; run <= runs; run++)); do
-        read -r took kb < <(timed "$tool" "$corpus" "$work/out/$tool") || { times=(); break; }
+        read -r took kb used < <(timed "$tool" "$corpus" "$work/out/$tool") || { times=(); break; }
         times+=("$took")
+        cpus+=("$used")
         [ "$kb" -gt "$peak" ] && peak=$kb
     done
     [ ${#times[@]} -gt 0 ] || continue
     seconds[$tool]=$(printf '%s\n' "${times[@]}" | median)
+    cpu[$tool]=$(printf '%s\n' "${cpus[@]}" | median)
     memory[$tool]=$peak
 done
 
@@ -162,15 +168,20 @@ done < <("$benchtool" ssim --size "$web" "$corpus" "${ssim_dirs[@]}")
 
 echo
 echo "First build"
-printf '%-16s %9s %9s %9s %10s %s\n' tool "median s" photos/s "peak MB" speed-up "mean SSIM of the web-size copies"
+printf '%-16s %9s %9s %9s %10s %9s %10s %s\n' tool "median s" photos/s "peak MB" speed-up "cpu s" "cpu ratio" \
+    "mean SSIM of the web-size copies"
+# against TABLE TOOL: the tool's median in TABLE against ours ("-" for ours).
+against() {
+    local -n table=$1
+    [ "$2" != quorvel ] && [ -n "${table[quorvel]:-}" ] || { echo "-"; return; }
+    awk -v p="${table[$2]}" -v q="${table[quorvel]}" 'BEGIN { printf "%.2fx", p / q }'
+}
 for tool in $tools; do
     [ -n "${seconds[$tool]:-}" ] || { printf '%-16s %9s\n' "$tool" failed; continue; }
     s=${seconds[$tool]}
-    ratio="-"
-    [ "$tool" != quorvel ] && [ -n "${seconds[quorvel]:-}" ] \
-        && ratio=$(awk -v p="$s" -v q="${seconds[quorvel]}" 'BEGIN { printf "%.2fx", p / q }')
-    printf '%-16s %9.2f %9.1f %9.1f %10s %s\n' "$tool" "$s" "$(awk -v n="$count" -v s="$s" 'BEGIN { print n / s }')" \
-        "$(awk -v k="${memory[$tool]}" 'BEGIN { print k / 1024 }')" "$ratio" "${ssim[$tool]:-n/a}"
+    printf '%-16s %9.2f %9.1f %9.1f %10s %9.2f %10s %s\n' "$tool" "$s" \
+        "$(awk -v n="$count" -v s="$s" 'BEGIN { print n / s }')" "$(awk -v k="${memory[$tool]}" 'BEGIN { print k / 1024 }')" \
+        "$(against seconds "$tool")" "${cpu[$tool]}" "$(against cpu "$tool")" "${ssim[$tool]:-n/a}"
 done
 
 # Rebuilds. A rerun with nothing changed, on an album of $big photos.

@@ -8,10 +8,6 @@
         <translation>Le dossier « %1 » n’a pas pu être créé.</translation>
     </message>
     <message>
-        <source>There is not enough memory to make the picture&apos;s files.</source>
-        <translation>La mémoire ne suffit pas pour créer les fichiers de l’image.</translation>
-    </message>
-    <message>
         <source> and %1 more</source>
         <translation> et %1 de plus</translation>
     </message>
@@ -70,6 +66,22 @@
     <message>
         <source>not an album&apos;s record</source>
         <translation>ce n’est pas le registre d’un album</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to make the files of this picture.</source>
+        <translation>La mémoire ne suffit pas pour créer les fichiers de cette image.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1.</source>
+        <translation>Le fichier ne peut pas être ouvert : %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Le fichier ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’écrire « %1 » : %2.</translation>
     </message>
 </context>
 <context>
@@ -456,10 +468,6 @@
     <message>
         <source>The file cannot be opened: %1.</source>
         <translation>Le fichier ne peut pas être ouvert : %1.</translation>
-    </message>
-    <message>
-        <source>The file is too large (%1 MB) to be a picture this program reads.</source>
-        <translation>Le fichier est trop gros (%1 Mo) pour être une image que ce programme lit.</translation>
     </message>
     <message>
         <source>There is not enough memory to make the thumbnail.</source>

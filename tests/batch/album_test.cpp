@@ -17,15 +17,34 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QUORVEL_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUORVEL_ADDRESS_SANITIZER 1
+#endif
+#endif
 
 using namespace quorvel;
 
 namespace
 {
 
-int runBatch(const QStringList &arguments, QString *errors = nullptr)
+/// Runs quorvel-batch; limits > 0 cap the size of each file it writes (as a full disk
+/// does) and its address space.
+int runBatch(const QStringList &arguments, QString *errors = nullptr, rlim_t fileSizeLimit = 0, rlim_t memoryLimit = 0)
 {
     QProcess process;
+    process.setChildProcessModifier([fileSizeLimit, memoryLimit] {
+        for (const auto &[resource, value] :
+            { std::pair { RLIMIT_FSIZE, fileSizeLimit }, { RLIMIT_AS, memoryLimit } }) {
+            const rlimit limit { value, value };
+            if (value > 0)
+                setrlimit(resource, &limit);
+        }
+    });
     process.start(QStringLiteral(QUORVEL_BATCH_EXE), arguments);
     if (!process.waitForFinished(120000))
         return -1;
@@ -47,6 +66,18 @@ QSet<QString> toSet(const QStringList &list)
 {
     return QSet<QString>(list.begin(), list.end());
 }
+
+// An album's folders in a temporary folder: the pictures and the album (made by the build).
+struct AlbumFolders {
+    QTemporaryDir root;
+    QString source = root.filePath(QStringLiteral("pictures"));
+    QString album = root.filePath(QStringLiteral("album"));
+
+    bool made() const
+    {
+        return root.isValid() && QDir().mkpath(source);
+    }
+};
 
 /// The files the album's record names as the album's.
 QSet<QString> recordedFiles(const QString &album)
@@ -119,11 +150,10 @@ TEST(BatchAlbum, AnAlbumOfCameraPhotosPublishesNoMetadata)
 TEST(BatchAlbum, AKilledRebuildLeavesARecordThatNamesOnlyFilesThatExist)
 {
     QUORVEL_REQUIRE_TESTDATA();
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QString source = root.filePath(QStringLiteral("pictures"));
-    const QString album = root.filePath(QStringLiteral("album"));
-    ASSERT_TRUE(QDir().mkpath(source));
+    const AlbumFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &album = folders.album;
     const QDir cameras(test::testPicture(QStringLiteral("cameras")));
     int pictures = 0;
     for (const QString &name : cameras.entryList({ QStringLiteral("*.jpg") }, QDir::Files)) {
@@ -166,6 +196,103 @@ TEST(BatchAlbum, AKilledRebuildLeavesARecordThatNamesOnlyFilesThatExist)
     left.remove(QStringLiteral(".quorvel-album.json"));
     EXPECT_EQ(left, recordedFiles(album));
     EXPECT_EQ(QDir(album + QStringLiteral("/web")).entryList(QDir::Files).size(), pictures);
+}
+
+// The album reads a picture as far as its decoder needs: with the build's address space
+// capped at 256 MB, a photo followed by 600 MB (after its end marker, or without one)
+// gets the very files of the photo alone. A picture that needs more memory than there
+// is (a GIF whose screen is 8192 x 8192 pixels) is refused alone, named with the
+// reason; the others are in the album.
+TEST(BatchAlbum, APictureTheBuildCannotAffordIsRefusedAloneAndPaddingCostsNoMemory)
+{
+#ifdef QUORVEL_ADDRESS_SANITIZER
+    GTEST_SKIP() << "the address sanitizer's own reservations do not fit an address space cap";
+#endif
+    QUORVEL_REQUIRE_TESTDATA();
+    const AlbumFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &album = folders.album;
+    const QByteArray photo = test::readFile(test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")));
+    ASSERT_TRUE(photo.endsWith("\xFF\xD9"));
+    ASSERT_TRUE(test::writeFile(QDir(source).filePath(QStringLiteral("photo.jpg")), photo));
+    // The padding is a hole in the file: it takes no room on the disk.
+    constexpr qint64 kPadding = qint64(600) << 20;
+    for (const auto &[name, bytes] :
+        { std::pair { "padded.jpg", photo }, std::pair { "no-end.jpg", photo.chopped(2) } }) {
+        QFile file(QDir(source).filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        ASSERT_TRUE(file.resize(bytes.size() + kPadding));
+    }
+    QByteArray gif("GIF89a\x00\x20\x00\x20\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF", 19);
+    gif += QByteArray(",\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0;", 16);
+    const QString screen = QDir(source).filePath(QStringLiteral("screen.gif"));
+    ASSERT_TRUE(test::writeFile(screen, gif));
+
+    QString errors;
+    EXPECT_EQ(runBatch({ QStringLiteral("--album"), source, album }, &errors, 0, rlim_t(256) << 20), 3)
+        << qPrintable(errors);
+    EXPECT_EQ(errors,
+        QStringLiteral("quorvel-batch: \"%1\": There is not enough memory to decode the GIF picture.\n").arg(screen));
+    const QJsonArray pictures =
+        QJsonDocument::fromJson(test::readFile(QDir(album).filePath(QStringLiteral(".quorvel-album.json"))))
+            .object()
+            .value(QStringLiteral("pictures"))
+            .toArray();
+    ASSERT_EQ(pictures.size(), 3);
+    QSet<QByteArray> webCopies;
+    for (const QJsonValue &picture : pictures)
+        webCopies.insert(test::readFile(QDir(album).filePath(picture[QStringLiteral("web")].toString())));
+    EXPECT_EQ(webCopies.size(), 1);
+    EXPECT_FALSE(webCopies.begin()->isEmpty());
+}
+
+// A rebuild whose page cannot be written (a full disk) fails with exit status 4 and the
+// reason, and leaves the page there as it was with every file it shows; the record
+// still names them as the album's, so the next build writes the page and then deletes
+// the files of the picture no longer in it.
+TEST(BatchAlbum, APageThatCannotBeWrittenIsNotRecordedAndKeepsWhatItShows)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    const AlbumFolders folders;
+    ASSERT_TRUE(folders.made());
+    const QString &source = folders.source;
+    const QString &album = folders.album;
+    for (const char *name : { "canon-eos-d60.jpg", "nikon-e950.jpg", "olympus-pen-e-p3.jpg" })
+        ASSERT_TRUE(QFile::copy(test::testPicture(QStringLiteral("cameras/") + QLatin1String(name)),
+            QDir(source).filePath(QLatin1String(name))));
+    ASSERT_EQ(runBatch({ QStringLiteral("--album"), source, album }), 0);
+    const QString index = QDir(album).filePath(QStringLiteral("index.html"));
+    const QByteArray page = test::readFile(index);
+    const QSet<QString> first = recordedFiles(album);
+
+    // One picture fewer and a long intro: the page outgrows the limit, the record not.
+    ASSERT_TRUE(QFile::remove(QDir(source).filePath(QStringLiteral("olympus-pen-e-p3.jpg"))));
+    const QStringList rebuild {
+        QStringLiteral("--album"), QStringLiteral("--intro"), QString(6000, QLatin1Char('x')), source, album
+    };
+    QString errors;
+    EXPECT_EQ(runBatch(rebuild, &errors, 5000), 4);
+    EXPECT_TRUE(errors.contains(QStringLiteral("index.html")) && errors.contains(QStringLiteral("File too large")))
+        << qPrintable(errors);
+    EXPECT_EQ(test::readFile(index), page);
+    const QSet<QString> recorded = recordedFiles(album)
+        + toSet(QJsonDocument::fromJson(test::readFile(QDir(album).filePath(QStringLiteral(".quorvel-album.json"))))
+                    .object()
+                    .value(QStringLiteral("pending"))
+                    .toVariant()
+                    .toStringList());
+    for (const QString &file : first) {
+        EXPECT_TRUE(QFileInfo::exists(QDir(album).filePath(file))) << qPrintable(file);
+        EXPECT_TRUE(recorded.contains(file)) << qPrintable(file);
+    }
+
+    ASSERT_EQ(runBatch(rebuild, &errors), 0) << qPrintable(errors);
+    EXPECT_TRUE(test::readFile(index).contains(QByteArray(6000, 'x')));
+    QSet<QString> left = toSet(filesBelow(album));
+    left.remove(QStringLiteral(".quorvel-album.json"));
+    EXPECT_EQ(left, recordedFiles(album));
+    EXPECT_EQ(QDir(album + QStringLiteral("/web")).entryList(QDir::Files).size(), 2);
 }
 
 // --update leaves a thumbnail newer than its picture and of the size asked for, and

@@ -15,10 +15,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <algorithm>
@@ -27,13 +27,10 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <new>
+#include <optional>
 #include <thread>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#include <unistd.h>
-#endif
+#include <tuple>
 
 namespace quorvel::album
 {
@@ -49,41 +46,33 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-/// Whether a file is the temporary file of one of the program's own atomic writes
-/// (".quorvel-PID-N.tmp") whose process is gone: what a killed build leaves.
-bool isLeftoverOfKilledWrite(const QString &name)
-{
-#ifdef Q_OS_UNIX
-    static const QRegularExpression temporary(QStringLiteral("^\\.quorvel-(\\d+)-\\d+\\.tmp$"));
-    const QRegularExpressionMatch match = temporary.match(name);
-    if (!match.hasMatch())
-        return false;
-    const pid_t pid = pid_t(match.captured(1).toLongLong());
-    return pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
-#else
-    Q_UNUSED(name)
-    return false;
-#endif
-}
-
 /// Every file below the album folder (hidden ones too, symbolic links not followed),
-/// as relative paths with "/", the record left out. The temporary files of writes that
-/// a killed build left are deleted (and counted in *deleted), not listed.
+/// as relative paths with "/", the record left out. The temporary files that writes of
+/// a killed build left in its folders are deleted first (and counted in *deleted).
 QSet<QString> filesBelow(const QString &folder, int *deleted)
 {
+    *deleted += removeLeftoverTemporaryFiles(folder);
+    QDirIterator folders(folder, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (folders.hasNext()) {
+        const QString path = folders.next();
+        if (!folders.fileInfo().isSymLink())
+            *deleted += removeLeftoverTemporaryFiles(path);
+    }
     QSet<QString> files;
     const QDir root(folder);
     QDirIterator it(
         folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = root.relativeFilePath(path);
-        if (isLeftoverOfKilledWrite(it.fileName()) && QFile::remove(path))
-            ++*deleted;
-        else if (relative != QLatin1String(kManifestName))
+        const QString relative = root.relativeFilePath(it.next());
+        if (relative != QLatin1String(kManifestName))
             files.insert(relative);
     }
     return files;
+}
+
+QString notEnoughMemory()
+{
+    return QCoreApplication::translate("Album", "There is not enough memory to make the files of this picture.");
 }
 
 QSize fitHeight(QSize size, int height)
@@ -104,33 +93,6 @@ QString cameraOf(const exif::PictureInfo &info)
         return info.model.contains(word, Qt::CaseInsensitive);
     });
     return named || make.isEmpty() ? info.model : make.first() + QLatin1Char(' ') + info.model;
-}
-
-/// The payload of a JPEG's APP1 "Exif" segment ("Exif\\0\\0" + TIFF), found by walking
-/// the markers before the picture data; empty for other files or when there is none.
-QByteArray exifSegmentOf(const QByteArray &data)
-{
-    const auto byte = [&](qsizetype at) {
-        return uchar(data[at]);
-    };
-    if (data.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8)
-        return {};
-    for (qsizetype at = 2; at + 4 <= data.size() && byte(at) == 0xFF;) {
-        const uchar marker = byte(at + 1);
-        if (marker == 0xFF) { // fill byte
-            ++at;
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9) // the picture data begins, or the file ends
-            break;
-        const qsizetype length = (qsizetype(byte(at + 2)) << 8) | byte(at + 3);
-        if (length < 2 || at + 2 + length > data.size())
-            break;
-        if (marker == 0xE1 && length >= 8 && data.mid(at + 4, 6) == QByteArray("Exif\0\0", 6))
-            return data.mid(at + 4, length - 2);
-        at += 2 + length;
-    }
-    return {};
 }
 
 QString stemOf(const QString &name)
@@ -199,28 +161,42 @@ public:
         return m_filesWritten;
     }
 
-    /// Makes (or checks) one picture; runs on a worker thread.
+    /// Makes (or checks) one picture; runs on a worker thread. A picture that needs more
+    /// memory than there is fails alone.
     Result work(const SourceFile &source, const PicturePlan &plan, const QStringList &pending)
     {
-        Result result;
+        try {
+            return make(source, plan, pending);
+        } catch (const std::bad_alloc &) {
+            return failed(source, notEnoughMemory(), true);
+        }
+    }
+
+private:
+    Result make(const SourceFile &source, const PicturePlan &plan, const QStringList &pending)
+    {
+        // The file is read piece by piece to hash it and then again by its decoder as far
+        // as that needs: memory does not grow with the file. Hashed first: a file changed
+        // in between is recorded with a hash of its earlier bytes, so the next build
+        // compares it and makes it anew.
         QString error;
-        const QByteArray data = Thumbnailer::readPictureFile(source.path, &error);
-        if (data.isEmpty())
+        const std::optional<quint64> hash = fileContentHash(source.path, &error);
+        if (!hash)
             return failed(source, error, true);
-        const QString hash = QString::number(contentHash(data), 16).rightJustified(16, QLatin1Char('0'));
+        const QString hashText = QString::number(*hash, 16).rightJustified(16, QLatin1Char('0'));
         const ManifestPicture *before = plan.previous >= 0 ? &m_previous->pictures[plan.previous] : nullptr;
-        const bool same = before && plan.work != PictureWork::Make && hash == before->hash;
-        if (same) {
+        Result result;
+        if (before && plan.work != PictureWork::Make && hashText == before->hash) {
             result.entry = *before;
             result.entry.modified = source.modified;
         } else {
             result.entry = plan.names;
             result.entry.size = source.size;
             result.entry.modified = source.modified;
-            result.entry.hash = hash;
+            result.entry.hash = hashText;
             std::vector<std::pair<QString, QByteArray>> files;
             bool unreadable = false;
-            if (const QString reason = makeFiles(data, result.entry, files, &unreadable); !reason.isEmpty())
+            if (const QString reason = makeFiles(source.path, result.entry, files, &unreadable); !reason.isEmpty())
                 return failed(source, reason, unreadable);
             if (const QString reason = prepare(pending); !reason.isEmpty())
                 return failed(source, reason);
@@ -233,14 +209,13 @@ public:
         if (m_options.copyOriginals && (result.made || plan.copyOriginal)) {
             result.entry.original = plan.names.original;
             if (QString reason = prepare(pending);
-                !reason.isEmpty() || !(reason = write(result.entry.original, data)).isEmpty())
+                !reason.isEmpty() || !(reason = copy(source.path, result.entry.original)).isEmpty())
                 return failed(source, reason);
         }
         result.done = true;
         return result;
     }
 
-private:
     Result failed(const SourceFile &source, const QString &error, bool unreadable = false)
     {
         Result result;
@@ -258,9 +233,32 @@ private:
         return error;
     }
 
+    /// Copies a picture file into the album piece by piece, through a temporary file.
+    QString copy(const QString &from, const QString &relative)
+    {
+        constexpr qint64 kPiece = qint64(1) << 20;
+        const QString path = joinPath(m_album, relative);
+        QFile source(from);
+        if (!source.open(QIODevice::ReadOnly))
+            return QCoreApplication::translate("Album", "The file cannot be opened: %1.").arg(source.errorString());
+        AtomicFile target(path);
+        QByteArray piece(kPiece, Qt::Uninitialized);
+        bool written = target.open();
+        for (qint64 got = 0; written && (got = source.read(piece.data(), kPiece)) != 0;) {
+            if (got < 0)
+                return QCoreApplication::translate("Album", "The file cannot be read: %1.").arg(source.errorString());
+            written = target.write(piece.constData(), got) == got;
+        }
+        if (!written || !target.commit(Durability::Deferred))
+            return QCoreApplication::translate("Album", "Could not write \"%1\": %2.")
+                .arg(native(path), target.errorString());
+        ++m_filesWritten;
+        return {};
+    }
+
     /// Decodes once, at the DCT scale the web size needs, and derives the three files
     /// from the web-size copy. *unreadable: the picture itself could not be decoded.
-    QString makeFiles(const QByteArray &data,
+    QString makeFiles(const QString &path,
         ManifestPicture &entry,
         std::vector<std::pair<QString, QByteArray>> &files,
         bool *unreadable)
@@ -269,37 +267,43 @@ private:
         // scale the size needs and reduced before its colour conversion and turn upright.
         ImageSettings webCopy;
         webCopy.boxSize = m_options.webSize;
-        webCopy.frame = false;
         webCopy.dctMethod = 0; // the accurate integer transform: these pictures are looked at large
         webCopy.fancyUpsampling = true;
-        QString error;
-        const QImage web = Thumbnailer::thumbnailFromData(data, webCopy, &error);
-        if (web.isNull()) {
+        const DecodedPicture decoded = Thumbnailer::reduced(path, webCopy);
+        if (!decoded.ok()) {
             *unreadable = true;
-            return error;
+            return decoded.error;
         }
+        const QImage &web = decoded.image;
         const QSize webSize = web.size();
         const QSize size2x = fitHeight(webSize, 2 * m_options.thumbHeight);
         const QSize size1x = fitHeight(webSize, m_options.thumbHeight);
         const QImage thumb2x = size2x == webSize ? web : resample::scaled(web, size2x, resample::Filter::Lanczos3);
         const QImage thumb1x =
             size1x == size2x ? thumb2x : resample::scaled(thumb2x, size1x, resample::Filter::Lanczos3);
-        if (thumb2x.isNull() || thumb1x.isNull())
-            return QCoreApplication::translate("Album", "There is not enough memory to make the picture's files.");
+        if (thumb2x.isNull() || thumb1x.isNull()) {
+            *unreadable = true; // as when its decoder runs out of memory
+            return notEnoughMemory();
+        }
 
-        jpeg::EncodeOptions encoding;
-        encoding.quality = m_options.quality;
-        encoding.dctMethod = 0;
-        encoding.progressive = true;
-        const std::pair<QString, const QImage *> outputs[] = {
-            { entry.web, &web },
-            { entry.thumb2x, &thumb2x },
-            { entry.thumb1x, &thumb1x },
+        jpeg::EncodeOptions thumbnail;
+        thumbnail.quality = m_options.quality;
+        thumbnail.dctMethod = 0;
+        thumbnail.progressive = true;
+        // The web-size copies, by far the largest to encode, in half the time for a
+        // file 2% larger.
+        jpeg::EncodeOptions webSized = thumbnail;
+        webSized.spectralScansOnly = true;
+        const std::tuple<QString, const QImage *, const jpeg::EncodeOptions *> outputs[] = {
+            { entry.web, &web, &webSized },
+            { entry.thumb2x, &thumb2x, &thumbnail },
+            { entry.thumb1x, &thumb1x, &thumbnail },
         };
-        for (const auto &[name, image] : outputs) {
+        for (const auto &[name, image, encoding] : outputs) {
             if (name == entry.thumb2x && size2x == size1x)
                 continue; // too small for two thumbnails: one serves both
-            QByteArray bytes = jpeg::encode(*image, encoding, &error);
+            QString error;
+            QByteArray bytes = jpeg::encode(*image, *encoding, &error);
             if (bytes.isEmpty())
                 return error;
             files.emplace_back(name, std::move(bytes));
@@ -309,7 +313,7 @@ private:
         entry.webSize = webSize;
         entry.thumbSize = size1x;
 
-        const exif::PictureInfo info = exif::pictureInfo(exifSegmentOf(data));
+        const exif::PictureInfo info = exif::pictureInfo(decoded.exif);
         entry.title = info.title;
         entry.taken = info.taken.isValid() ? info.taken.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
         entry.camera = cameraOf(info);
@@ -339,13 +343,14 @@ bool runOnWorkers(int count, int jobs, const std::function<void(int)> &work, con
     std::mutex mutex;
     std::condition_variable changed;
     int done = 0;
-    int running = std::max(1, std::min(jobs, count));
+    const int workers = std::max(1, std::min(jobs, count));
+    int running = workers; // counted down by the workers as they end, maybe before the last starts
     if (progress && !progress(0, count))
         return false;
     if (count == 0)
         return true;
     std::vector<std::thread> threads;
-    for (int t = 0; t < running; ++t) {
+    for (int t = 0; t < workers; ++t) {
         threads.emplace_back([&] {
             for (int i = next++; i < count && !stop; i = next++) {
                 work(i);
@@ -522,13 +527,21 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
     QStringList pageFiles { QLatin1String(kIndexName) };
     for (const PageFile &asset : assets)
         pageFiles += asset.name;
-    QStringList targets = pageFiles;
+    // What the build may write that the record does not name yet: recorded as pending
+    // before the first of it is written, so that the album stays the album's whatever
+    // stops the build (a full disk, a kill) and the next build may write over it.
+    const QSet<QString> owned = previous ? previous->ownFiles() : QSet<QString>();
     QStringList pending;
     for (const PicturePlan &picture : plan.pictures) {
         if (picture.work != PictureWork::Keep || picture.copyOriginal)
             pending += picture.names.files();
     }
-    targets += pending;
+    const QStringList targets = pageFiles + pending;
+    const bool pageOwned = std::all_of(pageFiles.begin(), pageFiles.end(), [&](const QString &file) {
+        return owned.contains(file);
+    });
+    if (!pageOwned)
+        pending += pageFiles;
     const QSet<QString> foreign(plan.foreign.begin(), plan.foreign.end());
     QStringList blocking;
     for (const QString &target : targets) {
@@ -626,19 +639,37 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
 
     // The page and its files, then the record: once it is written, it names only files
     // that exist, and the files no longer named can go.
-    int written = build.filesWritten();
     const QString defaultTitle = QFileInfo(request.sourceFolder).fileName().isEmpty()
         ? QCoreApplication::translate("Album", "Album")
         : QFileInfo(request.sourceFolder).fileName();
-    QString pageError = writeIfChanged(outcome.indexPath, pageHtml(pageInput(record, options, defaultTitle)), &written);
+    QString pageError = pageOwned ? QString() : build.prepare(pending);
+    int written = build.filesWritten();
+    if (pageError.isEmpty())
+        pageError = writeIfChanged(outcome.indexPath, pageHtml(pageInput(record, options, defaultTitle)), &written);
     for (const PageFile &asset : assets) {
         if (pageError.isEmpty())
             pageError = writeIfChanged(joinPath(album, asset.name), asset.bytes, &written);
     }
     outcome.pageWritten = pageError.isEmpty();
-    for (const QString &file : pageFiles) {
-        if (outcome.pageWritten || present.contains(file) || (previous && previous->pageFiles.contains(file)))
-            record.pageFiles += file;
+    // Every file the album owned before and those the build was about to write.
+    QSet<QString> claimed = owned;
+    const QStringList pendingFiles = build.pending();
+    claimed.unite(QSet<QString>(pendingFiles.begin(), pendingFiles.end()));
+    if (outcome.pageWritten) {
+        record.pageFiles = pageFiles;
+    } else {
+        // The page there (if any) is not this record's, and may show files this record
+        // no longer names: it and they stay the album's, as pending, and nothing is
+        // deleted; the next build writes the page and then deletes what it does not use.
+        // Every file there is the album's: one of the user's would have refused the build.
+        QSet<QString> kept = claimed;
+        kept.unite(QSet<QString>(pageFiles.begin(), pageFiles.end()));
+        kept.subtract(record.ownFiles());
+        for (const QString &file : kept) {
+            if (QFileInfo::exists(joinPath(album, file)))
+                record.pending += file;
+        }
+        record.pending.sort();
     }
     // A record that says what the one on disk says is not written again (builtAt aside).
     Manifest compared = record;
@@ -654,9 +685,7 @@ AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progre
     outcome.error = !pageError.isEmpty() ? pageError : recordError;
 
     if (recordError.isEmpty()) {
-        QSet<QString> obsolete = previous ? previous->ownFiles() : QSet<QString>();
-        const QStringList pendingFiles = build.pending();
-        obsolete.unite(QSet<QString>(pendingFiles.begin(), pendingFiles.end()));
+        QSet<QString> obsolete = claimed;
         obsolete.subtract(record.ownFiles());
         const QString canonicalAlbum = QFileInfo(album).canonicalFilePath();
         QStringList undeleted;

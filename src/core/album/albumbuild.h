@@ -82,6 +82,9 @@ using AlbumProgress = std::function<bool(int done, int total)>;
 /// exist: new files are written under new names through temporary files, the files a
 /// build is about to write are recorded as pending first, the page and the record
 /// follow the pictures, and files are deleted only once the record no longer names them.
+/// When the page cannot be written (a full disk), the record does not name it as this
+/// build's page: the page there and every file it shows stay, as pending, and nothing
+/// is deleted until a build has written the page.
 AlbumOutcome buildAlbum(const AlbumRequest &request, const AlbumProgress &progress = {});
 
 /// What the page shows for a record: its pictures in order (by name or capture date),

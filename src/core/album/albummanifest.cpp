@@ -2,10 +2,13 @@
 #include "album/albummanifest.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstring>
 
 namespace quorvel::album
@@ -70,27 +73,53 @@ QString damaged(const QString &why)
 
 } // namespace
 
-quint64 contentHash(QByteArrayView bytes)
+// Four lanes of multiply-rotate over 32-byte stripes, then the tail and a final
+// avalanche: several gigabytes a second, so hashing costs little beside decoding.
+ContentHasher::ContentHasher()
+    : m_lanes { kPrime1 + kPrime2, kPrime2, 0, 0 - kPrime1 }
 {
-    // Four lanes of multiply-rotate over 32-byte stripes, then the tail and a final
-    // avalanche: several gigabytes a second, so hashing costs little beside decoding.
+}
+
+void ContentHasher::add(QByteArrayView bytes)
+{
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
-    const qsizetype length = bytes.size();
-    const uchar *end = p + length;
+    const uchar *end = p + bytes.size();
+    m_length += bytes.size();
+    const auto mixStripe = [this](const uchar *stripe) {
+        for (int i = 0; i < 4; ++i)
+            m_lanes[i] = mixLane(m_lanes[i], read64(stripe + 8 * i));
+    };
+    if (m_buffered > 0) {
+        const int taken = int(std::min<qsizetype>(end - p, qsizetype(sizeof m_stripe) - m_buffered));
+        if (taken > 0)
+            std::memcpy(m_stripe + m_buffered, p, size_t(taken));
+        m_buffered += taken;
+        p += taken;
+        if (m_buffered < int(sizeof m_stripe))
+            return;
+        mixStripe(m_stripe);
+        m_buffered = 0;
+    }
+    for (; end - p >= qsizetype(sizeof m_stripe); p += sizeof m_stripe)
+        mixStripe(p);
+    if (p != end)
+        std::memcpy(m_stripe, p, size_t(end - p));
+    m_buffered = int(end - p);
+}
+
+quint64 ContentHasher::result() const
+{
     quint64 hash;
-    if (length >= 32) {
-        quint64 lanes[4] = { kPrime1 + kPrime2, kPrime2, 0, 0 - kPrime1 };
-        for (; p + 32 <= end; p += 32) {
-            for (int i = 0; i < 4; ++i)
-                lanes[i] = mixLane(lanes[i], read64(p + 8 * i));
-        }
-        hash = rotl(lanes[0], 1) + rotl(lanes[1], 7) + rotl(lanes[2], 12) + rotl(lanes[3], 18);
-        for (const quint64 lane : lanes)
+    if (m_length >= qint64(sizeof m_stripe)) {
+        hash = rotl(m_lanes[0], 1) + rotl(m_lanes[1], 7) + rotl(m_lanes[2], 12) + rotl(m_lanes[3], 18);
+        for (const quint64 lane : m_lanes)
             hash = (hash ^ mixLane(0, lane)) * kPrime1 + kPrime4;
     } else {
         hash = kPrime5;
     }
-    hash += quint64(length);
+    hash += quint64(m_length);
+    const uchar *p = m_stripe;
+    const uchar *end = m_stripe + m_buffered;
     for (; p + 8 <= end; p += 8)
         hash = rotl(hash ^ mixLane(0, read64(p)), 27) * kPrime1 + kPrime4;
     for (; p < end; ++p)
@@ -101,6 +130,47 @@ quint64 contentHash(QByteArrayView bytes)
     hash *= kPrime3;
     hash ^= hash >> 32;
     return hash;
+}
+
+quint64 contentHash(QByteArrayView bytes)
+{
+    ContentHasher hasher;
+    hasher.add(bytes);
+    return hasher.result();
+}
+
+std::optional<quint64> fileContentHash(const QString &path, QString *error)
+{
+    // The pieces are large enough that reading costs little more than one read of the
+    // whole file, and small beside what decoding a photo takes.
+    constexpr qint64 kPiece = qint64(1) << 20;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = QCoreApplication::translate("Album", "The file does not exist.");
+        return std::nullopt;
+    }
+    if (!info.isFile()) {
+        *error = QCoreApplication::translate("Album", "This is not a picture file but a folder or a device.");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QCoreApplication::translate("Album", "The file cannot be opened: %1.").arg(file.errorString());
+        return std::nullopt;
+    }
+    ContentHasher hasher;
+    QByteArray piece(kPiece, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(piece.data(), kPiece);
+        if (got < 0) {
+            *error = QCoreApplication::translate("Album", "The file cannot be read: %1.").arg(file.errorString());
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        hasher.add(QByteArrayView(piece.constData(), got));
+    }
+    return hasher.result();
 }
 
 QStringList ManifestPicture::files() const

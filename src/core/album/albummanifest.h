@@ -21,11 +21,32 @@ inline constexpr auto kManifestName = ".quorvel-album.json";
 /// time changed still holds the same bytes. Not for security: fast and well mixed.
 quint64 contentHash(QByteArrayView bytes);
 
+/// contentHash worked out piece by piece: the same value for the same bytes, however
+/// they are split into pieces.
+class ContentHasher
+{
+public:
+    ContentHasher();
+    void add(QByteArrayView bytes);
+    quint64 result() const;
+
+private:
+    quint64 m_lanes[4];
+    uchar m_stripe[32]; // the bytes of a stripe not complete yet
+    int m_buffered = 0;
+    qint64 m_length = 0;
+};
+
+/// The contentHash of a file, read in pieces so that memory does not grow with the
+/// file. nullopt, with the reason in *error, when it cannot be read; folders, devices
+/// and named pipes are refused unopened.
+std::optional<quint64> fileContentHash(const QString &path, QString *error);
+
 /// What a picture's files were made with: when any of it changes, they are made anew.
 struct FileSettings {
     /// Raised whenever the way the files are made changes, so an album made by an
     /// earlier version is remade rather than mixed.
-    static constexpr int kEngineVersion = 1;
+    static constexpr int kEngineVersion = 2;
 
     int webSize = 0;
     int quality = 0;

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <jpeglib.h>
 #include <limits>
 #include <memory>
@@ -525,7 +526,7 @@ void stepReadHeader(void *context)
     // The stored size is known now; scaleNumeratorFor() uses the same rounding.
     int numerator = kScaleDenominator;
     if (o.minLongSide > 0) {
-        for (numerator = 1; numerator < kScaleDenominator; ++numerator) {
+        for (numerator = 1; numerator < kScaleDenominator; numerator += o.powerOfTwoScales ? numerator : 1) {
             setScale(cinfo, numerator);
             if (std::max(cinfo->output_width, cinfo->output_height) >= JDIMENSION(o.minLongSide))
                 break;
@@ -825,6 +826,7 @@ struct Encoder {
     EncodeOptions options;
     unsigned char *out = nullptr;
     unsigned long outSize = 0;
+    jpeg_scan_info scans[5]; // a scan script of our own, which libjpeg reads while encoding
 
     Encoder()
     {
@@ -857,8 +859,25 @@ void stepEncode(void *context)
     cinfo->smoothing_factor = std::clamp(o.smoothing, 0, 100);
     cinfo->optimize_coding = o.optimizeCoding ? TRUE : FALSE;
     cinfo->dct_method = static_cast<J_DCT_METHOD>(std::clamp(o.dctMethod, int(JDCT_ISLOW), int(JDCT_FLOAT)));
-    if (o.progressive)
+    if (o.progressive && o.spectralScansOnly && !e->gray) {
+        // component, first and last coefficient of each scan
+        static constexpr int kScans[][3] = { { -1, 0, 0 }, { 0, 1, 5 }, { 2, 1, 63 }, { 1, 1, 63 }, { 0, 6, 63 } };
+        for (std::size_t i = 0; i < std::size(kScans); ++i) {
+            jpeg_scan_info &scan = e->scans[i];
+            scan = jpeg_scan_info {};
+            const int component = kScans[i][0];
+            scan.comps_in_scan = component < 0 ? 3 : 1;
+            for (int c = 0; c < scan.comps_in_scan; ++c)
+                scan.component_index[c] = component < 0 ? c : component;
+            scan.Ss = kScans[i][1];
+            scan.Se = kScans[i][2];
+        }
+        cinfo->scan_info = e->scans;
+        cinfo->num_scans = int(std::size(kScans));
+        cinfo->progressive_mode = TRUE;
+    } else if (o.progressive) {
         jpeg_simple_progression(cinfo);
+    }
     jpeg_start_compress(cinfo, TRUE);
     while (cinfo->next_scanline < cinfo->image_height) {
         // libjpeg's API takes non-const rows but only reads them

@@ -16,6 +16,12 @@ struct DecodeOptions {
     /// When > 0 the decoder scales down in the DCT domain by the smallest factor M/8
     /// (M = 1..8) whose decoded longer side is still >= minLongSide; 0 decodes at full size.
     int minLongSide = 0;
+    /// With minLongSide, only the scales 1/8, 1/4, 1/2 and 1/1 are taken: the smallest of
+    /// them whose longer side is still >= minLongSide. libjpeg has vector code for those
+    /// transforms alone, so for a picture reduced further after decoding (the web album's
+    /// copies) the larger decode costs less than the plain-C transform of an M/8 scale
+    /// in between, and its reduction comes out sharper.
+    bool powerOfTwoScales = false;
     int dctMethod = 1; ///< 0 slow integer, 1 fast integer, 2 floating point
     bool fancyUpsampling = false; ///< smooth chroma upsampling
     /// Colour-reduction parameters of the decompressor (dither_mode, two_pass_quantize).
@@ -76,6 +82,12 @@ struct EncodeOptions {
     /// A progressive file (libjpeg's simple progression), which a browser shows
     /// coarse first and then sharper as it loads; baseline when false.
     bool progressive = false;
+    /// With progressive: scans that split the coefficients by frequency alone (the DC of
+    /// all components, the luma's first five AC, the chroma's AC, the luma's others),
+    /// without the successive approximation of their bits that libjpeg's simple
+    /// progression adds. The picture still shows whole and coarse after the first scan;
+    /// encoding takes half the time, and the file is about 2% larger.
+    bool spectralScansOnly = false;
 };
 
 /// Working memory libjpeg may use besides the output image. A progressive JPEG keeps

@@ -25,10 +25,6 @@ namespace quorvel
 namespace
 {
 
-// A picture file read whole (readPictureFile) larger than this is refused rather than
-// read into memory in one go; it is far beyond any photograph.
-constexpr qint64 kMaxFileBytes = qint64(1) << 30;
-
 // The filter that reduces a (DCT-scaled) decode to the thumbnail; chosen by measuring
 // the thumbnails against a full decode reduced with Lanczos (bench/peers.sh).
 constexpr resample::Filter kThumbnailFilter = resample::Filter::Lanczos3;
@@ -103,6 +99,13 @@ QString openPicture(const QString &path, QFile &file)
     return {};
 }
 
+// What a thumbnail's maker may do beyond its settings, and what it gives back besides.
+struct ThumbnailExtras {
+    bool powerOfTwoScales = false; // see jpeg::DecodeOptions
+    QSize fullSize; // the picture's upright size
+    QByteArray exif; // see DecodedPicture::exif
+};
+
 jpeg::DecodeOptions jpegDecodeOptions(const ImageSettings &settings, int minLongSide)
 {
     jpeg::DecodeOptions options;
@@ -172,47 +175,17 @@ QSize Thumbnailer::thumbnailSize(QSize upright, int boxSize)
     return fitInBox(upright, boxSize);
 }
 
-QByteArray Thumbnailer::readPictureFile(const QString &path, QString *error)
-{
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *error = QCoreApplication::translate("Picture", "The file does not exist.");
-        return {};
-    }
-    if (!info.isFile()) {
-        *error = QCoreApplication::translate("Picture", "This is not a picture file but a folder or a device.");
-        return {};
-    }
-    if (info.size() > kMaxFileBytes) {
-        *error =
-            QCoreApplication::translate("Picture", "The file is too large (%1 MB) to be a picture this program reads.")
-                .arg(info.size() >> 20);
-        return {};
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QCoreApplication::translate("Picture", "The file cannot be opened: %1.").arg(file.errorString());
-        return {};
-    }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QCoreApplication::translate("Picture", "The file cannot be read: %1.").arg(file.errorString());
-        return {};
-    }
-    if (data.isEmpty())
-        *error = QCoreApplication::translate("Picture", "The file is empty.");
-    return data;
-}
-
 namespace
 {
 
 // A JPEG's thumbnail, reduced while still in its stored orientation and colour space:
 // the colour conversion and the turn upright then work on the few pixels of the
 // thumbnail, not on the decoded picture.
-QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, QString *error)
+QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, QString *error, ThumbnailExtras *extras)
 {
-    jpeg::DecodedJpeg decoded = bytes.jpeg(jpegDecodeOptions(settings, std::max(0, settings.boxSize)));
+    jpeg::DecodeOptions options = jpegDecodeOptions(settings, std::max(0, settings.boxSize));
+    options.powerOfTwoScales = extras && extras->powerOfTwoScales;
+    jpeg::DecodedJpeg decoded = bytes.jpeg(options);
     if (!decoded.error.isEmpty()) {
         *error = decoded.error;
         return {};
@@ -223,6 +196,10 @@ QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, Q
     }
     const int orientation = exif::orientationFromApp1(decoded.exif);
     const bool swaps = exif::swapsAxes(orientation);
+    if (extras) {
+        extras->fullSize = swaps ? decoded.fullSize.transposed() : decoded.fullSize;
+        extras->exif = decoded.exif;
+    }
     const QSize stored = decoded.image.size();
     const QSize target = fitInBox(swaps ? stored.transposed() : stored, settings.boxSize);
     QImage image = std::move(decoded.image);
@@ -272,14 +249,19 @@ DecodedPicture decodeBytes(const PictureBytes &bytes, const ImageSettings &setti
     return picture;
 }
 
-QImage thumbnailOfBytes(const PictureBytes &bytes, const ImageSettings &settings, QString *error)
+QImage thumbnailOfBytes(
+    const PictureBytes &bytes, const ImageSettings &settings, QString *error, ThumbnailExtras *extras = nullptr)
 {
     QString reason;
     QImage thumbnail;
     if (bytes.format() == Format::Jpeg) {
-        thumbnail = jpegThumbnail(bytes, settings, &reason);
+        thumbnail = jpegThumbnail(bytes, settings, &reason, extras);
     } else {
         const DecodedPicture picture = decodeBytes(bytes, settings, std::max(0, settings.boxSize));
+        if (extras) {
+            extras->fullSize = picture.fullSize;
+            extras->exif = picture.exif;
+        }
         if (!picture.ok()) {
             reason = picture.error;
         } else {
@@ -337,6 +319,28 @@ QImage Thumbnailer::thumbnail(const QString &path, const ImageSettings &settings
         return {};
     }
     return thumbnailOfBytes(PictureBytes(file), settings, error);
+}
+
+DecodedPicture Thumbnailer::reduced(const QString &path, const ImageSettings &settings)
+{
+    DecodedPicture picture;
+    const DecodingPicture naming(path);
+    QFile file;
+    if (picture.error = openPicture(path, file); !picture.error.isEmpty())
+        return picture;
+    ImageSettings unframed = settings;
+    unframed.frame = false;
+    ThumbnailExtras extras;
+    extras.powerOfTwoScales = true;
+    picture.image = thumbnailOfBytes(PictureBytes(file), unframed, &picture.error, &extras);
+    if (picture.image.isNull()) {
+        if (picture.error.isEmpty())
+            picture.error = QCoreApplication::translate("Picture", "There is not enough memory to make the thumbnail.");
+        return picture;
+    }
+    picture.fullSize = extras.fullSize;
+    picture.exif = std::move(extras.exif);
+    return picture;
 }
 
 QImage Thumbnailer::makeThumbnail(const QImage &upright, const ImageSettings &settings)

@@ -76,12 +76,6 @@ public:
     /// picture (transparency composited on white); the picture passed in is not changed.
     static QImage makeThumbnail(const QImage &upright, const ImageSettings &settings);
 
-    /// The whole picture file in one read, for callers that need all of its bytes (the
-    /// web album hashes them and copies originals), refusing folders, devices and files
-    /// beyond any photograph's size (1 GB); an empty array, with the reason in error,
-    /// when it cannot be read. Decoding a file needs none of this (see decode()).
-    static QByteArray readPictureFile(const QString &path, QString *error);
-
     /// The thumbnail of a picture file's bytes, as makeThumbnail() makes it from the
     /// decoded picture; a JPEG is reduced before its colour conversion and EXIF turn,
     /// which then work on the thumbnail's few pixels. A null image, with the reason in
@@ -90,6 +84,14 @@ public:
 
     /// The same from a picture file (folders, devices and pipes are refused unopened).
     static QImage thumbnail(const QString &path, const ImageSettings &settings, QString *error = nullptr);
+
+    /// What the web album makes its files of: the picture file reduced to fit
+    /// settings.boxSize as thumbnail() reduces it, but without the frame, with the
+    /// picture's upright size and EXIF payload (fullSize, exif). A JPEG is decoded at the
+    /// largest of the DCT scales 1/8, 1/4, 1/2 and 1/1 that covers the box (see
+    /// jpeg::DecodeOptions::powerOfTwoScales): for a box of a web page's size that costs
+    /// less than the smallest M/8 scale would, and comes out sharper.
+    static DecodedPicture reduced(const QString &path, const ImageSettings &settings);
 
     /// Encodes an image as JPEG with the settings' quality (0 is taken as 1), smoothing,
     /// optimised coding and DCT method; a grayscale image gives a one-component JPEG.

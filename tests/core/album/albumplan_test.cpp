@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/albumplan.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace quorvel::album;
@@ -161,4 +164,32 @@ TEST(AlbumManifest, RoundTripsAndRefusesARecordThatNamesFilesOutsideTheAlbum)
     }
     EXPECT_FALSE(Manifest::fromJson("{\"kind\": \"something else\"}", &error));
     EXPECT_FALSE(Manifest::fromJson("not json", &error));
+}
+
+// A file is hashed in pieces, which a read may cut anywhere: the hash is that of its
+// bytes whatever the pieces.
+TEST(AlbumManifest, HashingInPiecesGivesTheHashOfTheWholeBytes)
+{
+    QByteArray bytes(3 * 1024 * 1024 + 77, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char((i * 7919) >> 5);
+    for (const qsizetype length : { 0, 1, 31, 32, 33, 100, 1000 }) {
+        const QByteArrayView whole(bytes.constData(), length);
+        for (const qsizetype cut : { 1, 5, 31, 32, 40 }) {
+            ContentHasher hasher;
+            for (qsizetype at = 0; at < length; at += cut)
+                hasher.add(whole.sliced(at, std::min(cut, length - at)));
+            EXPECT_EQ(hasher.result(), contentHash(whole)) << length << " in pieces of " << cut;
+        }
+    }
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("photo.jpg"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    QString error;
+    EXPECT_EQ(fileContentHash(path, &error), contentHash(bytes));
+    EXPECT_FALSE(fileContentHash(folder.path(), &error));
+    EXPECT_FALSE(error.isEmpty());
 }
