@@ -1,23 +1,26 @@
-# Two commands for a newcomer: `make run` and `make test`. Both install what is
-# missing first (scripts/install-deps), then configure and build with CMake.
+# `make run` and `make test` are the README's two commands (scripts/setup run|test)
+# for those who have make. Both install what is missing first (scripts/install-deps),
+# then configure and build with CMake.
 PRESET ?= $(if $(CI),ci,default)
+export PRESET
 
 .PHONY: all deps build run test sanitize format clean
 
 all: build
 
+# Everything a developer needs: building, running and testing.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps --test
 
 build: deps
-	@cmake --preset $(PRESET) >/dev/null
+	@cmake --preset $(PRESET) -DQUORVEL_BUILD_TESTS=ON -DQUORVEL_BUILD_BENCHMARKS=ON >/dev/null
 	@cmake --build --preset $(PRESET)
 
-run: build
-	./build/bin/quorvel
+run:
+	@scripts/setup run
 
-test: build
-	@ctest --preset $(PRESET)
+test:
+	@scripts/setup test
 
 # The core, quorvel-batch and their tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then every fuzz target for a bounded time.

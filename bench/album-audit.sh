@@ -32,8 +32,8 @@ done
 album="$(cd "$1" && pwd)"
 [ -f "$album/index.html" ] || { echo "album-audit.sh: no index.html in $album" >&2; exit 1; }
 export CHROME_PATH="${CHROMIUM:-/usr/bin/chromium}"
-[ -x "$CHROME_PATH" ] || { echo "album-audit.sh: no Chromium at $CHROME_PATH (scripts/install-deps)" >&2; exit 1; }
-command -v npm >/dev/null || { echo "album-audit.sh: npm is missing (scripts/install-deps)" >&2; exit 1; }
+[ -x "$CHROME_PATH" ] || { echo "album-audit.sh: no Chromium at $CHROME_PATH (scripts/install-deps --test)" >&2; exit 1; }
+command -v npm >/dev/null || { echo "album-audit.sh: npm is missing (scripts/install-deps --test)" >&2; exit 1; }
 
 lighthouse="$scratch/node_modules/.bin/lighthouse"
 if [ "$("$lighthouse" --version 2>/dev/null)" != "$lighthouse_version" ]; then

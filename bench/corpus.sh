@@ -7,7 +7,7 @@
 #                                  the baseline ones of 4 megapixels or more among them,
 #                                  the size and kind of camera photographs, in DIR/baseline
 #                                  (needs ImageMagick's identify: scripts/install-deps --bench)
-#   bench/corpus.sh --camera DIR   the real camera photographs of the shared test data
+#   bench/corpus.sh --camera DIR   the real camera photographs of the test pictures (tests/data)
 #                                  (baseline JPEGs with their EXIF) in DIR/camera
 #   bench/corpus.sh --album DIR    after the first form: DIR/album, each wallpaper photo
 #                                  twice, as it is and as a camera stores a portrait photo
@@ -20,7 +20,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-testdata="$(cd "$here/../.." && pwd)/shared/testdata"
+testdata="$(cd "$here/.." && pwd)/tests/data"
 packages=(plasma-workspace-wallpapers gnome-backgrounds mate-backgrounds ukui-wallpapers lomiri-wallpapers
     lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 sway-backgrounds)
 
@@ -38,7 +38,7 @@ out="$(mkdir -p "$1" && cd "$1" && pwd)"
 
 if [ "$album" -eq 1 ]; then
     [ -d "$out/wallpapers" ] || { echo "corpus.sh: no $out/wallpapers; run bench/corpus.sh $1 first" >&2; exit 1; }
-    command -v exiftool >/dev/null || { echo "corpus.sh: exiftool is missing (scripts/install-deps)" >&2; exit 1; }
+    command -v exiftool >/dev/null || { echo "corpus.sh: exiftool is missing (scripts/install-deps --test)" >&2; exit 1; }
     rm -rf "$out/album"
     mkdir -p "$out/album"
     for f in "$out"/wallpapers/*.jpg; do

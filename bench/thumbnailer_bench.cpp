@@ -110,16 +110,15 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     const QDir testdata(QStringLiteral(QUORVEL_TESTDATA_DIR));
     if (!testdata.exists()) {
-        std::printf(
-            "quorvel_bench: the shared test pictures are not at %s; nothing to measure.\n", QUORVEL_TESTDATA_DIR);
-        return 0;
+        std::fprintf(stderr, "quorvel_bench: the test pictures are not at %s\n", QUORVEL_TESTDATA_DIR);
+        return 1;
     }
     for (const char *picture : kPictures) {
         const QString path = testdata.filePath(QString::fromLatin1(picture));
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            std::printf("quorvel_bench: %s is missing; skipped.\n", picture);
-            continue;
+            std::fprintf(stderr, "quorvel_bench: %s is missing\n", qPrintable(path));
+            return 1;
         }
         const QByteArray data = file.readAll();
         const std::string name = QFileInfo(path).completeBaseName().toStdString();

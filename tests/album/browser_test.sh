@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The web album's page in a real browser: makes an album of the shared test pictures
-# (some under names that are hostile in a URL or in HTML) and runs album_check.js on it
-# in Debian's Chromium. Fails when node, Chromium or the npm packages are missing
-# (scripts/install-deps installs all three); skips (77) without the test pictures.
+# The web album's page in a real browser: makes an album of the test pictures (some
+# under names that are hostile in a URL or in HTML) and runs album_check.js on it in
+# Debian's Chromium. Fails when node, Chromium, the npm packages (scripts/install-deps
+# --test installs all three) or the test pictures are missing.
 #   browser_test.sh QUORVEL_BATCH TESTDATA
 set -euo pipefail
 
@@ -10,14 +10,14 @@ here="$(cd "$(dirname "$0")" && pwd)"
 batch="$1"
 testdata="$2"
 
-command -v node >/dev/null || { echo "browser_test: node is not installed (scripts/install-deps)" >&2; exit 1; }
-[ -x "${CHROMIUM:=/usr/bin/chromium}" ] || { echo "browser_test: no Chromium at $CHROMIUM (scripts/install-deps)" >&2; exit 1; }
+command -v node >/dev/null || { echo "browser_test: node is not installed (scripts/install-deps --test)" >&2; exit 1; }
+[ -x "${CHROMIUM:=/usr/bin/chromium}" ] || { echo "browser_test: no Chromium at $CHROMIUM (scripts/install-deps --test)" >&2; exit 1; }
 export CHROMIUM
 for package in playwright-core axe-core; do
     [ -d "$here/node_modules/$package" ] \
-        || { echo "browser_test: $package is not installed in $here (scripts/install-deps runs npm ci)" >&2; exit 1; }
+        || { echo "browser_test: $package is not installed in $here (scripts/install-deps --test runs npm ci)" >&2; exit 1; }
 done
-[ -d "$testdata/cameras" ] || { echo "browser_test: no test pictures at $testdata: skipped"; exit 77; }
+[ -d "$testdata/cameras" ] || { echo "browser_test: no test pictures at $testdata" >&2; exit 1; }
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -152,12 +152,11 @@ TEST(BatchReliability, HostileNamesKeepThePageWellFormedAndNothingIsWrittenElsew
 // end marker, or without one) gets its thumbnail, the very one of the photo alone. A
 // picture that needs more memory than there is (a GIF whose screen is 8192 x 8192
 // pixels) is refused alone, named with the reason; the others get their thumbnails and
-// the page is written.
+// the page is written. Under the address sanitizer, whose own reservations do not fit an
+// address space cap, its allocator refuses every block above 128 MB instead: the GIF's
+// screen needs 192 MB, and reading the padding would need more.
 TEST(BatchReliability, APictureTheRunCannotAffordIsRefusedAloneAndPaddingCostsNoMemory)
 {
-#ifdef QUORVEL_ADDRESS_SANITIZER
-    GTEST_SKIP() << "the address sanitizer's own reservations do not fit an address space cap";
-#endif
     QUORVEL_REQUIRE_TESTDATA();
     const RunFolders folders;
     ASSERT_TRUE(folders.made());
@@ -181,14 +180,28 @@ TEST(BatchReliability, APictureTheRunCannotAffordIsRefusedAloneAndPaddingCostsNo
     ASSERT_TRUE(test::writeFile(QDir(source).filePath(QStringLiteral("screen.gif")), gif));
 
     QProcess process;
+#ifdef QUORVEL_ADDRESS_SANITIZER
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+        environment.value(QStringLiteral("ASAN_OPTIONS"))
+            + QStringLiteral(":allocator_may_return_null=1:max_allocation_size_mb=128"));
+    process.setProcessEnvironment(environment);
+#else
     process.setChildProcessModifier([] {
         rlimit cap;
         cap.rlim_cur = cap.rlim_max = rlim_t(256) << 20;
         setrlimit(RLIMIT_AS, &cap);
     });
+#endif
     process.start(QStringLiteral(QUORVEL_BATCH_EXE), { QStringLiteral("--page=index.html"), source, dest });
     ASSERT_TRUE(process.waitForFinished(120000));
-    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QString err = QString::fromLocal8Bit(process.readAllStandardError());
+#ifdef QUORVEL_ADDRESS_SANITIZER
+    // The sanitizer's allocator says so for each block it refused.
+    err.remove(
+        QRegularExpression(QStringLiteral("^==\\d+==WARNING: AddressSanitizer failed to allocate 0x[0-9a-f]+ bytes\n"),
+            QRegularExpression::MultilineOption));
+#endif
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << err.toStdString();
     EXPECT_EQ(process.exitCode(), 3) << err.toStdString(); // a picture could not be read
     EXPECT_EQ(err,

@@ -74,13 +74,11 @@ done
 [ -z "$(ls "$prefix/bin" | grep -v -x -e quorvel -e quorvel-batch -e holtavi)" ] \
     || fail "the program wrote into its bin folder: $(ls "$prefix/bin")"
 
-# The desktop files are valid where the validators are at hand.
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/example.quorvel.Quorvel.desktop"
-fi
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/example.quorvel.Quorvel.metainfo.xml" >/dev/null \
-        || appstreamcli validate --no-net "$prefix/share/metainfo/example.quorvel.Quorvel.metainfo.xml" >/dev/null \
-        || fail "AppStream data does not validate"
-fi
+# The desktop files are valid.
+command -v desktop-file-validate >/dev/null || fail "no desktop-file-validate (Debian: desktop-file-utils)"
+command -v appstreamcli >/dev/null || fail "no appstreamcli (Debian: appstream)"
+desktop-file-validate "$prefix/share/applications/example.quorvel.Quorvel.desktop"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/example.quorvel.Quorvel.metainfo.xml" >/dev/null \
+    || appstreamcli validate --no-net "$prefix/share/metainfo/example.quorvel.Quorvel.metainfo.xml" >/dev/null \
+    || fail "AppStream data does not validate"
 echo "install test: all good in $prefix"

@@ -10,10 +10,10 @@
 set -euo pipefail
 build=$1
 version=$2
-command -v dpkg-shlibdeps >/dev/null || { echo "package test: no dpkg-shlibdeps (dpkg-dev), skipped"; exit 0; }
+fail() { echo "package test: $*" >&2; exit 1; }
+command -v dpkg-shlibdeps >/dev/null || fail "no dpkg-shlibdeps (Debian: dpkg-dev)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "package test: $*" >&2; exit 1; }
 
 cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >/dev/null
 deb="$work/quorvel_${version}_amd64.deb"

@@ -9,11 +9,11 @@
 namespace quorvel::test
 {
 
-/// The shared test pictures (../shared/testdata beside the project), or an empty
-/// string when that folder is absent.
+/// The test pictures (tests/data, or the CMake cache variable QUORVEL_TESTDATA_DIR),
+/// or an empty string when that folder is absent.
 QString testdataDir();
 
-/// Full path of a file below the shared test pictures.
+/// Full path of a file below the test pictures.
 QString testPicture(const QString &relativePath);
 
 /// A file's bytes; empty when it cannot be read.
@@ -46,9 +46,10 @@ private:
 
 } // namespace quorvel::test
 
-/// Skips the current test with a message when the shared test pictures are absent.
+/// Fails the current test when the test pictures are absent: they are part of the
+/// repository, so a test never passes by skipping what it should check.
 #define QUORVEL_REQUIRE_TESTDATA()                                                                                     \
     do {                                                                                                               \
         if (quorvel::test::testdataDir().isEmpty())                                                                    \
-            GTEST_SKIP() << "shared test pictures not found at " QUORVEL_TESTDATA_DIR;                                 \
+            FAIL() << "test pictures not found at " QUORVEL_TESTDATA_DIR;                                              \
     } while (false)
