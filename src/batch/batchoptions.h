@@ -33,9 +33,12 @@ struct BatchOptions {
     bool showVersion = false;
 };
 
-/// Parses the arguments (without the program name). Returns an empty string and
-/// fills options, or the message for a bad option, a missing or unreadable folder or
-/// file. The source's pictures are listed by listPictures().
+/// Parses the arguments (without the program name) with QCommandLineParser: short
+/// forms ("-s 90", "-s90"), "--size=90", options after SOURCE and DEST, "--" before
+/// operands that begin with a dash. Returns an empty string and fills options, or the
+/// message for a bad option, value, unreadable file, or a SOURCE that is no folder
+/// (DEST may be missing: the run makes it; it must not be a file). The source's
+/// pictures are listed by listPictures().
 QString parseArguments(const QStringList &arguments, BatchOptions &options);
 
 /// The *.jpg and *.gif files of the source folder, letter case ignored, in natural
@@ -46,7 +49,7 @@ QStringList listPictures(const QString &sourceFolder);
 /// source folder, letter case ignored, in natural order, as full paths.
 QStringList listAlbumPictures(const QString &sourceFolder);
 
-/// The text of --help.
+/// The text of --help, its option lines made from the options the parser reads.
 QString helpText();
 
 } // namespace quorvel::batch

@@ -10,10 +10,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTranslator>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
 
 namespace
 {
@@ -24,15 +30,62 @@ void printLine(FILE *stream, const QString &text)
     std::fputc('\n', stream);
 }
 
+// Whether standard error is a terminal, where --progress may rewrite its line.
+bool errorsGoToATerminal()
+{
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+/// --progress: on a terminal one line, rewritten in place with carriage returns; into
+/// a file or a pipe a plain line each time the count changes, so a log holds no
+/// carriage returns.
 quorvel::CreationProgress progressLine(bool shown)
 {
     if (!shown)
         return {};
-    return [](int done, int total) {
-        std::fprintf(stderr, "\r%d of %d pictures", done, total);
+    return [terminal = errorsGoToATerminal(), last = -1](int done, int total) mutable {
+        if (done == last)
+            return true;
+        last = done;
+        const QString line =
+            QCoreApplication::translate("quorvel-batch", "%1 of %n pictures", nullptr, total).arg(done);
+        if (terminal)
+            std::fputc('\r', stderr);
+        std::fputs(line.toLocal8Bit().constData(), stderr);
+        if (!terminal)
+            std::fputc('\n', stderr);
         std::fflush(stderr);
         return true;
     };
+}
+
+// Ends the line --progress kept up to date on a terminal.
+void endProgressLine(bool shown)
+{
+    if (shown && errorsGoToATerminal())
+        std::fputc('\n', stderr);
+}
+
+/// DEST (or ALBUM) that does not exist yet is made, with the folders above it, like
+/// mkdir -p, and the run says so (unless quiet). Returns false, after naming the folder
+/// and the system's reason, when it cannot be made.
+bool makeFolder(const QString &folder, bool quiet)
+{
+    if (QFileInfo::exists(folder))
+        return true;
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error) {
+        printLine(stderr,
+            QStringLiteral("quorvel-batch: ")
+                + QCoreApplication::translate("quorvel-batch", "The folder \"%1\" could not be made: %2.")
+                      .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(error.message())));
+        return false;
+    }
+    if (!quiet)
+        printLine(stdout,
+            QCoreApplication::translate("quorvel-batch", "Created folder %1.").arg(QDir::toNativeSeparators(folder)));
+    return true;
 }
 
 /// --album: builds or updates the web album; the exit status as for a creation run
@@ -46,9 +99,11 @@ int runAlbum(const quorvel::batch::BatchOptions &options)
     request.pictures = batch::listAlbumPictures(request.sourceFolder);
     request.options = options.albumOptions;
     request.jobs = options.request.jobs;
+    // Nothing the album refuses before it writes can hold for a folder that is not there.
+    if (!makeFolder(request.albumFolder, options.quiet))
+        return batch::kNotWritten;
     const album::AlbumOutcome outcome = album::buildAlbum(request, progressLine(options.progress));
-    if (options.progress)
-        std::fputc('\n', stderr);
+    endProgressLine(options.progress);
     if (outcome.result == album::AlbumOutcome::Result::Refused) {
         printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.refusal);
         return batch::kRefused;
@@ -61,10 +116,11 @@ int runAlbum(const quorvel::batch::BatchOptions &options)
         printLine(stderr, QStringLiteral("quorvel-batch: ") + outcome.error);
     if (!options.quiet)
         printLine(stdout,
-            QCoreApplication::translate(
-                "quorvel-batch", "Album %1: %2 pictures, %3 made, %4 up to date, %5 removed, %6 failed.")
+            QCoreApplication::translate("quorvel-batch",
+                "Album %1: %n pictures, %2 made, %3 up to date, %4 removed, %5 failed.",
+                nullptr,
+                outcome.pictures)
                 .arg(QDir::toNativeSeparators(outcome.indexPath))
-                .arg(outcome.pictures)
                 .arg(outcome.made)
                 .arg(outcome.kept)
                 .arg(outcome.removed)
@@ -91,6 +147,12 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     quorvel::installTranslations();
 
+    // The English plural forms of the counts ("1 thumbnail written"), built into the
+    // program; a translation installed after it would take precedence.
+    QTranslator plurals;
+    if (plurals.load(QStringLiteral(":/quorvel-batch/quorvel-batch_en.qm")))
+        QCoreApplication::installTranslator(&plurals);
+
     using namespace quorvel;
     nameDecodedPicturesInMessages();
     batch::BatchOptions options;
@@ -113,9 +175,13 @@ int main(int argc, char **argv)
 
     options.request.pictures = batch::listPictures(options.request.sourceFolder);
     options.request.logoFolder = ProgramFolder::forRunningProgram().dataDir();
+    // A refused run writes nothing, its folder included: of the refusals, only that of a
+    // prefix with a folder separator can meet a folder that is not there.
+    const bool refused = options.request.rename && !prefixRefusal(options.request.prefix).isEmpty();
+    if (!refused && !makeFolder(options.request.destFolder, options.quiet))
+        return batch::kNotWritten;
     const CreationOutcome outcome = runCreation(options.state, options.request, progressLine(options.progress));
-    if (options.progress)
-        std::fputc('\n', stderr);
+    endProgressLine(options.progress);
     if (outcome.result == CreationOutcome::Result::Refused) {
         // The message's own line break is LF CR; on a terminal one line break will do.
         QString refusal = outcome.refusal;
@@ -130,11 +196,12 @@ int main(int argc, char **argv)
     for (const QString &line : outcome.logoError.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
         printLine(stderr, QStringLiteral("quorvel-batch: ") + line);
     if (!options.quiet) {
+        // One count to a text, for the plural forms: "1 thumbnail written to ..., 2 pictures failed".
         QString summary =
-            QCoreApplication::translate("quorvel-batch", "%1 thumbnails written to %2, %3 pictures failed")
-                .arg(outcome.written)
+            QCoreApplication::translate("quorvel-batch", "%n thumbnails written to %1", nullptr, outcome.written)
                 .arg(QDir::toNativeSeparators(options.request.destFolder))
-                .arg(outcome.failures.size());
+            + QCoreApplication::translate(
+                "quorvel-batch", ", %n pictures failed", nullptr, int(outcome.failures.size()));
         if (options.request.skipUpToDate)
             summary += QCoreApplication::translate("quorvel-batch", ", %1 up to date").arg(outcome.upToDate);
         if (outcome.pageWritten)

@@ -105,7 +105,8 @@ TEST(BatchAlbum, AnAlbumOfCameraPhotosPublishesNoMetadata)
 {
     QUORVEL_REQUIRE_TESTDATA();
     const QString exiftool = QStandardPaths::findExecutable(QStringLiteral("exiftool"));
-    ASSERT_FALSE(exiftool.isEmpty()) << "exiftool is missing: scripts/install-deps --test installs libimage-exiftool-perl";
+    ASSERT_FALSE(exiftool.isEmpty())
+        << "exiftool is missing: scripts/install-deps --test installs libimage-exiftool-perl";
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
     const QString album = root.filePath(QStringLiteral("album"));

@@ -79,7 +79,8 @@ TEST_F(BatchTest, BadOptionsAndFoldersExitWithTwo)
              QStringList {
                  QStringLiteral("--header"), m_root.filePath(QStringLiteral("missing.txt")), m_source, m_dest },
              QStringList { m_source },
-             QStringList { m_source, m_root.filePath(QStringLiteral("missing")) },
+             QStringList { m_root.filePath(QStringLiteral("missing")), m_dest },
+             QStringList { m_source, QDir(m_dest).filePath(QStringLiteral("..")), QStringLiteral("extra") },
          }) {
         const Result result = runBatch(arguments);
         EXPECT_EQ(result.status, 2) << arguments.join(QLatin1Char(' ')).toStdString();
@@ -118,7 +119,7 @@ TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrderAndAllReadExitsW
     const Result result = runBatch({ QStringLiteral("--page=index.html"), QStringLiteral("-j2"), m_source, m_dest });
     EXPECT_EQ(result.status, 3) << result.err.toStdString(); // a picture that could not be read
     EXPECT_TRUE(result.out.startsWith(QStringLiteral("3 thumbnails written to "))) << result.out.toStdString();
-    EXPECT_TRUE(result.out.contains(QStringLiteral("1 pictures failed")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral(", 1 picture failed, ")));
     EXPECT_TRUE(result.err.contains(QStringLiteral("pic3.jpg"))) << result.err.toStdString();
     const QByteArray page = test::readFile(QDir(m_source).filePath(QStringLiteral("index.html")));
     EXPECT_EQ(page,
@@ -131,6 +132,36 @@ TEST_F(BatchTest, SummaryNamesTheFailuresAndThePageIsInListOrderAndAllReadExitsW
     // A web album tells the same way.
     const Result album = runBatch({ QStringLiteral("--album"), m_source, m_root.filePath(QStringLiteral("album")) });
     EXPECT_EQ(album.status, 3) << album.err.toStdString();
+}
+
+// A DEST that is not there is made like mkdir -p, and the run says so; one that cannot
+// be made is a write failure with its reason. A count of one takes the singular, and
+// --progress into a file (not a terminal) writes plain lines, no carriage returns.
+TEST_F(BatchTest, MissingDestIsMadeCountsOfOneAreSingularAndProgressIntoAFileIsPlainLines)
+{
+    QUORVEL_REQUIRE_TESTDATA();
+    ASSERT_TRUE(QFile::copy(
+        test::testPicture(QStringLiteral("cameras/nikon-e950.jpg")), QDir(m_source).filePath(QStringLiteral("a.jpg"))));
+    const QString dest = m_root.filePath(QStringLiteral("new/thumbs"));
+    const Result made = runBatch({ m_source, dest, QStringLiteral("--progress") });
+    EXPECT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_EQ(
+        made.out, QStringLiteral("Created folder %1.\n1 thumbnail written to %1, 0 pictures failed.\n").arg(dest));
+    EXPECT_TRUE(QFile::exists(QDir(dest).filePath(QStringLiteral("a.jpg"))));
+    EXPECT_FALSE(made.err.contains(QLatin1Char('\r')));
+    EXPECT_TRUE(made.err.endsWith(QStringLiteral("\n1 of 1 picture\n"))) << made.err.toStdString();
+
+    const QString album = m_root.filePath(QStringLiteral("new/album"));
+    const Result madeAlbum = runBatch({ QStringLiteral("--album"), m_source, album });
+    EXPECT_EQ(madeAlbum.status, 0) << madeAlbum.err.toStdString();
+    EXPECT_TRUE(madeAlbum.out.startsWith(QStringLiteral("Created folder %1.\nAlbum ").arg(album)));
+    EXPECT_TRUE(madeAlbum.out.contains(QStringLiteral(": 1 picture, 1 made, "))) << madeAlbum.out.toStdString();
+
+    const QString blocked = QDir(m_source).filePath(QStringLiteral("a.jpg/thumbs"));
+    const Result failed = runBatch({ m_source, blocked });
+    EXPECT_EQ(failed.status, 4);
+    EXPECT_EQ(failed.err,
+        QStringLiteral("quorvel-batch: The folder \"%1\" could not be made: Not a directory.\n").arg(blocked));
 }
 
 // A full disk (a file size limit, which also holds for root) fails the thumbnails and

@@ -34,6 +34,15 @@ for f in bin/quorvel bin/quorvel-batch bin/holtavi \
     [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 
+# The manual's pages show their windows' pictures from images/ beside them.
+manual=$prefix/share/doc/quorvel/manual
+for page in "$manual"/*.html; do
+    for picture in $(grep -o '<img src="[^"]*"' "$page" | sed 's/^<img src="//; s/"$//' || true); do
+        [ -s "$manual/$picture" ] || fail "$(basename "$page") shows $picture, which is not installed"
+    done
+done
+[ -s "$manual/images/frmForm.png" ] || fail "the manual's pictures are not installed"
+
 # As on a system install, the program folder is not writable by the user. (Under
 # root that does not hold, which is why the program also recognises the layout.)
 chmod a-w "$prefix/bin"

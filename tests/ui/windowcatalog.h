@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "app/defaultsdialog.h"
 #include "app/folderpickerdialog.h"
+#include "app/mainwindow.h"
 #include "app/pageoptionsdialog.h"
 #include "files/askrenamedialog.h"
 #include "files/filemanagerwindow.h"

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace quorvel
 {
@@ -29,76 +32,122 @@ constexpr const char *kToolkitOptionsWithValue[] = { "platform",
     "qmljsdebugger" };
 constexpr const char *kToolkitFlags[] = { "reverse", "sync", "nograb", "dograb", "widgetcount", "testability" };
 
-// The option's name without its dashes and value ("--style=fusion" gives "style"),
-// or an empty string for an argument that is not an option.
-QString optionName(const QString &argument)
+// The program's own options; the toolkit's are added hidden from help.
+QList<QCommandLineOption> programOptions()
 {
-    if (!argument.startsWith(QLatin1Char('-')) || argument.size() < 2)
-        return {};
-    const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
-    return name.section(QLatin1Char('='), 0, 0);
+    return { QCommandLineOption({ QStringLiteral("h"), QStringLiteral("help") },
+                 QCoreApplication::translate("quorvel::CommandLine", "show this help and exit")),
+        QCommandLineOption(QStringLiteral("version"),
+            QCoreApplication::translate("quorvel::CommandLine", "show the version and exit")) };
 }
 
-// How many arguments the toolkit option at arguments[i] takes up, its value included;
-// 0 when it is not one of the toolkit's.
-qsizetype toolkitOptionLength(const QStringList &arguments, qsizetype i)
+// "  -s, --size N" or "      --no-border".
+QString namesColumn(const QCommandLineOption &option)
 {
-    const QString name = optionName(arguments[i]);
-    if (name.isEmpty())
-        return 0;
-    for (const char *flag : kToolkitFlags) {
-        if (name == QLatin1String(flag))
-            return 1;
+    QString shortName = QStringLiteral("    ");
+    QString longName;
+    for (const QString &name : option.names()) {
+        if (name.size() == 1)
+            shortName = QLatin1Char('-') + name + QStringLiteral(", ");
+        else
+            longName = QStringLiteral("--") + name;
     }
-    for (const char *option : kToolkitOptionsWithValue) {
-        if (name == QLatin1String(option))
-            return arguments[i].contains(QLatin1Char('=')) || i + 1 >= arguments.size() ? 1 : 2;
+    if (!option.valueName().isEmpty())
+        longName += QLatin1Char(' ') + option.valueName();
+    return QStringLiteral("  ") + shortName + longName;
+}
+
+// The argument that named an option the parser did not know, as it was typed
+// ("--size=9" for the name "size").
+QString typedOption(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(QLatin1Char('-'))
+            && argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0) == name)
+            return argument;
     }
-    return 0;
+    return name;
 }
 
 } // namespace
 
 ProgramCommand parseProgramArguments(const QStringList &arguments)
 {
-    for (const QString &argument : arguments) {
-        if (argument == QLatin1String("-h") || argument == QLatin1String("--help"))
+    QCommandLineParser parser;
+    // The toolkit's options take one dash or two ("-platform NAME"): a word after one
+    // dash is one option, never a row of one-letter ones.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(programOptions());
+    // The toolkit's options are passed over here, with their values, for QApplication
+    // to take.
+    for (const char *name : kToolkitOptionsWithValue) {
+        QCommandLineOption option { QString::fromLatin1(name) };
+        option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : kToolkitFlags) {
+        QCommandLineOption option { QString::fromLatin1(name) };
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    const bool parsed = parser.parse(QStringList { QStringLiteral("quorvel") } + arguments);
+    for (const QString &name : parser.optionNames()) {
+        if (name == QLatin1String("h") || name == QLatin1String("help"))
             return { ProgramCommand::Action::ShowHelp, {} };
-        if (argument == QLatin1String("--version"))
+        if (name == QLatin1String("version"))
             return { ProgramCommand::Action::ShowVersion, {} };
     }
-    // The toolkit's options are left to it; the first other argument is refused here,
-    // before the toolkit starts, as it would abort without a display.
-    qsizetype i = 0;
-    while (i < arguments.size()) {
-        const qsizetype length = toolkitOptionLength(arguments, i);
-        if (length == 0)
-            break;
-        i += length;
-    }
-    if (i >= arguments.size())
+    // Anything else is refused here, before the toolkit starts, as it would abort
+    // without a display.
+    QString error;
+    if (!parser.unknownOptionNames().isEmpty())
+        error = QCoreApplication::translate("quorvel::CommandLine", "quorvel: unknown option '%1'")
+                    .arg(typedOption(arguments, parser.unknownOptionNames().first()));
+    else if (!parsed)
+        error = QStringLiteral("quorvel: ") + parser.errorText(); // a toolkit option without its value
+    else if (!parser.positionalArguments().isEmpty())
+        error = QCoreApplication::translate("quorvel::CommandLine", "quorvel: takes no file or folder ('%1')")
+                    .arg(parser.positionalArguments().first());
+    if (error.isEmpty())
         return {};
-    const QString &first = arguments[i];
-    const QString error = first.startsWith(QLatin1Char('-'))
-        ? QCoreApplication::translate("quorvel::CommandLine", "quorvel: unknown option '%1'").arg(first)
-        : QCoreApplication::translate("quorvel::CommandLine", "quorvel: takes no file or folder ('%1')").arg(first);
     return { ProgramCommand::Action::Refuse,
         error + QLatin1Char('\n')
             + QCoreApplication::translate("quorvel::CommandLine", "Try 'quorvel --help' for more information.") };
 }
 
+qsizetype optionColumnWidth(const QList<QCommandLineOption> &options)
+{
+    qsizetype width = 0;
+    for (const QCommandLineOption &option : options)
+        width = std::max(width, namesColumn(option).size() + 2);
+    return width;
+}
+
+QString optionHelpLines(const QList<QCommandLineOption> &options, qsizetype width)
+{
+    QString lines;
+    for (const QCommandLineOption &option : options) {
+        if (option.flags().testFlag(QCommandLineOption::HiddenFromHelp))
+            continue;
+        const QStringList description = option.description().split(QLatin1Char('\n'));
+        lines += namesColumn(option).leftJustified(width) + description.first() + QLatin1Char('\n');
+        for (const QString &more : description.mid(1))
+            lines += QString(width, QLatin1Char(' ')) + more + QLatin1Char('\n');
+    }
+    return lines;
+}
+
 QString programHelpText()
 {
     return QCoreApplication::translate("quorvel::CommandLine",
-        "Usage: quorvel [OPTION]\n"
-        "Make thumbnails and an HTML gallery page from a folder of pictures.\n"
-        "Started without options, Quorvel opens its main window.\n"
-        "\n"
-        "  -h, --help       show this help and exit\n"
-        "      --version    show the version and exit\n"
-        "\n"
-        "The manual opens with F1 in every window, or from File > Help.\n"
-        "To make thumbnails and a gallery page from a script, see quorvel-batch --help.\n");
+               "Usage: quorvel [OPTION]\n"
+               "Make thumbnails and an HTML gallery page from a folder of pictures.\n"
+               "Started without options, Quorvel opens its main window.\n")
+        + QLatin1Char('\n') + optionHelpLines(programOptions(), optionColumnWidth(programOptions())) + QLatin1Char('\n')
+        + QCoreApplication::translate("quorvel::CommandLine",
+            "The manual opens with F1 in every window, or from File > Help.\n"
+            "To make thumbnails and a gallery page from a script, see quorvel-batch --help.\n");
 }
 
 QString programVersionBanner()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,10 +24,20 @@ struct ProgramCommand {
     QString error;
 };
 
-/// Reads the arguments after the program name. --help or --version anywhere wins
-/// (the first of them), as with the usual Linux programs. Needs no QCoreApplication,
-/// so that the program answers its command line before anything needs a display.
+/// Reads the arguments after the program name with QCommandLineParser. --help or
+/// --version anywhere wins (the first of them), as with the usual Linux programs. Needs
+/// no QCoreApplication, so that the program answers its command line before anything
+/// needs a display.
 ProgramCommand parseProgramArguments(const QStringList &arguments);
+
+/// The width of the names column of --help for these options: the widest
+/// "  -s, --size N" and two blanks.
+qsizetype optionColumnWidth(const QList<QCommandLineOption> &options);
+
+/// The lines of --help that list options, as the usual Linux programs do: the names
+/// ("  -s, --size N", "      --no-border") padded to width, then the description, a
+/// line of --help for each of its lines. Options hidden from help are left out.
+QString optionHelpLines(const QList<QCommandLineOption> &options, qsizetype width);
 
 /// The text of `quorvel --help`, ending in a line break.
 QString programHelpText();

@@ -22,6 +22,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <new>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -92,19 +93,22 @@ public:
             return;
         m_running = count;
         for (int i = 0; i < count; ++i)
-            m_threads.emplace_back([this] {
-                workLoop();
+            m_threads.emplace_back([this](const std::stop_token &stop) {
+                workLoop(stop);
             });
     }
 
+    /// The workers take no new picture; those under way are finished.
     void stop()
     {
-        m_stop = true;
+        for (std::jthread &thread : m_threads)
+            thread.request_stop();
     }
 
+    /// Waits until the workers have done every picture (or stopped).
     void join()
     {
-        for (std::thread &thread : m_threads)
+        for (std::jthread &thread : m_threads)
             thread.join();
         m_threads.clear();
     }
@@ -154,11 +158,11 @@ public:
     }
 
 private:
-    void workLoop()
+    void workLoop(const std::stop_token &stop)
     {
         for (;;) {
             const std::size_t next = m_nextTask.fetch_add(1);
-            if (m_stop || next >= m_tasks.size())
+            if (stop.stop_requested() || next >= m_tasks.size())
                 break;
             for (const int index : m_tasks[next].pictures) {
                 // Pictures that share a thumbnail are all written: a later one replaces
@@ -203,15 +207,17 @@ private:
     std::vector<char> m_unreadable;
     std::vector<char> m_current; // likewise: the thumbnail was up to date and left alone
     std::vector<Task> m_tasks;
-    std::vector<std::thread> m_threads;
     std::atomic<std::size_t> m_nextTask = 0;
-    std::atomic<bool> m_stop = false;
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<char> m_done;
     int m_doneCount = 0;
     int m_running = 0;
+    // Last, so it is destroyed first: however the run is left (an exception from the
+    // progress callback or the page, a thread that could not be started), the workers
+    // are stopped and joined while everything they touch still exists.
+    std::vector<std::jthread> m_threads;
 };
 
 /// Opens the page file for writing through a temporary file; returns the reason
@@ -342,9 +348,8 @@ CreationOutcome runCreation(AppState &state, const CreationRequest &request, con
     Work work(request, std::move(targets), std::move(refusals));
     // A run may be cancelled before its first picture.
     bool cancelled = progress && !progress(0, total);
-    if (cancelled)
-        work.stop();
-    work.start(request.jobs > 0 ? request.jobs : QThread::idealThreadCount());
+    if (!cancelled)
+        work.start(request.jobs > 0 ? request.jobs : QThread::idealThreadCount());
     int next = 0;
     auto lastReport = std::chrono::steady_clock::now();
     while (!cancelled && next < total) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio> // jpeglib.h needs it before it
 #include <cstring>
@@ -373,13 +374,13 @@ constexpr int transformIndex(int rowOrColumn)
 {
     return rowOrColumn == 0 ? 0 : (rowOrColumn & 1) ? (rowOrColumn + 1) / 2 : -1;
 }
-constexpr std::array<std::int8_t, DCTSIZE2 + 16> kSlot = [] {
-    std::array<std::int8_t, DCTSIZE2 + 16> slots {};
+constexpr std::array<std::int16_t, DCTSIZE2 + 16> kSlot = [] {
+    std::array<std::int16_t, DCTSIZE2 + 16> slots {};
     for (int k = 0; k < DCTSIZE2 + 16; ++k) {
         const int natural = kNaturalOrder[size_t(std::min(k, DCTSIZE2 - 1))];
         const int row = transformIndex(natural / DCTSIZE);
         const int column = transformIndex(natural % DCTSIZE);
-        slots[size_t(k)] = std::int8_t(row < 0 || column < 0 ? -1 : row * kTransformSize + column);
+        slots[size_t(k)] = std::int16_t(row < 0 || column < 0 ? -1 : row * kTransformSize + column);
     }
     return slots;
 }();
@@ -390,7 +391,7 @@ constexpr int kDiscard = kTransformSize * kTransformSize;
 constexpr std::array<std::int8_t, DCTSIZE2 + 16> kStoreSlot = [] {
     std::array<std::int8_t, DCTSIZE2 + 16> slots {};
     for (int k = 0; k < DCTSIZE2 + 16; ++k)
-        slots[size_t(k)] = kSlot[size_t(k)] < 0 ? std::int8_t(kDiscard) : kSlot[size_t(k)];
+        slots[size_t(k)] = std::int8_t(kSlot[size_t(k)] < 0 ? kDiscard : kSlot[size_t(k)]);
     return slots;
 }();
 
@@ -524,7 +525,7 @@ struct ColorTables {
         constexpr int kScaleBits = 16;
         constexpr std::int32_t kHalf = std::int32_t(1) << (kScaleBits - 1);
         const auto fix = [](double x) {
-            return std::int32_t(x * (1 << kScaleBits) + 0.5);
+            return std::int32_t(std::lround(x * (1 << kScaleBits)));
         };
         for (int i = 0; i < 256; ++i) {
             const std::int32_t x = i - 128;

@@ -152,7 +152,7 @@ void frmAdvOpt::buildControls()
     options->addWidget(policyPanel);
 
     const QString qualityTip = tr("Thumbnail Quality Amount");
-    auto *qualityLabel = new QLabel(tr("JPEG Quality (1-100)"), this);
+    auto *qualityLabel = new QLabel(tr("JPEG Quality (0-100)"), this);
     qualityLabel->setObjectName(QStringLiteral("Label1"));
     m_qualityBar = percentBar("HScroll2", kDesignQuality, qualityTip, this);
     m_qualityBar->setAccessibleName(qualityLabel->text());

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace quorvel;
 
@@ -292,6 +293,22 @@ TEST_F(CreationRunTest, CancelledRunClosesThePageWithThePicturesDone)
     EXPECT_TRUE(outcome.pageWritten);
     EXPECT_EQ(page().count(QStringLiteral("<a href = ")), outcome.processed);
     EXPECT_TRUE(page().endsWith(QStringLiteral("</TD></TR></TABLE>\r\nF\r\n")));
+
+    // A callback that throws while workers run leaves the run by its exception: the
+    // workers are stopped and joined on the way out (one left running would end the
+    // program), and the page is left as it was, with no temporary file beside it.
+    const QString before = page();
+    asked.jobs = 2;
+    EXPECT_THROW(runCreation(m_state,
+                     asked,
+                     [](int done, int) -> bool {
+                         if (done > 0)
+                             throw std::runtime_error("stopped");
+                         return true;
+                     }),
+        std::runtime_error);
+    EXPECT_EQ(page(), before);
+    EXPECT_EQ(QDir(m_source).entryList({ QStringLiteral("*.tmp") }, QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(CreationRunTest, NothingSelectedWritesTheEmptyPageAndNoThumbnail)

@@ -129,9 +129,9 @@ TEST_F(AdvancedOptionsTest, OpensFromButtonMenuAndToolbarWithItsDesignCaptions)
     EXPECT_EQ(control<QLineEdit>(window, "Text2")->text(), QStringLiteral("85"));
     // The labels name the fields and the bars.
     EXPECT_EQ(control<QLabel>(window, "Label1")->buddy(), control<QLineEdit>(window, "Text2"));
-    EXPECT_EQ(control<QLabel>(window, "Label1")->text(), QStringLiteral("JPEG Quality (1-100)"));
+    EXPECT_EQ(control<QLabel>(window, "Label1")->text(), QStringLiteral("JPEG Quality (0-100)"));
     EXPECT_EQ(control<QLabel>(window, "Label2")->text(), QStringLiteral("Smoothing Amount (0-100)"));
-    EXPECT_EQ(control<QScrollBar>(window, "HScroll2")->accessibleName(), QStringLiteral("JPEG Quality (1-100)"));
+    EXPECT_EQ(control<QScrollBar>(window, "HScroll2")->accessibleName(), QStringLiteral("JPEG Quality (0-100)"));
     EXPECT_EQ(control<QScrollBar>(window, "HScroll1")->accessibleName(), QStringLiteral("Smoothing Amount (0-100)"));
 
     // The menu entry and the toolbar button bring up the same live window.
