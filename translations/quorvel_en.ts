@@ -33,6 +33,37 @@
     </message>
 </context>
 <context>
+    <name>quorvel-batch</name>
+    <message numerus="yes">
+        <source>%1 of %n pictures</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Album %1: %n pictures, %2 made, %3 up to date, %4 removed, %5 failed.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thumbnails written to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n pictures failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Form2</name>
     <message numerus="yes">
         <source>Image Replace finished, but %n of the files could not be written.</source>

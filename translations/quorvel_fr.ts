@@ -522,129 +522,8 @@
 <context>
     <name>quorvel-batch</name>
     <message>
-        <source>Usage: quorvel-batch [options] SOURCE DEST
-       quorvel-batch --album [options] SOURCE ALBUM
-Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with
---page, a gallery page in SOURCE that links each thumbnail to its picture.
-With --album, makes or updates a web album of SOURCE&apos;s pictures (*.jpg, *.jpeg,
-*.png, *.gif) in the folder ALBUM instead: thumbnails, web-size copies without
-any metadata, index.html; a rerun remakes only what changed.
-
-  -s, --size N            thumbnail size in pixels, 1 to 32767 (default 90)
-      --no-border         thumbnails without the frame
-  -p, --prefix P          name each thumbnail P + picture name
-      --page NAME         also write the gallery page NAME in SOURCE
-      --image-folder REF  image folder reference put before each thumbnail name
-      --columns N         lay the page out as a table of N columns
-      --table-border      table border 1 (default 0)
-      --header FILE       header text: the file&apos;s contents, verbatim (default empty)
-      --footer FILE       footer text, likewise
-  -q, --quality Q         JPEG quality, 0 to 100 (default 85)
-      --smoothing S       JPEG smoothing, 0 to 100 (default 0)
-      --dct METHOD        slow, fast or float (default fast)
-      --no-optimize       optimized Huffman coding off (on by default)
-      --fancy-upsampling  smooth chroma upsampling when decoding
-      --update            leave thumbnails that are newer than their picture and of
-                          the size asked for (off: every thumbnail is written)
-  -j, --jobs N            worker threads (default: one per core)
-
-Web album (--album; -q sets the quality of its files):
-      --title TEXT        the page&apos;s title (default: SOURCE&apos;s folder name)
-      --intro TEXT        text under the title; blank lines separate paragraphs
-      --footer-text TEXT  text at the end of the page
-      --web-size N        longer side of the web-size copies, 640 to 4096
-                          (default 2048; smaller pictures keep their size)
-      --thumb-height N    thumbnail height, 60 to 600 (default 200)
-      --sort ORDER        name or date (capture date; default name)
-      --originals         also copy the originals, bytes unchanged, and link them
-                          as &quot;download original&quot;: they keep their EXIF, GPS
-                          position and camera serial number included
-      --no-captions       no capture date and camera under the pictures
-
-      --quiet             no summary line
-      --progress          show the count of pictures done on standard error
-  -h, --help              show this text
-      --version           show the version
-
-Exit status (with --album, the album&apos;s files and page count as thumbnails and page):
-  0  every thumbnail was written, and the page when asked for
-  1  refused, nothing written (thumbnails would replace the pictures)
-  2  bad options or folders
-  3  finished, but some pictures could not be read; the rest was written
-  4  thumbnails or the page could not be written (a full disk, ...)
-Whatever failed is named on standard error with the reason.
-</source>
-        <translation>Utilisation : quorvel-batch [options] SOURCE DEST
-              quorvel-batch --album [options] SOURCE ALBUM
-Crée dans DEST une vignette de chaque image *.jpg et *.gif de SOURCE et, avec
---page, une page de galerie dans SOURCE qui relie chaque vignette à son image.
-Avec --album, crée ou met à jour à la place un album web des images de SOURCE
-(*.jpg, *.jpeg, *.png, *.gif) dans le dossier ALBUM : vignettes, copies en taille
-web sans aucune métadonnée, index.html ; une nouvelle exécution ne refait que ce
-qui a changé.
-
-  -s, --size N            taille des vignettes en pixels, de 1 à 32767 (90 par défaut)
-      --no-border         vignettes sans cadre
-  -p, --prefix P          nommer chaque vignette P + nom de l’image
-      --page NOM          écrire aussi la page de galerie NOM dans SOURCE
-      --image-folder REF  référence du dossier des images, placée avant chaque nom
-                          de vignette
-      --columns N         disposer la page en tableau de N colonnes
-      --table-border      bordure du tableau 1 (0 par défaut)
-      --header FICHIER    texte d’en-tête : le contenu du fichier, tel quel (vide
-                          par défaut)
-      --footer FICHIER    texte de pied de page, de même
-  -q, --quality Q         qualité JPEG, de 0 à 100 (85 par défaut)
-      --smoothing S       lissage JPEG, de 0 à 100 (0 par défaut)
-      --dct MÉTHODE       slow, fast ou float (fast par défaut)
-      --no-optimize       sans codage de Huffman optimisé (actif par défaut)
-      --fancy-upsampling  suréchantillonnage lissé de la chrominance au décodage
-      --update            laisser les vignettes plus récentes que leur image et de
-                          la taille demandée (sinon : chaque vignette est écrite)
-  -j, --jobs N            fils de travail (par défaut : un par cœur)
-
-Album web (--album ; -q règle la qualité de ses fichiers) :
-      --title TEXTE       titre de la page (par défaut : nom du dossier SOURCE)
-      --intro TEXTE       texte sous le titre ; les lignes vides séparent les
-                          paragraphes
-      --footer-text TEXTE texte à la fin de la page
-      --web-size N        grand côté des copies en taille web, de 640 à 4096
-                          (2048 par défaut ; les images plus petites gardent leur
-                          taille)
-      --thumb-height N    hauteur des vignettes, de 60 à 600 (200 par défaut)
-      --sort ORDRE        name ou date (date de prise de vue ; name par défaut)
-      --originals         copier aussi les originaux, octets inchangés, et les lier
-                          comme « télécharger l’original » : ils gardent leurs
-                          données EXIF, position GPS et numéro de série de
-                          l’appareil compris
-      --no-captions       ni date de prise de vue ni appareil sous les images
-
-      --quiet             pas de ligne de bilan
-      --progress          afficher le nombre d’images faites sur la sortie d’erreur
-  -h, --help              afficher ce texte
-      --version           afficher la version
-
-Code de sortie (avec --album, les fichiers et la page de l’album comptent comme
-vignettes et page) :
-  0  chaque vignette a été écrite, et la page si elle était demandée
-  1  refusé, rien n’a été écrit (les vignettes remplaceraient les images)
-  2  options ou dossiers incorrects
-  3  terminé, mais certaines images n’ont pas pu être lues ; le reste a été écrit
-  4  les vignettes ou la page n’ont pas pu être écrites (disque plein, ...)
-Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
-</translation>
-    </message>
-    <message>
-        <source>%1 needs a number.</source>
-        <translation>%1 demande un nombre.</translation>
-    </message>
-    <message>
         <source>%1 needs a whole number from %2 to %3, not &quot;%4&quot;.</source>
         <translation>%1 demande un nombre entier de %2 à %3, pas « %4 ».</translation>
-    </message>
-    <message>
-        <source>%1 needs a value.</source>
-        <translation>%1 demande une valeur.</translation>
     </message>
     <message>
         <source>--dct takes slow, fast or float, not &quot;%1&quot;.</source>
@@ -667,20 +546,215 @@ Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
         <translation>« %1 » n’est pas un dossier.</translation>
     </message>
     <message>
-        <source>Album %1: %2 pictures, %3 made, %4 up to date, %5 removed, %6 failed.</source>
-        <translation>Album %1 : %2 images, %3 créées, %4 à jour, %5 retirées, %6 en échec.</translation>
-    </message>
-    <message>
-        <source>%1 thumbnails written to %2, %3 pictures failed</source>
-        <translation>%1 vignettes écrites dans %2, %3 images en échec</translation>
-    </message>
-    <message>
         <source>, %1 up to date</source>
         <translation>, %1 à jour</translation>
     </message>
     <message>
         <source>, gallery page %1</source>
         <translation>, page de galerie %1</translation>
+    </message>
+    <message>
+        <source>thumbnail size in pixels, 1 to 32767 (default 90)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thumbnails without the frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name each thumbnail P + picture name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also write the gallery page NAME in SOURCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>image folder reference put before each thumbnail name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lay the page out as a table of N columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table border 1 (default 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>header text: the file&apos;s contents, verbatim (default empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>footer text, likewise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG quality, 0 (as 1, the lowest) to 100 (default 85)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG smoothing, 0 to 100 (default 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slow, fast or float (default fast)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optimized Huffman coding off (on by default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smooth chroma upsampling when decoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leave thumbnails that are newer than their picture and of
+the size asked for (off: every thumbnail is written)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worker threads (default: one per core)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make or update a web album in ALBUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page&apos;s title (default: SOURCE&apos;s folder name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text under the title; blank lines separate paragraphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text at the end of the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer side of the web-size copies, 640 to 4096
+(default 2048; smaller pictures keep their size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thumbnail height, 60 to 600 (default 200)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name or date (capture date; default name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also copy the originals, bytes unchanged, and link them
+as &quot;download original&quot;: they keep their EXIF, GPS
+position and camera serial number included</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no capture date and camera under the pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no summary line, nor the line saying a folder was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show the count of pictures done on standard error: one
+line kept up to date on a terminal, otherwise a line
+each time the count changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>afficher ce texte</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>afficher la version</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel-batch [options] SOURCE DEST
+       quorvel-batch --album [options] SOURCE ALBUM
+Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with
+--page, a gallery page in SOURCE that links each thumbnail to its picture.
+With --album, makes or updates a web album of SOURCE&apos;s pictures (*.jpg, *.jpeg,
+*.png, *.gif) in the folder ALBUM instead: thumbnails, web-size copies without
+any metadata, index.html; a rerun remakes only what changed.
+DEST or ALBUM is made, with the folders above it, when it does not exist.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web album (-q sets the quality of its files):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status (with --album, the album&apos;s files and page count as thumbnails and page):
+  0  every thumbnail was written, and the page when asked for
+  1  refused, nothing written (thumbnails would replace the pictures)
+  2  bad options or folders
+  3  finished, but some pictures could not be read; the rest was written
+  4  thumbnails or the page could not be written (a full disk, ...), or DEST
+     could not be made
+Whatever failed is named on standard error with the reason.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (see --help).</source>
+        <translation>%1 (voir --help).</translation>
+    </message>
+    <message>
+        <source>Cannot read %1 &quot;%2&quot;: %3.</source>
+        <translation>Impossible de lire %1 « %2 » : %3.</translation>
+    </message>
+    <message>
+        <source>--page needs a file name that is not blank and does not begin with &quot;.&quot;.</source>
+        <translation>--page demande un nom de fichier non vide qui ne commence pas par « . ».</translation>
+    </message>
+    <message>
+        <source>--page needs a file name without a folder: the page is written in SOURCE.</source>
+        <translation>--page demande un nom de fichier sans dossier : la page est écrite dans SOURCE.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pictures</source>
+        <translation>
+            <numerusform>%1 sur %n image</numerusform>
+            <numerusform>%1 sur %n images</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: %2.</source>
+        <translation>Le dossier « %1 » n’a pas pu être créé : %2.</translation>
+    </message>
+    <message>
+        <source>Created folder %1.</source>
+        <translation>Dossier %1 créé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Album %1: %n pictures, %2 made, %3 up to date, %4 removed, %5 failed.</source>
+        <translation>
+            <numerusform>Album %1 : %n image, %2 créées, %3 à jour, %4 retirées, %5 en échec.</numerusform>
+            <numerusform>Album %1 : %n images, %2 créées, %3 à jour, %4 retirées, %5 en échec.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thumbnails written to %1</source>
+        <translation>
+            <numerusform>%n vignette écrite dans %1</numerusform>
+            <numerusform>%n vignettes écrites dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n pictures failed</source>
+        <translation>
+            <numerusform>, %n image en échec</numerusform>
+            <numerusform>, %n images en échec</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -698,28 +772,6 @@ Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
         <translation>Essayez « quorvel --help » pour plus d’informations.</translation>
     </message>
     <message>
-        <source>Usage: quorvel [OPTION]
-Make thumbnails and an HTML gallery page from a folder of pictures.
-Started without options, Quorvel opens its main window.
-
-  -h, --help       show this help and exit
-      --version    show the version and exit
-
-The manual opens with F1 in every window, or from File &gt; Help.
-To make thumbnails and a gallery page from a script, see quorvel-batch --help.
-</source>
-        <translation>Utilisation : quorvel [OPTION]
-Crée des vignettes et une page de galerie HTML à partir d’un dossier d’images.
-Lancé sans option, Quorvel ouvre sa fenêtre principale.
-
-  -h, --help       afficher cette aide et quitter
-      --version    afficher la version et quitter
-
-Le manuel s’ouvre avec F1 dans chaque fenêtre, ou par Fichier &gt; Aide.
-Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-batch --help.
-</translation>
-    </message>
-    <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -727,6 +779,32 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
 Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
 Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel [OPTION]
+Make thumbnails and an HTML gallery page from a folder of pictures.
+Started without options, Quorvel opens its main window.
+</source>
+        <translation>Utilisation : quorvel [OPTION]
+Crée des vignettes et une page de galerie HTML à partir d’un dossier d’images.
+Lancé sans option, Quorvel ouvre sa fenêtre principale.
+</translation>
+    </message>
+    <message>
+        <source>The manual opens with F1 in every window, or from File &gt; Help.
+To make thumbnails and a gallery page from a script, see quorvel-batch --help.
+</source>
+        <translation>Le manuel s’ouvre avec F1 dans chaque fenêtre, ou par Fichier &gt; Aide.
+Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-batch --help.
 </translation>
     </message>
 </context>
@@ -2137,10 +2215,6 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Niveau de qualité des vignettes</translation>
     </message>
     <message>
-        <source>JPEG Quality (1-100)</source>
-        <translation>Qualité JPEG (1-100)</translation>
-    </message>
-    <message>
         <source>Thumbnail Smoothing Amount</source>
         <translation>Niveau de lissage des vignettes</translation>
     </message>
@@ -2159,6 +2233,10 @@ Voulez-vous enregistrer les modifications ?</translation>
     <message>
         <source>Use the above settings</source>
         <translation>Utiliser les réglages ci-dessus</translation>
+    </message>
+    <message>
+        <source>JPEG Quality (0-100)</source>
+        <translation>Qualité JPEG (0-100)</translation>
     </message>
 </context>
 <context>
