@@ -36,30 +36,30 @@
     <name>quorvel-batch</name>
     <message numerus="yes">
         <source>%1 of %n pictures</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 of %n picture</numerusform>
+            <numerusform>%1 of %n pictures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Album %1: %n pictures, %2 made, %3 up to date, %4 removed, %5 failed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Album %1: %n picture, %2 made, %3 up to date, %4 removed, %5 failed.</numerusform>
+            <numerusform>Album %1: %n pictures, %2 made, %3 up to date, %4 removed, %5 failed.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n thumbnails written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n thumbnail written to %1</numerusform>
+            <numerusform>%n thumbnails written to %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>, %n pictures failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n picture failed</numerusform>
+            <numerusform>, %n pictures failed</numerusform>
         </translation>
     </message>
 </context>

@@ -555,117 +555,123 @@
     </message>
     <message>
         <source>thumbnail size in pixels, 1 to 32767 (default 90)</source>
-        <translation type="unfinished"></translation>
+        <translation>taille des vignettes en pixels, de 1 à 32767 (90 par défaut)</translation>
     </message>
     <message>
         <source>thumbnails without the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>vignettes sans cadre</translation>
     </message>
     <message>
         <source>name each thumbnail P + picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>nommer chaque vignette P + nom de l’image</translation>
     </message>
     <message>
         <source>also write the gallery page NAME in SOURCE</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire aussi la page de galerie NAME dans SOURCE</translation>
     </message>
     <message>
         <source>image folder reference put before each thumbnail name</source>
-        <translation type="unfinished"></translation>
+        <translation>référence du dossier des images, placée avant chaque nom de vignette</translation>
     </message>
     <message>
         <source>lay the page out as a table of N columns</source>
-        <translation type="unfinished"></translation>
+        <translation>disposer la page en tableau de N colonnes</translation>
     </message>
     <message>
         <source>table border 1 (default 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>bordure du tableau 1 (0 par défaut)</translation>
     </message>
     <message>
         <source>header text: the file&apos;s contents, verbatim (default empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>texte d’en-tête : le contenu du fichier, tel quel (vide par défaut)</translation>
     </message>
     <message>
         <source>footer text, likewise</source>
-        <translation type="unfinished"></translation>
+        <translation>texte de pied de page, de même</translation>
     </message>
     <message>
         <source>JPEG quality, 0 (as 1, the lowest) to 100 (default 85)</source>
-        <translation type="unfinished"></translation>
+        <translation>qualité JPEG, de 0 (comme 1, la plus basse) à 100 (85 par défaut)</translation>
     </message>
     <message>
         <source>JPEG smoothing, 0 to 100 (default 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>lissage JPEG, de 0 à 100 (0 par défaut)</translation>
     </message>
     <message>
         <source>slow, fast or float (default fast)</source>
-        <translation type="unfinished"></translation>
+        <translation>slow, fast ou float (fast par défaut)</translation>
     </message>
     <message>
         <source>optimized Huffman coding off (on by default)</source>
-        <translation type="unfinished"></translation>
+        <translation>sans codage de Huffman optimisé (actif par défaut)</translation>
     </message>
     <message>
         <source>smooth chroma upsampling when decoding</source>
-        <translation type="unfinished"></translation>
+        <translation>suréchantillonnage lissé de la chrominance au décodage</translation>
     </message>
     <message>
         <source>leave thumbnails that are newer than their picture and of
 the size asked for (off: every thumbnail is written)</source>
-        <translation type="unfinished"></translation>
+        <translation>laisser les vignettes plus récentes que leur image et de
+la taille demandée (sinon : chaque vignette est écrite)</translation>
     </message>
     <message>
         <source>worker threads (default: one per core)</source>
-        <translation type="unfinished"></translation>
+        <translation>fils de travail (par défaut : un par cœur)</translation>
     </message>
     <message>
         <source>make or update a web album in ALBUM</source>
-        <translation type="unfinished"></translation>
+        <translation>créer ou mettre à jour un album web dans ALBUM</translation>
     </message>
     <message>
         <source>the page&apos;s title (default: SOURCE&apos;s folder name)</source>
-        <translation type="unfinished"></translation>
+        <translation>titre de la page (par défaut : nom du dossier SOURCE)</translation>
     </message>
     <message>
         <source>text under the title; blank lines separate paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>texte sous le titre ; les lignes vides séparent les paragraphes</translation>
     </message>
     <message>
         <source>text at the end of the page</source>
-        <translation type="unfinished"></translation>
+        <translation>texte à la fin de la page</translation>
     </message>
     <message>
         <source>longer side of the web-size copies, 640 to 4096
 (default 2048; smaller pictures keep their size)</source>
-        <translation type="unfinished"></translation>
+        <translation>grand côté des copies en taille web, de 640 à 4096
+(2048 par défaut ; les images plus petites gardent leur taille)</translation>
     </message>
     <message>
         <source>thumbnail height, 60 to 600 (default 200)</source>
-        <translation type="unfinished"></translation>
+        <translation>hauteur des vignettes, de 60 à 600 (200 par défaut)</translation>
     </message>
     <message>
         <source>name or date (capture date; default name)</source>
-        <translation type="unfinished"></translation>
+        <translation>name ou date (date de prise de vue ; name par défaut)</translation>
     </message>
     <message>
         <source>also copy the originals, bytes unchanged, and link them
 as &quot;download original&quot;: they keep their EXIF, GPS
 position and camera serial number included</source>
-        <translation type="unfinished"></translation>
+        <translation>copier aussi les originaux, octets inchangés, et les lier
+comme « télécharger l’original » : ils gardent leurs données
+EXIF, position GPS et numéro de série de l’appareil compris</translation>
     </message>
     <message>
         <source>no capture date and camera under the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>ni date de prise de vue ni appareil sous les images</translation>
     </message>
     <message>
         <source>no summary line, nor the line saying a folder was made</source>
-        <translation type="unfinished"></translation>
+        <translation>ni ligne de bilan, ni ligne annonçant un dossier créé</translation>
     </message>
     <message>
         <source>show the count of pictures done on standard error: one
 line kept up to date on a terminal, otherwise a line
 each time the count changes</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher le nombre d’images faites sur la sortie d’erreur :
+une ligne tenue à jour dans un terminal, sinon une ligne
+à chaque changement du nombre</translation>
     </message>
     <message>
         <source>show this text</source>
@@ -685,12 +691,21 @@ With --album, makes or updates a web album of SOURCE&apos;s pictures (*.jpg, *.j
 any metadata, index.html; a rerun remakes only what changed.
 DEST or ALBUM is made, with the folders above it, when it does not exist.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quorvel-batch [options] SOURCE DEST
+              quorvel-batch --album [options] SOURCE ALBUM
+Crée dans DEST une vignette de chaque image *.jpg et *.gif de SOURCE et, avec
+--page, une page de galerie dans SOURCE qui relie chaque vignette à son image.
+Avec --album, crée ou met à jour à la place un album web des images de SOURCE
+(*.jpg, *.jpeg, *.png, *.gif) dans le dossier ALBUM : vignettes, copies en taille
+web sans aucune métadonnée, index.html ; une nouvelle exécution ne refait que ce
+qui a changé. DEST ou ALBUM est créé, avec les dossiers au-dessus, s’il n’existe pas.
+</translation>
     </message>
     <message>
         <source>Web album (-q sets the quality of its files):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Album web (-q règle la qualité de ses fichiers) :
+</translation>
     </message>
     <message>
         <source>Exit status (with --album, the album&apos;s files and page count as thumbnails and page):
@@ -702,7 +717,16 @@ DEST or ALBUM is made, with the folders above it, when it does not exist.
      could not be made
 Whatever failed is named on standard error with the reason.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie (avec --album, les fichiers et la page de l’album comptent comme
+vignettes et page) :
+  0  chaque vignette a été écrite, et la page si elle était demandée
+  1  refusé, rien n’a été écrit (les vignettes remplaceraient les images)
+  2  options ou dossiers incorrects
+  3  terminé, mais certaines images n’ont pas pu être lues ; le reste a été écrit
+  4  les vignettes ou la page n’ont pas pu être écrites (disque plein, ...), ou
+     DEST n’a pas pu être créé
+Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
+</translation>
     </message>
     <message>
         <source>%1 (see --help).</source>
