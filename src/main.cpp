@@ -2,16 +2,14 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "imaging/decoderwarnings.h"
 #include "platform/prompts.h"
 #include "wysiwyg/editoropener.h"
 #include "wysiwyg/webengine.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -68,23 +66,10 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    // A translation of the program's texts, when one ships for the user's language
-    // (translations/quorvel_LANG.qm in the data folder), and then the toolkit's own
-    // for its standard buttons; without one, everything stays in English.
+    // The program's texts in the user's language, and the toolkit's own for its
+    // standard buttons; English when no translation ships for it.
+    quorvel::installTranslations();
     const quorvel::ProgramFolder folders = quorvel::ProgramFolder::forRunningProgram();
-    QTranslator programTexts;
-    QTranslator qtTexts;
-    if (programTexts.load(QLocale(),
-            QStringLiteral("quorvel"),
-            QStringLiteral("_"),
-            folders.dataDir() + QStringLiteral("/translations"))) {
-        QApplication::installTranslator(&programTexts);
-        if (qtTexts.load(QLocale(),
-                QStringLiteral("qtbase"),
-                QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(&qtTexts);
-    }
 
     quorvel::Application app(folders, std::make_unique<quorvel::QtPrompts>());
     quorvel::registerHtmlEditor(app);

@@ -3,6 +3,7 @@
 // the same thumbnails and gallery page, byte for byte, for the same inputs.
 #include "album/albumbuild.h"
 #include "album/albumsources.h"
+#include "app/translations.h"
 #include "batchoptions.h"
 #include "gallery/creationrun.h"
 #include "imaging/decoderwarnings.h"
@@ -145,11 +146,14 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvel-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    const QString language = quorvel::installTranslations();
 
     // The English plural forms of the counts ("1 thumbnail written"), built into the
-    // program; a translation installed after it would take precedence.
+    // program; only for English: the translation of another language has its own, and
+    // the translator installed last is asked first.
     QTranslator plurals;
-    if (plurals.load(QStringLiteral(":/quorvel-batch/quorvel-batch_en.qm")))
+    if ((language.isEmpty() || language.startsWith(QLatin1String("en")))
+        && plurals.load(QStringLiteral(":/quorvel-batch/quorvel-batch_en.qm")))
         QCoreApplication::installTranslator(&plurals);
 
     using namespace quorvel;

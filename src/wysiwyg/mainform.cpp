@@ -2,6 +2,7 @@
 #include "wysiwyg/mainform.h"
 
 #include "platform/prompts.h"
+#include "wysiwyg/blockformat.h"
 #include "wysiwyg/documenteditor.h"
 #include "wysiwyg/documentfile.h"
 #include "wysiwyg/htmlcolor.h"
@@ -404,7 +405,8 @@ void MainForm::onDocumentCompleted()
         m_editor->execCommand(
             EditCommand::GetBlockFormatNames, ExecOption::DontPromptUser, QVariant::fromValue(&names));
         for (const QString &name : names.names) {
-            QAction *item = m_formatMenu->addAction(name);
+            QAction *item = m_formatMenu->addAction(blockFormatDisplayName(name));
+            item->setData(name);
             item->setObjectName(QStringLiteral("mnuFormat") + QString(name).remove(QLatin1Char(' ')));
             onStateChange(item, [this, item](bool) {
                 onFormatChosen(item);
@@ -448,7 +450,8 @@ void MainForm::onDisplayChanged()
         m_fontSize->setEnabled(false);
     }
     if (commandAvailable(m_editor->queryStatus(EditCommand::GetBlockFormat)))
-        m_blockFormatPanel->setText(m_editor->commandValue(EditCommand::GetBlockFormat).toString());
+        m_blockFormatPanel->setText(
+            blockFormatDisplayName(m_editor->commandValue(EditCommand::GetBlockFormat).toString()));
     // The first positioning item names what it will do for the element at the caret.
     const int status = m_editor->queryStatus(EditCommand::MakeAbsolute);
     m_makeAbsolute->setText(makeAbsoluteCaption(status));
@@ -470,7 +473,7 @@ void MainForm::onFormatOpening()
         const QString current = m_editor->commandValue(EditCommand::GetBlockFormat).toString();
         for (QAction *item : m_formatMenu->actions()) {
             item->setEnabled(true);
-            showChecked(item, item->text() == current);
+            showChecked(item, item->data().toString() == current);
         }
     } else if (status == StatusDisabled) {
         for (QAction *item : m_formatMenu->actions()) {
@@ -483,7 +486,7 @@ void MainForm::onFormatOpening()
 void MainForm::onFormatChosen(QAction *item)
 {
     if (!commandAvailable(m_editor->queryStatus(EditCommand::SetBlockFormat))
-        || !m_editor->execCommand(EditCommand::SetBlockFormat, ExecOption::DontPromptUser, item->text()))
+        || !m_editor->execCommand(EditCommand::SetBlockFormat, ExecOption::DontPromptUser, item->data()))
         onFormatOpening(); // nothing changes: the items show the document's format again
 }
 

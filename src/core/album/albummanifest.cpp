@@ -249,8 +249,9 @@ std::optional<Manifest> Manifest::fromJson(const QByteArray &bytes, QString *err
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("kind")).toString() != kKind) {
-        *error = damaged(parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                      : QStringLiteral("not an album's record"));
+        *error = damaged(parseError.error != QJsonParseError::NoError
+                ? parseError.errorString()
+                : QCoreApplication::translate("Album", "not an album's record"));
         return std::nullopt;
     }
     if (root.value(QStringLiteral("format")).toInt() != kFormat) {

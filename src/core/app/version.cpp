@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/version.h"
 
+#include <QCoreApplication>
+
 namespace quorvel
 {
 
 QString versionText(int major, int minor, int build)
 {
-    return QStringLiteral("%1.%2, Build: %3").arg(major).arg(minor).arg(build);
+    return QCoreApplication::translate("quorvel::Form5", "%1.%2, Build: %3").arg(major).arg(minor).arg(build);
 }
 
 QString programVersionText()

@@ -3,6 +3,7 @@
 
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -46,13 +47,16 @@ QString resolveTypedPath(const QString &typed, const QString &folderShown)
 QString createFolderRefusal(const QString &text, const QString &folderShown)
 {
     if (text.isEmpty())
-        return QStringLiteral("You must type a name of the directory!");
+        return QCoreApplication::translate("quorvel::frmFileManage", "You must type a name of the directory!");
     if (text == u"\\" || text == u"/")
-        return QStringLiteral("You must type in the name of your new directory!");
+        return QCoreApplication::translate(
+            "quorvel::frmFileManage", "You must type in the name of your new directory!");
     if (text == withTrailingSeparator(folderShown) && text != folderShown)
-        return QStringLiteral("You must type in the name of your new directory!!!");
+        return QCoreApplication::translate(
+            "quorvel::frmFileManage", "You must type in the name of your new directory!!!");
     if (text == folderShown)
-        return QStringLiteral("You must type in the name of your new directory!");
+        return QCoreApplication::translate(
+            "quorvel::frmFileManage", "You must type in the name of your new directory!");
     return {};
 }
 
@@ -81,8 +85,8 @@ QString fileAttributesText(const QString &path, const std::function<QString(cons
     const QFileInfo info(path);
     if (!info.exists())
         return {};
-    return QStringLiteral("Filename: ") + path + QStringLiteral("\r\nFilesize: ") + QString::number(info.size())
-        + QStringLiteral(" bytes\r\nDate: ") + formatTime(info.lastModified()) + QStringLiteral("\r\n");
+    return QCoreApplication::translate("quorvel::frmFileManage", "Filename: %1\r\nFilesize: %2 bytes\r\nDate: %3\r\n")
+        .arg(path, QString::number(info.size()), formatTime(info.lastModified()));
 }
 
 } // namespace quorvel

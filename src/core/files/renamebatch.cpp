@@ -4,6 +4,7 @@
 #include "files/fileoperations.h"
 #include "platform/fileidentity.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -45,7 +46,8 @@ bool sameFileRespelled(const RenameMove &move)
 
 QString failureText(const QString &from, const QString &to, const QString &reason)
 {
-    return QStringLiteral("%1 could not be renamed to %2: %3.").arg(from, to, reason);
+    return QCoreApplication::translate("quorvel::frmFileManageRename", "%1 could not be renamed to %2: %3.")
+        .arg(from, to, reason);
 }
 
 } // namespace
@@ -57,8 +59,9 @@ QString checkRenames(const QList<RenameMove> &moves)
         if (key(move.from) == key(move.to))
             continue;
         if (sources.contains(key(move.from)))
-            return QStringLiteral("The file %1 is on your list more than once. Remove the extra entries, then "
-                                  "rename again. Nothing has been renamed.")
+            return QCoreApplication::translate("quorvel::frmFileManageRename",
+                "The file %1 is on your list more than once. Remove the extra entries, then "
+                "rename again. Nothing has been renamed.")
                 .arg(move.from);
         sources.insert(key(move.from));
     }
@@ -73,7 +76,8 @@ QString checkRenames(const QList<RenameMove> &moves)
             return renameFailedMessage();
         const QString target = key(move.to);
         if (targets.contains(target))
-            return QStringLiteral("Two files on your list would both be renamed to %1. Nothing has been renamed.")
+            return QCoreApplication::translate("quorvel::frmFileManageRename",
+                "Two files on your list would both be renamed to %1. Nothing has been renamed.")
                 .arg(move.to);
         targets.insert(target);
         if (pathTaken(move.to) && !sources.contains(target) && !sameFileRespelled(move))
@@ -117,7 +121,8 @@ RenameRun executeRenames(
             journal.append(thisRun);
             if (undoError.isEmpty()) {
                 run.done = 0;
-                run.error += QStringLiteral(" Nothing has been renamed.");
+                run.error += QLatin1Char(' ')
+                    + QCoreApplication::translate("quorvel::frmFileManageRename", "Nothing has been renamed.");
             } else {
                 run.error += QLatin1Char(' ') + undoError;
             }

@@ -4,6 +4,8 @@
 #include "platform/numbers.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quorvel
@@ -126,10 +128,12 @@ QString renameErrorMessage(RenameError error, bool renameAttempted)
 {
     switch (error) {
     case RenameError::InvalidName:
-        return QStringLiteral("This is not a valid filename, cannot rename!");
+        return QCoreApplication::translate(
+            "quorvel::frmFileManageRename", "This is not a valid filename, cannot rename!");
     case RenameError::CannotRename:
         return renameAttempted ? renameFailedMessage()
-                               : QStringLiteral("This file can not be renamed, perhaps it already exists!");
+                               : QCoreApplication::translate("quorvel::frmFileManageRename",
+                                   "This file can not be renamed, perhaps it already exists!");
     default:
         return {};
     }
@@ -137,7 +141,7 @@ QString renameErrorMessage(RenameError error, bool renameAttempted)
 
 QString renameFailedMessage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("quorvel::frmFileManageRename",
         "File does not exist perhaps it has already been renamed, or your renaming it to an exisiting filename!");
 }
 

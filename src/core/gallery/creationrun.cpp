@@ -248,8 +248,9 @@ QString openPage(AtomicFile &file, const QString &path, const QString &htmlFileN
 
 QString sameFolderMessage()
 {
-    return QStringLiteral("You can NOT create thumbs in the same folder as your original pictures without \n\r"
-                          "renaming the thumbnail(s). Doing so would overwrite the original picture!");
+    return QCoreApplication::translate("CreationRun",
+        "You can NOT create thumbs in the same folder as your original pictures without \n\r"
+        "renaming the thumbnail(s). Doing so would overwrite the original picture!");
 }
 
 QString prefixRefusal(const QString &prefix)

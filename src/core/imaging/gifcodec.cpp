@@ -3,6 +3,7 @@
 #include "imaging/gifcodec.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <gif_lib.h>
@@ -35,20 +36,22 @@ QString describeError(int code)
     switch (code) {
     case D_GIF_ERR_READ_FAILED:
     case D_GIF_ERR_EOF_TOO_SOON:
-        return QStringLiteral("The GIF file is truncated: its data ends before the first picture is complete.");
+        return QCoreApplication::translate(
+            "Picture", "The GIF file is truncated: its data ends before the first picture is complete.");
     case D_GIF_ERR_NOT_GIF_FILE:
-        return QStringLiteral("The file is not a GIF picture.");
+        return QCoreApplication::translate("Picture", "The file is not a GIF picture.");
     case D_GIF_ERR_NOT_ENOUGH_MEM:
-        return QStringLiteral("There is not enough memory to decode the GIF picture.");
+        return QCoreApplication::translate("Picture", "There is not enough memory to decode the GIF picture.");
     case D_GIF_ERR_NO_SCRN_DSCR:
     case D_GIF_ERR_NO_IMAG_DSCR:
     case D_GIF_ERR_WRONG_RECORD:
     case D_GIF_ERR_DATA_TOO_BIG:
     case D_GIF_ERR_IMAGE_DEFECT:
-        return QStringLiteral("The GIF file is damaged (%1).").arg(QString::fromLatin1(GifErrorString(code)));
+        return QCoreApplication::translate("Picture", "The GIF file is damaged (%1).")
+            .arg(QString::fromLatin1(GifErrorString(code)));
     default: {
         const char *text = GifErrorString(code);
-        return QStringLiteral("The GIF file cannot be read (%1).")
+        return QCoreApplication::translate("Picture", "The GIF file cannot be read (%1).")
             .arg(text ? QString::fromLatin1(text) : QString::number(code));
     }
     }
@@ -56,7 +59,8 @@ QString describeError(int code)
 
 QString tooLarge(qint64 width, qint64 height)
 {
-    return QStringLiteral("The picture is too large: %1 x %2 pixels is more than this program decodes.")
+    return QCoreApplication::translate(
+        "Picture", "The picture is too large: %1 x %2 pixels is more than this program decodes.")
         .arg(width)
         .arg(height);
 }
@@ -72,12 +76,14 @@ DecodedGif readFrame(GifFileType *gif, int transparentIndex, qint64 maxPixels)
     DecodedGif result;
     const GifImageDesc &desc = gif->Image;
     if (desc.Width <= 0 || desc.Height <= 0 || desc.Left < 0 || desc.Top < 0) {
-        result.error = QStringLiteral("The GIF file is damaged (its first picture has no pixels).");
+        result.error =
+            QCoreApplication::translate("Picture", "The GIF file is damaged (its first picture has no pixels).");
         return result;
     }
     const ColorMapObject *map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
     if (!map || !map->Colors || map->ColorCount <= 0) {
-        result.error = QStringLiteral("The GIF file is damaged (its first picture has no colour table).");
+        result.error =
+            QCoreApplication::translate("Picture", "The GIF file is damaged (its first picture has no colour table).");
         return result;
     }
     // A frame reaching beyond the logical screen enlarges it, as browsers show it.
@@ -91,7 +97,7 @@ DecodedGif readFrame(GifFileType *gif, int transparentIndex, qint64 maxPixels)
     QImage canvas(int(canvasWidth), int(canvasHeight), QImage::Format_RGB888);
     std::unique_ptr<GifPixelType[]> line(new (std::nothrow) GifPixelType[size_t(desc.Width)]);
     if (canvas.isNull() || !line) {
-        result.error = QStringLiteral("There is not enough memory to decode the GIF picture.");
+        result.error = QCoreApplication::translate("Picture", "There is not enough memory to decode the GIF picture.");
         return result;
     }
     canvas.fill(Qt::white);
@@ -147,7 +153,7 @@ DecodedGif decodeFirstFrame(QIODevice &file, qint64 maxPixels)
 {
     DecodedGif result;
     if (file.atEnd()) {
-        result.error = QStringLiteral("The file is empty.");
+        result.error = QCoreApplication::translate("Picture", "The file is empty.");
         return result;
     }
     int openError = 0;
@@ -195,7 +201,7 @@ DecodedGif decodeFirstFrame(QIODevice &file, qint64 maxPixels)
             break;
         }
         case TERMINATE_RECORD_TYPE:
-            result.error = QStringLiteral("The GIF file holds no picture.");
+            result.error = QCoreApplication::translate("Picture", "The GIF file holds no picture.");
             return result;
         default:
             result.error = describeError(D_GIF_ERR_WRONG_RECORD);

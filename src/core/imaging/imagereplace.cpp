@@ -29,11 +29,6 @@ namespace quorvel
 namespace
 {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("quorvel::ImageReplace", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -56,7 +51,8 @@ void appendCapped(QString &text, const QStringList &lines, int maxLines)
     for (int i = 0; i < shown; ++i)
         text += lines[i] + QStringLiteral("\r\n");
     if (lines.size() > shown)
-        text += tr("... and %1 more").arg(lines.size() - shown) + QStringLiteral("\r\n");
+        text += QCoreApplication::translate("quorvel::ImageReplace", "... and %1 more").arg(lines.size() - shown)
+            + QStringLiteral("\r\n");
 }
 
 /// Copies source into a new temporary file in target's folder, with the permissions
@@ -65,7 +61,8 @@ void appendCapped(QString &text, const QStringList &lines, int maxLines)
 QString stageCopy(const QString &source, const QString &target, QString *stagedPath)
 {
     const auto failed = [&](const QString &reason) {
-        return tr("\"%1\" could not be copied to \"%2\": %3.").arg(native(source), native(target), reason);
+        return QCoreApplication::translate("quorvel::ImageReplace", "\"%1\" could not be copied to \"%2\": %3.")
+            .arg(native(source), native(target), reason);
     };
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
@@ -93,10 +90,11 @@ QString stageCopy(const QString &source, const QString &target, QString *stagedP
 #ifdef Q_OS_UNIX
     // The data must be on the disk before the rename makes it the picture.
     if (::fsync(out.handle()) != 0)
-        return failed(tr("the data could not be written to the disk"));
+        return failed(
+            QCoreApplication::translate("quorvel::ImageReplace", "the data could not be written to the disk"));
 #endif
     if (out.size() != in.size())
-        return failed(tr("the copy is incomplete"));
+        return failed(QCoreApplication::translate("quorvel::ImageReplace", "the copy is incomplete"));
     const QString permissionsFrom = QFileInfo::exists(target) ? target : source;
     out.setPermissions(QFile::permissions(permissionsFrom));
     out.close();
@@ -122,7 +120,8 @@ QString commitCopy(const QString &staged, const QString &target)
     const QString reason = QString::fromStdString(error.message());
 #endif
     QFile::remove(staged);
-    return tr("\"%1\" could not be replaced: %2.").arg(native(target), reason);
+    return QCoreApplication::translate("quorvel::ImageReplace", "\"%1\" could not be replaced: %2.")
+        .arg(native(target), reason);
 }
 
 } // namespace
@@ -176,24 +175,30 @@ QString replacementListText(const QList<ReplaceStep> &plan, int maxLines)
     for (const ReplaceStep &step : plan) {
         const QString sourceName = fileNameOf(step.source);
         if (step.duplicateTarget)
-            lines += tr("%1: left out, an earlier picture is copied under that name").arg(sourceName);
+            lines += QCoreApplication::translate(
+                "quorvel::ImageReplace", "%1: left out, an earlier picture is copied under that name")
+                         .arg(sourceName);
         else if (step.sameFile)
-            lines += tr("%1: already in place").arg(step.targetName);
+            lines += QCoreApplication::translate("quorvel::ImageReplace", "%1: already in place").arg(step.targetName);
         else if (step.destIndex >= 0)
-            lines += tr("%1 <- %2").arg(step.targetName, sourceName);
+            lines += QCoreApplication::translate("quorvel::ImageReplace", "%1 <- %2").arg(step.targetName, sourceName);
         else
-            lines += tr("%1 (added)").arg(step.targetName);
+            lines += QCoreApplication::translate("quorvel::ImageReplace", "%1 (added)").arg(step.targetName);
         if (step.thumbnailRefused && !step.duplicateTarget)
             ++refused;
     }
-    QString text =
-        tr("Pictures in \"%1\" (old name <- new picture):").arg(native(QFileInfo(plan.first().target).path()))
+    QString text = QCoreApplication::translate("quorvel::ImageReplace", "Pictures in \"%1\" (old name <- new picture):")
+                       .arg(native(QFileInfo(plan.first().target).path()))
         + QStringLiteral("\r\n");
     appendCapped(text, lines, maxLines);
-    text += tr("Thumbnails go to \"%1\".").arg(native(QFileInfo(plan.first().thumbnail).path()));
+    text += QCoreApplication::translate("quorvel::ImageReplace", "Thumbnails go to \"%1\".")
+                .arg(native(QFileInfo(plan.first().thumbnail).path()));
     if (refused > 0) {
-        text +=
-            QStringLiteral("\r\n") + tr("%1 of them will not be written: each would replace a picture.").arg(refused);
+        text += QStringLiteral("\r\n")
+            + QCoreApplication::translate("quorvel::ImageReplace",
+                "%n of them will not be written: each would replace a picture.",
+                nullptr,
+                refused);
     }
     return text;
 }
@@ -237,7 +242,9 @@ ImageReplaceOutcome runImageReplace(AppState &state,
         }
         // A picture that needs more memory than there is fails alone, not the run.
         const auto outOfMemory = [](const QString &path) {
-            return tr("\"%1\": There is not enough memory for this picture.").arg(native(path));
+            return QCoreApplication::translate(
+                "quorvel::ImageReplace", "\"%1\": There is not enough memory for this picture.")
+                .arg(native(path));
         };
         if (step.thumbnailRefused) {
             outcome.refusedThumbnails += step.thumbnail;
@@ -295,14 +302,19 @@ QString imageReplaceProblems(const ImageReplaceOutcome &outcome)
         appendCapped(text, lines, kMaxLines);
         paragraphs += text;
     };
-    addList(tr("These thumbnails were not written, because each would have replaced a picture in the "
-               "folder of the new pictures or in the folder being replaced (choose a thumbnail folder "
-               "of their own):"),
+    addList(QCoreApplication::translate("quorvel::ImageReplace",
+                "These thumbnails were not written, because each would have replaced a picture in the "
+                "folder of the new pictures or in the folder being replaced (choose a thumbnail folder "
+                "of their own):"),
         outcome.refusedThumbnails);
-    addList(tr("These pictures were not copied, because an earlier picture of the run was copied under the same name:"),
+    addList(
+        QCoreApplication::translate("quorvel::ImageReplace",
+            "These pictures were not copied, because an earlier picture of the run was copied under the same name:"),
         outcome.skippedDuplicates);
     if (!outcome.failures.isEmpty()) {
-        QString text = tr("These files could not be written; the old ones are unchanged:") + QStringLiteral("\r\n");
+        QString text = QCoreApplication::translate(
+                           "quorvel::ImageReplace", "These files could not be written; the old ones are unchanged:")
+            + QStringLiteral("\r\n");
         QStringList lines;
         for (const ReplaceFailure &failure : outcome.failures) {
             const QString path = native(failure.path);

@@ -11,6 +11,7 @@
 #include "imaging/colorprofile.h"
 #include "imaging/jpegdc.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -143,25 +144,29 @@ QString describeError(const ErrorManager &err, bool endSupplied)
     const bool ranOut = err.code == JWRN_HIT_MARKER && err.unreadMarker == JPEG_EOI && endSupplied;
     switch (ranOut ? int(JWRN_JPEG_EOF) : err.code) {
     case kTooManyScans:
-        return QStringLiteral("The JPEG file is cut into more than %1 scans, far more than any picture needs.")
+        return QCoreApplication::translate(
+            "Picture", "The JPEG file is cut into more than %1 scans, far more than any picture needs.")
             .arg(kMaxScans);
     case JWRN_JPEG_EOF:
     case JERR_INPUT_EOF:
     case JERR_INPUT_EMPTY:
-        return QStringLiteral("The JPEG file is truncated: its data ends before the picture is complete.");
+        return QCoreApplication::translate(
+            "Picture", "The JPEG file is truncated: its data ends before the picture is complete.");
     case JWRN_HIT_MARKER:
     case JWRN_HUFF_BAD_CODE:
     case JWRN_ARITH_BAD_CODE:
     case JWRN_MUST_RESYNC:
-        return QStringLiteral("The JPEG file is damaged: its picture data is corrupt (%1).").arg(detail);
+        return QCoreApplication::translate("Picture", "The JPEG file is damaged: its picture data is corrupt (%1).")
+            .arg(detail);
     case JERR_IMAGE_TOO_BIG:
-        return QStringLiteral("The picture is too large for JPEG (%1).").arg(detail);
+        return QCoreApplication::translate("Picture", "The picture is too large for JPEG (%1).").arg(detail);
     case JERR_NO_BACKING_STORE:
     case JERR_OUT_OF_MEMORY:
-        return QStringLiteral("The JPEG picture needs more memory to decode than the %1 MB allowed.")
+        return QCoreApplication::translate(
+            "Picture", "The JPEG picture needs more memory to decode than the %1 MB allowed.")
             .arg(kMaxWorkingMemory / (1024 * 1024));
     default:
-        return QStringLiteral("The JPEG file cannot be read: %1.").arg(detail);
+        return QCoreApplication::translate("Picture", "The JPEG file cannot be read: %1.").arg(detail);
     }
 }
 
@@ -407,16 +412,16 @@ QString readFile(QIODevice &file, Held &held, bool *whole)
     const qint64 size = file.size();
     *whole = true;
     if (size <= 0)
-        return QStringLiteral("The file is empty.");
+        return QCoreApplication::translate("Picture", "The file is empty.");
     if (!held.resize(size <= kWholeFile ? size : kFirstStep))
-        return QStringLiteral("There is not enough memory to read the picture.");
+        return QCoreApplication::translate("Picture", "There is not enough memory to read the picture.");
     const auto readError = [&] {
-        return QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+        return QCoreApplication::translate("Picture", "The file cannot be read: %1.").arg(file.errorString());
     };
     if (!held.readFrom(file, 0))
         return readError();
     if (held.size() == 0)
-        return QStringLiteral("The file is empty.");
+        return QCoreApplication::translate("Picture", "The file is empty.");
     DataEnd dataEnd;
     for (qint64 read = 0; held.size() < size && held.size() > read;) {
         const qint64 end = dataEnd.find(held.data(), held.size());
@@ -656,20 +661,23 @@ DecodedJpeg decodeInput(const Input &input, const DecodeOptions &options)
     result.progressive = cinfo.progressive_mode;
     result.dcOnly = d->dcOnly;
     if (d->kind == OutputKind::Unsupported) {
-        result.error = QStringLiteral("The JPEG file uses a colour layout this program cannot show (%1 components).")
+        result.error = QCoreApplication::translate(
+            "Picture", "The JPEG file uses a colour layout this program cannot show (%1 components).")
                            .arg(cinfo.num_components);
         return result;
     }
     const qint64 pixels = qint64(cinfo.output_width) * cinfo.output_height;
     if (options.maxPixels > 0 && pixels > options.maxPixels) {
-        result.error = QStringLiteral("The picture is too large: %1 x %2 pixels is more than this program decodes.")
+        result.error = QCoreApplication::translate(
+            "Picture", "The picture is too large: %1 x %2 pixels is more than this program decodes.")
                            .arg(cinfo.output_width)
                            .arg(cinfo.output_height);
         return result;
     }
     if (!isPlausiblyLong(cinfo, input.totalSize)) {
-        result.error = QStringLiteral("The JPEG file is truncated or damaged: it is far too short for the %1 x %2 "
-                                      "pixels its header claims.")
+        result.error = QCoreApplication::translate("Picture",
+            "The JPEG file is truncated or damaged: it is far too short for the %1 x %2 "
+            "pixels its header claims.")
                            .arg(cinfo.image_width)
                            .arg(cinfo.image_height);
         return result;
@@ -717,7 +725,8 @@ DecodedJpeg decodeInput(const Input &input, const DecodeOptions &options)
 
     const int expectedComponents = d->kind == OutputKind::Gray ? 1 : d->kind == OutputKind::Rgb ? 3 : 4;
     if (components != expectedComponents) {
-        result.error = QStringLiteral("The JPEG file cannot be read: unexpected number of colour components.");
+        result.error = QCoreApplication::translate(
+            "Picture", "The JPEG file cannot be read: unexpected number of colour components.");
         return result;
     }
 
@@ -734,7 +743,9 @@ DecodedJpeg decodeInput(const Input &input, const DecodeOptions &options)
     }
     if (!d->pixels) {
         result.error =
-            QStringLiteral("There is not enough memory to decode the picture (%1 x %2 pixels).").arg(width).arg(height);
+            QCoreApplication::translate("Picture", "There is not enough memory to decode the picture (%1 x %2 pixels).")
+                .arg(width)
+                .arg(height);
         return result;
     }
 
@@ -750,7 +761,8 @@ DecodedJpeg decodeInput(const Input &input, const DecodeOptions &options)
         const bool inverted = cinfo.saw_Adobe_marker;
         image = colorprofile::cmykToSrgb(cmyk.get(), width, height, qsizetype(d->bytesPerLine), inverted, icc);
         if (image.isNull()) {
-            result.error = QStringLiteral("There is not enough memory to decode the picture (%1 x %2 pixels).")
+            result.error = QCoreApplication::translate(
+                "Picture", "There is not enough memory to decode the picture (%1 x %2 pixels).")
                                .arg(width)
                                .arg(height);
             return result;
@@ -770,7 +782,7 @@ DecodedJpeg decode(const QByteArray &data, const DecodeOptions &options)
 {
     if (data.isEmpty()) {
         DecodedJpeg result;
-        result.error = QStringLiteral("The file is empty.");
+        result.error = QCoreApplication::translate("Picture", "The file is empty.");
         return result;
     }
     Input input;
@@ -885,9 +897,10 @@ QByteArray encode(const QImage &image, const EncodeOptions &options, QString *er
         return QByteArray();
     };
     if (image.isNull())
-        return fail(QStringLiteral("There is no picture to encode."));
+        return fail(QCoreApplication::translate("Picture", "There is no picture to encode."));
     if (image.format() != QImage::Format_RGB888 && image.format() != QImage::Format_Grayscale8)
-        return fail(QStringLiteral("The JPEG encoder takes RGB888 or Grayscale8 pictures only."));
+        return fail(
+            QCoreApplication::translate("Picture", "The JPEG encoder takes RGB888 or Grayscale8 pictures only."));
 
     auto e = std::make_unique<Encoder>();
     e->pixels = image.constBits();
@@ -897,8 +910,8 @@ QByteArray encode(const QImage &image, const EncodeOptions &options, QString *er
     e->gray = image.format() == QImage::Format_Grayscale8;
     e->options = options;
     if (!guarded(&e->err, stepEncode, e.get()))
-        return fail(
-            QStringLiteral("The JPEG picture cannot be written: %1.").arg(QString::fromLocal8Bit(e->err.message)));
+        return fail(QCoreApplication::translate("Picture", "The JPEG picture cannot be written: %1.")
+                        .arg(QString::fromLocal8Bit(e->err.message)));
     if (error)
         error->clear();
     return QByteArray(reinterpret_cast<const char *>(e->out), qsizetype(e->outSize));

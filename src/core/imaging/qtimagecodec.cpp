@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QImageReader>
 
 #include <limits>
@@ -31,7 +32,8 @@ void holdAllocationLimit(qint64 maxPixels)
 
 QString tooLarge(QSize size)
 {
-    return QStringLiteral("The picture is too large: %1 x %2 pixels is more than this program decodes.")
+    return QCoreApplication::translate(
+        "Picture", "The picture is too large: %1 x %2 pixels is more than this program decodes.")
         .arg(size.width())
         .arg(size.height());
 }
@@ -68,7 +70,7 @@ DecodedQtImage decode(QIODevice &file, qint64 maxPixels)
 {
     DecodedQtImage result;
     if (file.atEnd()) {
-        result.error = QStringLiteral("The file is empty.");
+        result.error = QCoreApplication::translate("Picture", "The file is empty.");
         return result;
     }
     holdAllocationLimit(maxPixels);
@@ -77,7 +79,8 @@ DecodedQtImage decode(QIODevice &file, qint64 maxPixels)
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
-        result.error = QStringLiteral("The file is not a picture in a format this program reads.");
+        result.error =
+            QCoreApplication::translate("Picture", "The file is not a picture in a format this program reads.");
         return result;
     }
     const QSize size = reader.size();
@@ -87,7 +90,8 @@ DecodedQtImage decode(QIODevice &file, qint64 maxPixels)
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
-        result.error = QStringLiteral("The picture cannot be read: %1.").arg(reader.errorString());
+        result.error =
+            QCoreApplication::translate("Picture", "The picture cannot be read: %1.").arg(reader.errorString());
         return result;
     }
     if (maxPixels > 0 && qint64(image.width()) * image.height() > maxPixels) {
@@ -97,7 +101,7 @@ DecodedQtImage decode(QIODevice &file, qint64 maxPixels)
     const QImage flat = flattened(image);
     result.image = inSrgb(flat, image.colorSpace());
     if (result.image.isNull())
-        result.error = QStringLiteral("There is not enough memory to decode the picture.");
+        result.error = QCoreApplication::translate("Picture", "There is not enough memory to decode the picture.");
     return result;
 }
 

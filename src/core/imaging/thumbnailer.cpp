@@ -15,6 +15,7 @@
 #include "platform/atomicfile.h"
 #include "platform/fileidentity.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -122,14 +123,14 @@ QString openPicture(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("The file does not exist.");
+        return QCoreApplication::translate("Picture", "The file does not exist.");
     if (!info.isFile())
-        return QStringLiteral("This is not a picture file but a folder or a device.");
+        return QCoreApplication::translate("Picture", "This is not a picture file but a folder or a device.");
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+        return QCoreApplication::translate("Picture", "The file cannot be opened: %1.").arg(file.errorString());
     if (file.size() == 0)
-        return QStringLiteral("The file is empty.");
+        return QCoreApplication::translate("Picture", "The file is empty.");
     return {};
 }
 
@@ -239,7 +240,7 @@ QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, Q
         return {};
     }
     if (decoded.image.isNull()) {
-        *error = QStringLiteral("There is not enough memory to decode the picture.");
+        *error = QCoreApplication::translate("Picture", "There is not enough memory to decode the picture.");
         return {};
     }
     const int orientation = exif::orientationFromApp1(decoded.exif);
@@ -258,7 +259,7 @@ QImage jpegThumbnail(const PictureBytes &bytes, const ImageSettings &settings, Q
     if (!image.isNull())
         image = exif::applyOrientation(image, orientation);
     if (image.isNull()) {
-        *error = QStringLiteral("There is not enough memory to make the thumbnail.");
+        *error = QCoreApplication::translate("Picture", "There is not enough memory to make the thumbnail.");
         return {};
     }
     if (settings.frame)
@@ -303,7 +304,7 @@ DecodedPicture decodeBytes(const PictureBytes &bytes, const ImageSettings &setti
     }
     }
     if (picture.ok() && picture.image.isNull())
-        picture.error = QStringLiteral("There is not enough memory to decode the picture.");
+        picture.error = QCoreApplication::translate("Picture", "There is not enough memory to decode the picture.");
     if (!picture.ok()) {
         picture.image = QImage();
         picture.fullSize = QSize();
@@ -331,7 +332,7 @@ QImage thumbnailOfBytes(
         } else {
             thumbnail = Thumbnailer::makeThumbnail(picture.image, settings);
             if (thumbnail.isNull())
-                reason = QStringLiteral("There is not enough memory to make the thumbnail.");
+                reason = QCoreApplication::translate("Picture", "There is not enough memory to make the thumbnail.");
         }
     }
     if (error)
@@ -357,7 +358,7 @@ DecodedPicture Thumbnailer::decodeData(const QByteArray &data, const ImageSettin
 {
     if (data.isEmpty()) {
         DecodedPicture picture;
-        picture.error = QStringLiteral("The file is empty.");
+        picture.error = QCoreApplication::translate("Picture", "The file is empty.");
         return picture;
     }
     return decodeBytes(PictureBytes(data), settings, minLongSide);
@@ -367,7 +368,7 @@ QImage Thumbnailer::thumbnailFromData(const QByteArray &data, const ImageSetting
 {
     if (data.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The file is empty.");
+            *error = QCoreApplication::translate("Picture", "The file is empty.");
         return {};
     }
     return thumbnailOfBytes(PictureBytes(data), settings, error);
@@ -399,7 +400,7 @@ DecodedPicture Thumbnailer::reduced(const QString &path, const ImageSettings &se
     picture.image = thumbnailOfBytes(PictureBytes(file), unframed, &picture.error, &extras);
     if (picture.image.isNull()) {
         if (picture.error.isEmpty())
-            picture.error = QStringLiteral("There is not enough memory to make the thumbnail.");
+            picture.error = QCoreApplication::translate("Picture", "There is not enough memory to make the thumbnail.");
         return picture;
     }
     picture.fullSize = extras.fullSize;
@@ -436,7 +437,8 @@ QByteArray Thumbnailer::encodeJpeg(const QImage &image, const ImageSettings &set
 QString Thumbnailer::writeFileAtomically(const QString &path, const QByteArray &bytes, const QString &protectedSource)
 {
     if (!protectedSource.isEmpty() && isSameFile(path, protectedSource))
-        return QStringLiteral("\"%1\" is the picture the thumbnail is made from; it was not overwritten.")
+        return QCoreApplication::translate(
+            "Picture", "\"%1\" is the picture the thumbnail is made from; it was not overwritten.")
             .arg(QDir::toNativeSeparators(path));
     return ::quorvel::writeFileAtomically(path, bytes);
 }

@@ -12,20 +12,24 @@ namespace quorvel
 const std::array<TagButton, kTagButtonCount> &tagButtons()
 {
     static const std::array<TagButton, kTagButtonCount> buttons = { {
-        { "<hr>", "Add a line to the html coding", "<HR>", nullptr, false },
-        { "<p>", "Add a paragraph to the html coding", "<P>", "</P>", false },
-        { "<h1>", "heading 1", "<H1>", "</H1>", true },
-        { "<h2>", "heading 2", "<H2>", "</H2>", true },
-        { "<h3>", "heading 3", "<H3>", "</H3>", true },
-        { "<h4>", "heading 4", "<H4>", "</H4>", true },
-        { "<h5>", "heading 5", "<H5>", "</H5>", true },
-        { "<h6>", "heading 6", "<H6>", "</H6>", true },
-        { "<center>", "Center Html coding", "<CENTER>", "</CENTER>", true },
-        { "<br>", "Insert line break", "<BR>", nullptr, false },
-        { "<b>", "Bold text", "<B>", "</B>", true },
-        { "<i>", "Italic Text", "<I>", "</I>", true },
-        { "<u>", "Underline Text", "<U>", "</U>", true },
-        { "Body/Textcolor", "Change the body/text color", "", nullptr, false },
+        { "<hr>", QT_TRANSLATE_NOOP("quorvel::Form4", "Add a line to the html coding"), "<HR>", nullptr, false },
+        { "<p>", QT_TRANSLATE_NOOP("quorvel::Form4", "Add a paragraph to the html coding"), "<P>", "</P>", false },
+        { "<h1>", QT_TRANSLATE_NOOP("quorvel::Form4", "heading 1"), "<H1>", "</H1>", true },
+        { "<h2>", QT_TRANSLATE_NOOP("quorvel::Form4", "heading 2"), "<H2>", "</H2>", true },
+        { "<h3>", QT_TRANSLATE_NOOP("quorvel::Form4", "heading 3"), "<H3>", "</H3>", true },
+        { "<h4>", QT_TRANSLATE_NOOP("quorvel::Form4", "heading 4"), "<H4>", "</H4>", true },
+        { "<h5>", QT_TRANSLATE_NOOP("quorvel::Form4", "heading 5"), "<H5>", "</H5>", true },
+        { "<h6>", QT_TRANSLATE_NOOP("quorvel::Form4", "heading 6"), "<H6>", "</H6>", true },
+        { "<center>", QT_TRANSLATE_NOOP("quorvel::Form4", "Center Html coding"), "<CENTER>", "</CENTER>", true },
+        { "<br>", QT_TRANSLATE_NOOP("quorvel::Form4", "Insert line break"), "<BR>", nullptr, false },
+        { "<b>", QT_TRANSLATE_NOOP("quorvel::Form4", "Bold text"), "<B>", "</B>", true },
+        { "<i>", QT_TRANSLATE_NOOP("quorvel::Form4", "Italic Text"), "<I>", "</I>", true },
+        { "<u>", QT_TRANSLATE_NOOP("quorvel::Form4", "Underline Text"), "<U>", "</U>", true },
+        { QT_TRANSLATE_NOOP("quorvel::Form4", "Body/Textcolor"),
+            QT_TRANSLATE_NOOP("quorvel::Form4", "Change the body/text color"),
+            "",
+            nullptr,
+            false },
     } };
     return buttons;
 }
@@ -109,12 +113,12 @@ QString backgroundTag(const QString &fileName)
 const std::array<InsertMenuItem, 6> &pageStructureItems()
 {
     static const std::array<InsertMenuItem, 6> items = { {
-        { "mnuBanner", "&Banner", "<BANNER></BANNER>" },
-        { "mnuBase", "B&ase", "<BASE></BASE>" },
-        { "mnuBody", "B&ody", "<BODY></BODY>" },
-        { "mnuHead", "&Head", "<HEAD></HEAD>" },
-        { "mnuHtml", "H&TML", "<HTML></HTML>" },
-        { "mnuTitle", "&Title", "<TITLE></TITLE>" },
+        { "mnuBanner", QT_TRANSLATE_NOOP("quorvel::Form4", "&Banner"), "<BANNER></BANNER>" },
+        { "mnuBase", QT_TRANSLATE_NOOP("quorvel::Form4", "B&ase"), "<BASE></BASE>" },
+        { "mnuBody", QT_TRANSLATE_NOOP("quorvel::Form4", "B&ody"), "<BODY></BODY>" },
+        { "mnuHead", QT_TRANSLATE_NOOP("quorvel::Form4", "&Head"), "<HEAD></HEAD>" },
+        { "mnuHtml", QT_TRANSLATE_NOOP("quorvel::Form4", "H&TML"), "<HTML></HTML>" },
+        { "mnuTitle", QT_TRANSLATE_NOOP("quorvel::Form4", "&Title"), "<TITLE></TITLE>" },
     } };
     return items;
 }
@@ -122,14 +126,14 @@ const std::array<InsertMenuItem, 6> &pageStructureItems()
 const std::array<InsertMenuItem, 8> &physicalStyleItems()
 {
     static const std::array<InsertMenuItem, 8> items = { {
-        { "mnuBlink", "&Blink", "<BLINK></BLINK>" },
-        { "mnuBold", "B&old", "<BOLD></BOLD>" },
-        { "mnuEmp", "&Emphasis", "<EM></EM>" },
-        { "mnuItalic", "&Italic", "<I></I>" },
-        { "mnunder", "&Undelined", "<U></U>" },
-        { "mnuStrike", "&Strikethrough", "<S></S>" },
-        { "mnuSub", "S&ubscript", "<SUB></SUB>" },
-        { "mnuSuper", "Su&perscript", "<SUP></SUP>" },
+        { "mnuBlink", QT_TRANSLATE_NOOP("quorvel::Form4", "&Blink"), "<BLINK></BLINK>" },
+        { "mnuBold", QT_TRANSLATE_NOOP("quorvel::Form4", "B&old"), "<BOLD></BOLD>" },
+        { "mnuEmp", QT_TRANSLATE_NOOP("quorvel::Form4", "&Emphasis"), "<EM></EM>" },
+        { "mnuItalic", QT_TRANSLATE_NOOP("quorvel::Form4", "&Italic"), "<I></I>" },
+        { "mnunder", QT_TRANSLATE_NOOP("quorvel::Form4", "&Undelined"), "<U></U>" },
+        { "mnuStrike", QT_TRANSLATE_NOOP("quorvel::Form4", "&Strikethrough"), "<S></S>" },
+        { "mnuSub", QT_TRANSLATE_NOOP("quorvel::Form4", "S&ubscript"), "<SUB></SUB>" },
+        { "mnuSuper", QT_TRANSLATE_NOOP("quorvel::Form4", "Su&perscript"), "<SUP></SUP>" },
     } };
     return items;
 }
@@ -137,12 +141,12 @@ const std::array<InsertMenuItem, 8> &physicalStyleItems()
 const std::array<InsertMenuItem, 6> &headingItems()
 {
     static const std::array<InsertMenuItem, 6> items = { {
-        { "mnuH1", "Heading 1", "<H1></H1>" },
-        { "mnuH2", "Heading 2", "<H2></H2>" },
-        { "mnuH3", "Heading 3", "<H3></H3>" },
-        { "mnuH4", "Heading 4", "<H4></H4>" },
-        { "mnuH5", "Heading 5", "<H5></H5>" },
-        { "mnuH6", "Heading 6", "<H6></H6>" },
+        { "mnuH1", QT_TRANSLATE_NOOP("quorvel::Form4", "Heading 1"), "<H1></H1>" },
+        { "mnuH2", QT_TRANSLATE_NOOP("quorvel::Form4", "Heading 2"), "<H2></H2>" },
+        { "mnuH3", QT_TRANSLATE_NOOP("quorvel::Form4", "Heading 3"), "<H3></H3>" },
+        { "mnuH4", QT_TRANSLATE_NOOP("quorvel::Form4", "Heading 4"), "<H4></H4>" },
+        { "mnuH5", QT_TRANSLATE_NOOP("quorvel::Form4", "Heading 5"), "<H5></H5>" },
+        { "mnuH6", QT_TRANSLATE_NOOP("quorvel::Form4", "Heading 6"), "<H6></H6>" },
     } };
     return items;
 }

@@ -86,10 +86,10 @@ const std::array<InsertMenuItem, 6> &headingItems();
 
 /// The file dialogs of the insert commands: title, filter in the common dialog's
 /// "description|patterns|..." form, and the proposed file name.
-inline constexpr auto kInsertLinkTitle = "Insert Link....";
+inline constexpr auto kInsertLinkTitle = QT_TRANSLATE_NOOP("quorvel::Form4", "Insert Link....");
 inline constexpr auto kInsertLinkFilter =
     "HTM (*.htm)|*.htm|HTML (*.html)|*.html|Pictures(*.jpg;*.gif;*.pcx;*.bmp)|*.jpg;*.gif;*.pcx;*.bmp";
-inline constexpr auto kInsertImageTitle = "Insert Image....";
+inline constexpr auto kInsertImageTitle = QT_TRANSLATE_NOOP("quorvel::Form4", "Insert Image....");
 inline constexpr auto kInsertImageFilter = "Pictures (*.jpg;*.gif;*.pcx;)|*.jpg;*.gif;*.pcx";
 
 /// A filter in the common dialog's form ("description|pattern;pattern|...") in the

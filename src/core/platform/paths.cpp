@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/paths.h"
 
+#include <QCollator>
 #include <QDir>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -10,21 +12,22 @@ namespace quorvel
 namespace
 {
 
-/// Compares two runs of digits by value without converting them (no overflow on
-/// long runs): leading zeros are skipped, then the longer run is the larger number.
-int compareDigitRuns(QStringView a, QStringView b)
+/// The collator of the natural order: the user's language, runs of digits by their
+/// value, letter case ignored. The C locale has no collation of its own (Qt would
+/// compare code points, digits included), so it sorts as English does. One for each
+/// thread: several sort at once, and a collator prepares itself on first use.
+const QCollator &nameCollator()
 {
-    auto stripZeros = [](QStringView run) {
-        qsizetype i = 0;
-        while (i + 1 < run.size() && run[i] == u'0')
-            ++i;
-        return run.mid(i);
-    };
-    const QStringView x = stripZeros(a);
-    const QStringView y = stripZeros(b);
-    if (x.size() != y.size())
-        return x.size() < y.size() ? -1 : 1;
-    return x.compare(y);
+    thread_local const QCollator collator = [] {
+        QLocale locale;
+        if (locale.language() == QLocale::C)
+            locale = QLocale(QLocale::English);
+        QCollator made(locale);
+        made.setNumericMode(true);
+        made.setCaseSensitivity(Qt::CaseInsensitive);
+        return made;
+    }();
+    return collator;
 }
 
 } // namespace
@@ -65,32 +68,9 @@ QString fileNameOf(const QString &path)
 
 bool naturalLess(const QString &a, const QString &b)
 {
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a[i].isDigit() && b[j].isDigit()) {
-            qsizetype endA = i;
-            qsizetype endB = j;
-            while (endA < a.size() && a[endA].isDigit())
-                ++endA;
-            while (endB < b.size() && b[endB].isDigit())
-                ++endB;
-            const int byValue = compareDigitRuns(QStringView(a).mid(i, endA - i), QStringView(b).mid(j, endB - j));
-            if (byValue != 0)
-                return byValue < 0;
-            i = endA;
-            j = endB;
-            continue;
-        }
-        const QChar x = a[i].toCaseFolded();
-        const QChar y = b[j].toCaseFolded();
-        if (x != y)
-            return x < y;
-        ++i;
-        ++j;
-    }
-    if ((a.size() - i) != (b.size() - j))
-        return (a.size() - i) < (b.size() - j);
+    const int order = nameCollator().compare(a, b);
+    if (order != 0)
+        return order < 0;
     return a < b;
 }
 

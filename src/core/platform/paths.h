@@ -23,9 +23,11 @@ bool isPathSeparator(QChar c);
 /// The file name part of a path: the text after its last separator.
 QString fileNameOf(const QString &path);
 
-/// Natural, case-insensitive order of file names: runs of digits compare by their
-/// value ("pic2" before "pic10"), letters without regard to case; names that are
-/// equal that way fall back to a plain comparison so the order is total.
+/// Natural, case-insensitive order of file names in the user's language: runs of
+/// digits compare by their value ("pic2" before "pic10"), letters without regard to
+/// case, accented letters beside their plain ones ("Éclair" before "zoo"); names
+/// that are equal that way fall back to a plain comparison so the order is total.
+/// Every sorted list of names (folder listings, the album's pages) uses this order.
 bool naturalLess(const QString &a, const QString &b);
 
 /// The file names of a folder matching patterns separated by ";" ("*.jpg;*.gif"),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wysiwyg/blockformat.h"
 
+#include <QCoreApplication>
+
 namespace quorvel
 {
 namespace
@@ -12,23 +14,28 @@ struct BlockFormat {
 };
 
 constexpr BlockFormat kFormats[] = {
-    { "Normal", "p" },
-    { "Formatted", "pre" },
-    { "Address", "address" },
-    { "Heading 1", "h1" },
-    { "Heading 2", "h2" },
-    { "Heading 3", "h3" },
-    { "Heading 4", "h4" },
-    { "Heading 5", "h5" },
-    { "Heading 6", "h6" },
-    { "Numbered List", "ol" },
-    { "Bulleted List", "ul" },
-    { "Definition Term", "dt" },
-    { "Definition", "dd" },
-    { "Paragraph", "div" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Normal"), "p" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Formatted"), "pre" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Address"), "address" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Heading 1"), "h1" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Heading 2"), "h2" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Heading 3"), "h3" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Heading 4"), "h4" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Heading 5"), "h5" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Heading 6"), "h6" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Numbered List"), "ol" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Bulleted List"), "ul" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Definition Term"), "dt" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Definition"), "dd" },
+    { QT_TRANSLATE_NOOP("BlockFormat", "Paragraph"), "div" },
 };
 
 } // namespace
+
+QString blockFormatDisplayName(const QString &name)
+{
+    return QCoreApplication::translate("BlockFormat", name.toUtf8().constData());
+}
 
 QStringList blockFormatNames()
 {

@@ -23,4 +23,8 @@ QString blockFormatTag(const QString &name);
 /// no named block (body, td) gives "Normal", the format typing there produces.
 QString blockFormatName(const QString &tag);
 
+/// A block format name ("Heading 2") in the user's language, for showing only: the
+/// commands take and give the names above.
+QString blockFormatDisplayName(const QString &name);
+
 } // namespace quorvel

@@ -564,7 +564,7 @@ void frmForm::viewPicture(const QString &fileName, std::optional<int> atEntry)
     const bool wasOpen = m_app.pictureViewerIfOpen() != nullptr;
     picView *viewer = m_app.pictureViewer();
     if (!viewer->openPicture(sourcePathOf(fileName))) {
-        m_app.prompts().message(this, QStringLiteral("Can not open file!"), Prompts::Icon::Exclamation);
+        m_app.prompts().message(this, tr("Can not open file!"), Prompts::Icon::Exclamation);
         if (!wasOpen)
             viewer->deleteLater(); // made for this picture only
         return;

@@ -212,16 +212,14 @@ void frmFileManage::createDirectory()
     }
     if (const int error = createFolder(resolveTypedPath(typed, folderShown())); error != 0) {
         prompts.message(this,
-            QStringLiteral("Error #: ") + QString::number(error)
-                + QStringLiteral(" occured! Can't create Directory! Perhaps it already exisits or is not a valid "
-                                 "directory name."),
+            tr("Error #: %1 occured! Can't create Directory! Perhaps it already exisits or is not a valid "
+               "directory name.")
+                .arg(error),
             Prompts::Icon::Critical);
         return;
     }
     refreshLists();
-    prompts.message(this,
-        QStringLiteral("New directory ") + typed + QStringLiteral(" created successfully!"),
-        Prompts::Icon::Exclamation);
+    prompts.message(this, tr("New directory %1 created successfully!").arg(typed), Prompts::Icon::Exclamation);
 }
 
 void frmFileManage::removeDirectory()
@@ -229,23 +227,21 @@ void frmFileManage::removeDirectory()
     const QString typed = m_pathBox->text();
     Prompts &prompts = m_app.prompts();
     if (prompts.message(this,
-            QStringLiteral("You are about to DELETE the directory ") + typed
-                + QStringLiteral(" and ALL the files within it! This directory and these files can NOT be restored. "
-                                 "Are you sure you wish to delete?"),
+            tr("You are about to DELETE the directory %1 and ALL the files within it! This directory and these "
+               "files can NOT be restored. Are you sure you wish to delete?")
+                .arg(typed),
             Prompts::Icon::None,
             Prompts::Buttons::YesNo)
         == Prompts::Answer::No)
         return;
     if (typed.isEmpty() || !removeEmptyFolder(resolveTypedPath(typed, folderShown()))) {
         prompts.message(this,
-            QStringLiteral("This directory can not be deleted, perhaps it is not empty or doesnt exist!"),
+            tr("This directory can not be deleted, perhaps it is not empty or doesnt exist!"),
             Prompts::Icon::Exclamation);
         return;
     }
     refreshLists();
-    prompts.message(this,
-        QStringLiteral("Directory ") + typed + QStringLiteral(" deleted successfully!"),
-        Prompts::Icon::Exclamation);
+    prompts.message(this, tr("Directory %1 deleted successfully!").arg(typed), Prompts::Icon::Exclamation);
 }
 
 void frmFileManage::deleteFile()
@@ -256,20 +252,19 @@ void frmFileManage::deleteFile()
     const QString path = joinPath(folderShown(), selected.first());
     Prompts &prompts = m_app.prompts();
     if (prompts.message(this,
-            QStringLiteral("You are about to DELETE the file ") + path + QStringLiteral(" Are you sure?"),
+            tr("You are about to DELETE the file %1 Are you sure?").arg(path),
             Prompts::Icon::None,
             Prompts::Buttons::YesNo)
         == Prompts::Answer::No)
         return;
     if (!QFileInfo(path).isFile() || !QFile::remove(path)) {
         prompts.message(this,
-            QStringLiteral("This file can not be deleted, perhaps it is write-protected or doesnt exist!"),
+            tr("This file can not be deleted, perhaps it is write-protected or doesnt exist!"),
             Prompts::Icon::Exclamation);
         return;
     }
     refreshLists();
-    prompts.message(
-        this, QStringLiteral("File ") + path + QStringLiteral(" deleted successfully!"), Prompts::Icon::Exclamation);
+    prompts.message(this, tr("File %1 deleted successfully!").arg(path), Prompts::Icon::Exclamation);
     m_status->setText(path);
 }
 
@@ -286,8 +281,8 @@ void frmFileManage::startFtp()
     const QString program = m_app.state().FTPprog;
     if (program.isEmpty()) {
         if (prompts.message(this,
-                QStringLiteral("You have not defined your FTP program within the Default menu! Would you like to do "
-                               "this now?"),
+                tr("You have not defined your FTP program within the Default menu! Would you like to do "
+                   "this now?"),
                 Prompts::Icon::None,
                 Prompts::Buttons::YesNo)
             == Prompts::Answer::No)
@@ -297,9 +292,7 @@ void frmFileManage::startFtp()
     }
     // The FTP program starts in the folder shown, which it is also given to open.
     if (!QProcess::startDetached(program, { folderShown() }, folderShown()))
-        prompts.message(this,
-            QStringLiteral("The FTP program ") + program + QStringLiteral(" could not be started."),
-            Prompts::Icon::Exclamation);
+        prompts.message(this, tr("The FTP program %1 could not be started.").arg(program), Prompts::Icon::Exclamation);
 }
 
 } // namespace quorvel

@@ -284,11 +284,11 @@ void frmFileManageRename::addFiles()
         const QString path = joinPath(m_folders->path(), name);
         if (snapshot.contains(path)) {
             if (m_app.prompts().message(this,
-                    QStringLiteral("File already on the List. To avoid errors you really should'nt add it. Add it "
-                                   "anyway?"),
+                    tr("File already on the List. To avoid errors you really should'nt add it. Add it "
+                       "anyway?"),
                     Prompts::Icon::Question,
                     Prompts::Buttons::YesNo,
-                    QStringLiteral("Add File..."))
+                    tr("Add File..."))
                 == Prompts::Answer::No)
                 continue;
             m_list->addItem(path);
@@ -396,7 +396,7 @@ void frmFileManageRename::runBatch()
     Prompts &prompts = m_app.prompts();
     state.renameConfirm = RenameState::Ask;
     if (m_list->count() == 0) {
-        prompts.message(this, QStringLiteral("There are no files on your list!"), Prompts::Icon::Exclamation);
+        prompts.message(this, tr("There are no files on your list!"), Prompts::Icon::Exclamation);
         return;
     }
     m_app.renameChoiceWindow()->exec();
@@ -480,13 +480,14 @@ void frmFileManageRename::runBatch()
                 }
         updateCount();
         prompts.message(this,
-            QStringLiteral("%1 of %2 files have been renamed; the skipped files stay on your list.")
-                .arg(chosen.size())
-                .arg(plan.moves.size()));
+            tr("%1 of %n files have been renamed; the skipped files stay on your list.",
+                nullptr,
+                int(plan.moves.size()))
+                .arg(chosen.size()));
         return;
     }
     clearList();
-    prompts.message(this, QStringLiteral("All file have been renamed successfully!"));
+    prompts.message(this, tr("All file have been renamed successfully!"));
 }
 
 void frmFileManageRename::undoLastRenaming()
@@ -498,12 +499,11 @@ void frmFileManageRename::undoLastRenaming()
     m_files->refresh();
     m_folders->setPath(m_folders->path());
     if (!error.isEmpty()) {
-        m_app.prompts().message(this,
-            QStringLiteral("The last renaming could not be undone completely. ") + error,
-            Prompts::Icon::Exclamation);
+        m_app.prompts().message(
+            this, tr("The last renaming could not be undone completely. %1").arg(error), Prompts::Icon::Exclamation);
         return;
     }
-    m_app.prompts().message(this, QStringLiteral("The last renaming has been undone."), Prompts::Icon::Exclamation);
+    m_app.prompts().message(this, tr("The last renaming has been undone."), Prompts::Icon::Exclamation);
 }
 
 } // namespace quorvel

@@ -37,64 +37,65 @@ struct RuleRow {
 
 const RuleRow kRows[] = {
     { 1,
-        "Append to Extension",
-        "Appends directly to file extension. example: Filename.jpgxxx",
-        "Append to file extension:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Append to Extension"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Appends directly to file extension. example: Filename.jpgxxx"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Append to file extension:"),
         false,
         false,
         false },
     { 2,
-        "Append File Prefix",
-        "Appends directly to file prefix. example: xxxFilename.jpg",
-        "Append to file prefix:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Append File Prefix"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Appends directly to file prefix. example: xxxFilename.jpg"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Append to file prefix:"),
         true,
         false,
         true },
     { 3,
-        "Replace Extension",
-        "Renames the file extension. example: Filename.xxx",
-        "Replace file extension with:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replace Extension"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Renames the file extension. example: Filename.xxx"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replace file extension with:"),
         false,
         false,
         false },
     { 4,
-        "Shorten Filename",
-        "Shortens filename by amount specified. example:(2) Filena.jpg",
-        "Shorten by how many characters:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Shorten Filename"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Shortens filename by amount specified. example:(2) Filena.jpg"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Shorten by how many characters:"),
         false,
         false,
         false },
     { 5,
-        "Sequential Renaming",
-        "Renames files entirely and numbers them. example: xxx1.jpg",
-        "Prefix to append number to:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Sequential Renaming"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Renames files entirely and numbers them. example: xxx1.jpg"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Prefix to append number to:"),
         true,
         true,
         true },
     { 6,
-        "Replace File Prefix",
-        "Replaces file prefix. example: xxx.jpg",
-        "Replace file prefix with:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replace File Prefix"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replaces file prefix. example: xxx.jpg"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replace file prefix with:"),
         false,
         false,
         true },
     { 7,
-        "Append File Suffix",
-        "Appends directly to file suffix. example: Filenamexxx.jpg",
-        "Append to file suffix:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Append File Suffix"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Appends directly to file suffix. example: Filenamexxx.jpg"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Append to file suffix:"),
         false,
         false,
         true },
     { 8,
-        "Replace File Suffix",
-        "Replacs file suffix. example: Filenxxx.jpg",
-        "Replace file suffix with:",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replace File Suffix"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replacs file suffix. example: Filenxxx.jpg"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Replace file suffix with:"),
         false,
         false,
         false },
     { 12,
-        "Change Filename case",
-        "Allows you to make filename ALL uppercase or lowercase. example: FILENAME.JPG or filename.jpg",
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice", "Change Filename case"),
+        QT_TRANSLATE_NOOP("quorvel::frmRenameChoice",
+            "Allows you to make filename ALL uppercase or lowercase. example: FILENAME.JPG or filename.jpg"),
         nullptr,
         false,
         false,
@@ -127,7 +128,7 @@ frmRenameChoice::frmRenameChoice(Application &app, QWidget *parent)
     rules->setObjectName(QStringLiteral("Frame1"));
     auto *rulesLayout = new QVBoxLayout(rules);
     for (const RuleRow &row : kRows) {
-        auto *option = new QRadioButton(QLatin1String(row.caption), rules);
+        auto *option = new QRadioButton(tr(row.caption), rules);
         option->setObjectName(QStringLiteral("Option%1").arg(row.code));
         rulesLayout->addWidget(option);
         m_rules.insert(row.code, option);
@@ -255,10 +256,10 @@ void frmRenameChoice::applyRule(int code)
     const RuleRow *row = rowOf(code);
     if (!row)
         return;
-    m_help->setText(QLatin1String(row->help));
+    m_help->setText(tr(row->help));
     const bool hasText = row->label != nullptr;
     if (hasText)
-        m_textLabel->setText(QLatin1String(row->label));
+        m_textLabel->setText(tr(row->label));
     m_textLabel->setVisible(hasText);
     m_text->setVisible(hasText);
     if (row->setsRen)
@@ -287,9 +288,8 @@ void frmRenameChoice::accept()
     const std::optional<double> start = wholeNumber(m_start->text());
     const bool startValid = start && *start >= 0 && std::floor(*start) == *start && *start < 1e15;
     if (selected == SequentialRenaming && !startValid) {
-        m_app.prompts().message(this,
-            QStringLiteral("Please type a whole number of 0 or more at \"Start at #:\"."),
-            Prompts::Icon::Exclamation);
+        m_app.prompts().message(
+            this, tr("Please type a whole number of 0 or more at \"Start at #:\"."), Prompts::Icon::Exclamation);
         m_start->setFocus();
         m_start->selectAll();
         return;

@@ -7,6 +7,8 @@
 #include "platform/paths.h"
 #include "platform/prompts.h"
 
+#include <QCoreApplication>
+
 namespace quorvel
 {
 
@@ -20,28 +22,31 @@ void renameSelectedFiles(QWidget *parent,
     for (const QString &name : selected) {
         const QString from = joinPath(folderShown, name);
         const std::optional<QString> answer = prompts.input(parent,
-            QStringLiteral("Enter the new filename you wish to rename ") + name + QStringLiteral(" to: "),
-            QStringLiteral("Rename File"),
+            QCoreApplication::translate("quorvel::frmFileManage", "Enter the new filename you wish to rename %1 to: ")
+                .arg(name),
+            QCoreApplication::translate("quorvel::frmFileManage", "Rename File"),
             from);
         if (!answer || answer->isEmpty())
             return;
         if (prompts.message(parent,
-                QStringLiteral("You are about to RENAME the file ") + from + QStringLiteral(" to ") + *answer
-                    + QStringLiteral("  Are you sure?"),
+                QCoreApplication::translate(
+                    "quorvel::frmFileManage", "You are about to RENAME the file %1 to %2  Are you sure?")
+                    .arg(from, *answer),
                 Prompts::Icon::None,
                 Prompts::Buttons::YesNo)
             == Prompts::Answer::No)
             return;
         if (!renameNoReplace(from, resolveTypedPath(*answer, folderShown))) {
             prompts.message(parent,
-                QStringLiteral("This file can not be renamed, perhaps it already exists, or is an invalid filename!"),
+                QCoreApplication::translate("quorvel::frmFileManage",
+                    "This file can not be renamed, perhaps it already exists, or is an invalid filename!"),
                 Prompts::Icon::Exclamation);
             return;
         }
         files.refresh();
         prompts.message(parent,
-            QStringLiteral("File ") + from + QStringLiteral(" renamed as ") + *answer
-                + QStringLiteral(" successfully!"),
+            QCoreApplication::translate("quorvel::frmFileManage", "File %1 renamed as %2 successfully!")
+                .arg(from, *answer),
             Prompts::Icon::Information);
         if (renamed)
             renamed(*answer);

@@ -21,7 +21,7 @@ constexpr int kFailuresListed = 10;
 
 void runWithProgressDialog(QWidget *parent,
     int total,
-    const QString &labelText,
+    const std::function<QString(int done, int total)> &labelText,
     const std::function<void(const CreationProgress &)> &work,
     int showAfterMs)
 {
@@ -46,7 +46,7 @@ void runWithProgressDialog(QWidget *parent,
         }
         if (dialog.isVisible()) {
             dialog.setMaximum(std::max(1, total));
-            dialog.setLabelText(labelText.arg(done).arg(total));
+            dialog.setLabelText(labelText(done, total));
             dialog.setValue(done);
             QCoreApplication::processEvents();
         }
@@ -65,7 +65,9 @@ CreationOutcome runCreationWithProgress(
     runWithProgressDialog(
         parent,
         int(request.pictures.size()),
-        QCoreApplication::translate("CreationRun", "Making thumbnails: %1 of %2 done"),
+        [](int done, int total) {
+            return QCoreApplication::translate("CreationRun", "Making thumbnails: %1 of %2 done").arg(done).arg(total);
+        },
         [&](const CreationProgress &progress) {
             outcome = runCreation(state, request, progress);
         },
@@ -84,9 +86,9 @@ void reportCreation(QWidget *parent, Prompts &prompts, const CreationOutcome &ou
     if (!outcome.logoError.isEmpty())
         prompts.message(parent, outcome.logoError, Prompts::Icon::Exclamation);
     if (!outcome.failures.isEmpty()) {
-        QString text = QCoreApplication::translate("CreationRun", "%1 of %2 pictures gave no thumbnail:")
-                           .arg(outcome.failures.size())
-                           .arg(outcome.processed);
+        QString text = QCoreApplication::translate(
+            "CreationRun", "%1 of %n pictures gave no thumbnail:", nullptr, outcome.processed)
+                           .arg(outcome.failures.size());
         for (int i = 0; i < outcome.failures.size() && i < kFailuresListed; ++i)
             text += QStringLiteral("\r\n") + outcome.failures[i].error;
         if (outcome.failures.size() > kFailuresListed)
@@ -97,26 +99,27 @@ void reportCreation(QWidget *parent, Prompts &prompts, const CreationOutcome &ou
     }
     if (outcome.result == CreationOutcome::Result::Cancelled) {
         prompts.message(parent,
-            QCoreApplication::translate(
-                "CreationRun", "Thumbnail creation was cancelled: %1 of %2 thumbnails were made.")
-                .arg(outcome.written)
-                .arg(outcome.total),
+            QCoreApplication::translate("CreationRun",
+                "Thumbnail creation was cancelled: %1 of %n thumbnails were made.",
+                nullptr,
+                outcome.total)
+                .arg(outcome.written),
             Prompts::Icon::Information);
         return;
     }
     // "Completed" is said only when everything that could be made was written.
     if (outcome.writeFailed()) {
         QString text = QCoreApplication::translate("CreationRun",
-            "Thumbnail creation finished, but not everything could be written: %n of %1 thumbnails were written.",
+            "Thumbnail creation finished, but not everything could be written: %1 of %n thumbnails were written.",
             nullptr,
-            outcome.written)
-                           .arg(outcome.processed);
+            outcome.processed)
+                           .arg(outcome.written);
         if (!outcome.pageError.isEmpty())
             text += QLatin1Char(' ') + QCoreApplication::translate("CreationRun", "The gallery page was not written.");
         prompts.message(parent, text, Prompts::Icon::Exclamation);
         return;
     }
-    prompts.message(parent, QStringLiteral("Thumbnail Creation Completed!"));
+    prompts.message(parent, QCoreApplication::translate("CreationRun", "Thumbnail Creation Completed!"));
 }
 
 } // namespace quorvel
@@ -130,7 +133,11 @@ album::AlbumOutcome buildAlbumWithProgress(QWidget *parent, const album::AlbumRe
     runWithProgressDialog(
         parent,
         int(request.pictures.size()),
-        QCoreApplication::translate("CreationRun", "Making the album: %1 of %2 pictures done"),
+        [](int done, int total) {
+            return QCoreApplication::translate(
+                "CreationRun", "Making the album: %1 of %n pictures done", nullptr, total)
+                .arg(done);
+        },
         [&](const CreationProgress &progress) {
             outcome = album::buildAlbum(request, progress);
         },

@@ -15,10 +15,11 @@ class Prompts;
 
 /// Runs work, handing it a progress callback: while it is still busy after showAfterMs
 /// a modal progress dialog ("creationProgress") shows the count of pictures done with
-/// labelText ("%1 of %2") and Cancel, which makes the callback return false.
+/// the text labelText makes of the count done and the total, and Cancel, which makes
+/// the callback return false.
 void runWithProgressDialog(QWidget *parent,
     int total,
-    const QString &labelText,
+    const std::function<QString(int done, int total)> &labelText,
     const std::function<void(const CreationProgress &)> &work,
     int showAfterMs = 500);
 

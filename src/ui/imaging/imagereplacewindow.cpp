@@ -193,7 +193,7 @@ void Form2::onFileClicked(FileList *list, QListWidgetItem *item)
         // A run previews each picture it is about to replace; one that cannot be
         // shown is replaced all the same, without stopping the run for a message.
         if (!m_running)
-            m_app.prompts().message(this, QStringLiteral("Could Not open image file."));
+            m_app.prompts().message(this, tr("Could Not open image file."));
         return;
     }
     m_app.viewerSource().viewerSource = ViewerSource::kImageReplace;
@@ -206,7 +206,7 @@ void Form2::onImageDoubleClicked(QListWidgetItem *item)
     const bool wasOpen = m_app.pictureViewerIfOpen() != nullptr;
     picView *viewer = m_app.pictureViewer();
     if (!viewer->openPicture(joinPath(m_imagesFolders->path(), item->text()))) {
-        m_app.prompts().message(this, QStringLiteral("Could Not open image file."));
+        m_app.prompts().message(this, tr("Could Not open image file."));
         if (!wasOpen)
             viewer->deleteLater(); // made for this picture only
         return;
@@ -320,7 +320,7 @@ void Form2::runCreate()
             Prompts::Icon::Exclamation);
         return;
     }
-    m_app.prompts().message(this, QStringLiteral("Thumbnail Creation Completed!"));
+    m_app.prompts().message(this, tr("Thumbnail Creation Completed!"));
 }
 
 } // namespace quorvel

@@ -31,7 +31,7 @@ namespace
 {
 
 /// The header and footer files are HTML; other files stay reachable.
-const char kHeaderFooterFilter[] = "HTML (*.html *.htm);;All files (*)";
+const char kHeaderFooterFilter[] = QT_TRANSLATE_NOOP("quorvel::Form4", "HTML (*.html *.htm);;All files (*)");
 
 QString boxText(const QPlainTextEdit *box)
 {
@@ -80,7 +80,7 @@ Form4::Form4(Application &app, QWidget *parent)
     tagRow->setSpacing(2);
     for (int i = 0; i < kTagButtonCount; ++i) {
         const TagButton &tag = tagButtons()[static_cast<std::size_t>(i)];
-        auto *button = new QPushButton(QString::fromLatin1(tag.caption), client);
+        auto *button = new QPushButton(tr(tag.caption), client);
         button->setObjectName(QStringLiteral("Command4(%1)").arg(i));
         button->setToolTip(tr(tag.toolTip));
         button->setFont(small);
@@ -265,7 +265,7 @@ void Form4::openHeaderFooter()
     const QString headerPath = prompts.openFile(this,
         tr("Open Header....."),
         QDir(dialogFolder()).filePath(QLatin1String(kHeaderFileName)),
-        QLatin1String(kHeaderFooterFilter));
+        tr(kHeaderFooterFilter));
     if (headerPath.isEmpty())
         return;
     m_lastFolder = QFileInfo(headerPath).absolutePath();
@@ -280,7 +280,7 @@ void Form4::openHeaderFooter()
     const QString footerPath = prompts.openFile(this,
         tr("Open Footer....."),
         QDir(dialogFolder()).filePath(QLatin1String(kFooterFileName)),
-        QLatin1String(kHeaderFooterFilter));
+        tr(kHeaderFooterFilter));
     if (footerPath.isEmpty())
         return;
     m_lastFolder = QFileInfo(footerPath).absolutePath();
@@ -300,7 +300,7 @@ bool Form4::saveHeaderFooter()
     const QString headerPath = prompts.saveFile(this,
         tr("Save Header....."),
         QDir(dialogFolder()).filePath(QLatin1String(kHeaderFileName)),
-        QLatin1String(kHeaderFooterFilter));
+        tr(kHeaderFooterFilter));
     if (headerPath.isEmpty())
         return false;
     m_lastFolder = QFileInfo(headerPath).absolutePath();
@@ -312,7 +312,7 @@ bool Form4::saveHeaderFooter()
     const QString footerPath = prompts.saveFile(this,
         tr("Save Footer....."),
         QDir(dialogFolder()).filePath(QLatin1String(kFooterFileName)),
-        QLatin1String(kHeaderFooterFilter));
+        tr(kHeaderFooterFilter));
     if (footerPath.isEmpty())
         return false;
     m_lastFolder = QFileInfo(footerPath).absolutePath();

@@ -96,27 +96,28 @@ void picView::buildControls()
         stepBy(1);
     });
 
-    const auto addKeys = [this](const QString &name, const QList<QKeySequence> &keys, auto handler) {
-        auto *action = new QAction(name, this);
+    const auto addKeys = [this](
+                             const QString &name, const QString &text, const QList<QKeySequence> &keys, auto handler) {
+        auto *action = new QAction(text, this);
         action->setObjectName(name);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, handler);
         addAction(action);
     };
-    addKeys(QStringLiteral("nextPicture"), { Qt::Key_Right, Qt::Key_PageDown }, [this] {
+    addKeys(QStringLiteral("nextPicture"), tr("Next picture"), { Qt::Key_Right, Qt::Key_PageDown }, [this] {
         stepBy(1);
     });
-    addKeys(QStringLiteral("previousPicture"), { Qt::Key_Left, Qt::Key_PageUp }, [this] {
+    addKeys(QStringLiteral("previousPicture"), tr("Previous picture"), { Qt::Key_Left, Qt::Key_PageUp }, [this] {
         stepBy(-1);
     });
-    addKeys(QStringLiteral("zoomIn"), { Qt::Key_Plus, Qt::Key_Equal }, [this] {
+    addKeys(QStringLiteral("zoomIn"), tr("Zoom in"), { Qt::Key_Plus, Qt::Key_Equal }, [this] {
         m_zoom->setValue(m_zoom->value() + 1);
     });
-    addKeys(QStringLiteral("zoomOut"), { Qt::Key_Minus }, [this] {
+    addKeys(QStringLiteral("zoomOut"), tr("Zoom out"), { Qt::Key_Minus }, [this] {
         m_zoom->setValue(m_zoom->value() - 1);
     });
-    addKeys(QStringLiteral("closeViewer"), { Qt::Key_Escape }, [this] {
+    addKeys(QStringLiteral("closeViewer"), tr("Close"), { Qt::Key_Escape }, [this] {
         close();
     });
 
@@ -195,7 +196,7 @@ void picView::stepTo(int pos)
     case ViewerStep::Skip:
         return;
     case ViewerStep::NoMorePictures: {
-        m_app.prompts().message(this, QStringLiteral("No more Pictures!"));
+        m_app.prompts().message(this, tr("No more Pictures!"));
         // The scroll bar goes back to the entry shown, so that the next step forward
         // says so again and a step back shows the one before it.
         const QSignalBlocker blocker(m_position);

@@ -52,6 +52,24 @@ TEST(Paths, NaturalOrderIsByNumberAndIgnoresCase)
     EXPECT_FALSE(naturalLess(QStringLiteral("x"), QStringLiteral("x")));
 }
 
+TEST(Paths, NaturalOrderPutsAccentedLettersBesideTheirPlainOnes)
+{
+    QStringList names = { QStringLiteral("zoo.jpg"),
+        QStringLiteral("Øresund.jpg"),
+        QStringLiteral("Éclair.jpg"),
+        QStringLiteral("eclipse.jpg"),
+        QStringLiteral("pic10.jpg"),
+        QStringLiteral("pic2.jpg") };
+    std::sort(names.begin(), names.end(), naturalLess);
+    EXPECT_EQ(names,
+        QStringList({ QStringLiteral("Éclair.jpg"),
+            QStringLiteral("eclipse.jpg"),
+            QStringLiteral("Øresund.jpg"),
+            QStringLiteral("pic2.jpg"),
+            QStringLiteral("pic10.jpg"),
+            QStringLiteral("zoo.jpg") }));
+}
+
 TEST(Paths, ListsMatchingFilesWhateverTheirCaseInNaturalOrder)
 {
     QTemporaryDir dir;
