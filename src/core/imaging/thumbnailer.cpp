@@ -102,6 +102,7 @@ public:
     {
         return m_data ? tiff::decode(*m_data, Thumbnailer::kMaxDecodedPixels, minLongSide)
                       : tiff::decode(*m_file, Thumbnailer::kMaxDecodedPixels, minLongSide);
+    }
     heif::DecodedHeif heif(int minLongSide) const
     {
         return m_data ? heif::decode(*m_data, minLongSide, Thumbnailer::kMaxDecodedPixels)
