@@ -5,7 +5,7 @@
     <name>Album</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
-        <translation>Le dossier « %1 » n’a pas pu être créé.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
     </message>
     <message>
         <source> and %1 more</source>
@@ -17,15 +17,15 @@
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder; the album was not made.</source>
-        <translation>« %1 » est un fichier, pas un dossier ; l’album n’a pas été créé.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier&#xa0;; l’album n’a pas été créé.</translation>
     </message>
     <message>
         <source>The album folder &quot;%1&quot; could not be made.</source>
-        <translation>Le dossier de l’album « %1 » n’a pas pu être créé.</translation>
+        <translation>Le dossier de l’album «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>The album&apos;s record &quot;%1&quot; cannot be used: %2 Nothing in the folder was changed; choose an empty folder for the album, or empty this one.</source>
-        <translation>Le registre de l’album « %1 » est inutilisable : %2 Rien n’a été modifié dans le dossier ; choisissez un dossier vide pour l’album, ou videz celui-ci.</translation>
+        <translation>Le registre de l’album «&#xa0;%1&#xa0;» est inutilisable&#xa0;: %2 Rien n’a été modifié dans le dossier&#xa0;; choisissez un dossier vide pour l’album, ou videz celui-ci.</translation>
     </message>
     <message>
         <source>This is not a picture file but a folder or a device.</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>The album folder &quot;%1&quot; already holds %2, which this program did not make there. Nothing was changed; choose an empty folder for the album.</source>
-        <translation>Le dossier de l’album « %1 » contient déjà %2, que ce programme n’y a pas créé. Rien n’a été modifié ; choisissez un dossier vide pour l’album.</translation>
+        <translation>Le dossier de l’album «&#xa0;%1&#xa0;» contient déjà %2, que ce programme n’y a pas créé. Rien n’a été modifié&#xa0;; choisissez un dossier vide pour l’album.</translation>
     </message>
     <message>
         <source>Another picture of this album has the same file name; only the first is in it.</source>
-        <translation>Une autre image de cet album porte le même nom de fichier ; seule la première y figure.</translation>
+        <translation>Une autre image de cet album porte le même nom de fichier&#xa0;; seule la première y figure.</translation>
     </message>
     <message>
         <source>Album</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>These files of the album are no longer used but could not be deleted: %1.</source>
-        <translation>Ces fichiers de l’album ne servent plus mais n’ont pas pu être supprimés : %1.</translation>
+        <translation>Ces fichiers de l’album ne servent plus mais n’ont pas pu être supprimés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The album folder holds files this program did not make; they were left as they are: %1.</source>
-        <translation>Le dossier de l’album contient des fichiers que ce programme n’a pas créés ; ils ont été laissés tels quels : %1.</translation>
+        <translation>Le dossier de l’album contient des fichiers que ce programme n’a pas créés&#xa0;; ils ont été laissés tels quels&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It is damaged (%1).</source>
@@ -73,15 +73,15 @@
     </message>
     <message>
         <source>The file cannot be opened: %1.</source>
-        <translation>Le fichier ne peut pas être ouvert : %1.</translation>
+        <translation>Le fichier ne peut pas être ouvert&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation>Le fichier ne peut pas être lu : %1.</translation>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’écrire « %1 » : %2.</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -147,45 +147,45 @@
     <name>CreationRun</name>
     <message>
         <source>&quot;%1&quot;: There is not enough memory to make the thumbnail of this picture.</source>
-        <translation>« %1 » : la mémoire ne suffit pas pour créer la vignette de cette image.</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: la mémoire ne suffit pas pour créer la vignette de cette image.</translation>
     </message>
     <message>
         <source>The gallery page was not written: no name is set for it. Choose one with &quot;Code Options&quot;.</source>
-        <translation>La page de galerie n’a pas été écrite : aucun nom ne lui est donné. Choisissez-en un avec « Options du code ».</translation>
+        <translation>La page de galerie n’a pas été écrite&#xa0;: aucun nom ne lui est donné. Choisissez-en un avec «&#xa0;Options du code&#xa0;».</translation>
     </message>
     <message>
         <source>The gallery page &quot;%1&quot; could not be written: a folder has that name.</source>
-        <translation>La page de galerie « %1 » n’a pas pu être écrite : un dossier porte ce nom.</translation>
+        <translation>La page de galerie «&#xa0;%1&#xa0;» n’a pas pu être écrite&#xa0;: un dossier porte ce nom.</translation>
     </message>
     <message>
         <source>The gallery page &quot;%1&quot; was not written: it would replace one of the pictures.</source>
-        <translation>La page de galerie « %1 » n’a pas été écrite : elle remplacerait l’une des images.</translation>
+        <translation>La page de galerie «&#xa0;%1&#xa0;» n’a pas été écrite&#xa0;: elle remplacerait l’une des images.</translation>
     </message>
     <message>
         <source>The gallery page &quot;%1&quot; could not be written: %2.</source>
-        <translation>La page de galerie « %1 » n’a pas pu être écrite : %2.</translation>
+        <translation>La page de galerie «&#xa0;%1&#xa0;» n’a pas pu être écrite&#xa0;: %2.</translation>
     </message>
     <message>
         <source>You can NOT create thumbs in the same folder as your original pictures without 
 <byte value="xd"/>renaming the thumbnail(s). Doing so would overwrite the original picture!</source>
         <translation>Vous ne pouvez PAS créer les vignettes dans le dossier de vos images d’origine sans 
-<byte value="xd"/>renommer la ou les vignettes. Cela écraserait l’image d’origine !</translation>
+<byte value="xd"/>renommer la ou les vignettes. Cela écraserait l’image d’origine&#xa0;!</translation>
     </message>
     <message>
         <source>The prefix &quot;%1&quot; holds a folder separator. A thumbnail name cannot lead into another folder; choose a prefix without &quot;/&quot; or &quot;\&quot;.</source>
-        <translation>Le préfixe « %1 » contient un séparateur de dossiers. Le nom d’une vignette ne peut pas mener dans un autre dossier ; choisissez un préfixe sans « / » ni « \ ».</translation>
+        <translation>Le préfixe «&#xa0;%1&#xa0;» contient un séparateur de dossiers. Le nom d’une vignette ne peut pas mener dans un autre dossier&#xa0;; choisissez un préfixe sans «&#xa0;/&#xa0;» ni «&#xa0;\&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is one of the pictures; its thumbnail was not written over it.</source>
-        <translation>« %1 » est l’une des images ; sa vignette n’a pas été écrite par-dessus.</translation>
+        <translation>«&#xa0;%1&#xa0;» est l’une des images&#xa0;; sa vignette n’a pas été écrite par-dessus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation>« %1 » n’a pas pu être lu : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The page shows the picture %1, which could not be put beside it: %2</source>
-        <translation>La page montre l’image %1, qui n’a pas pu être placée à côté d’elle : %2</translation>
+        <translation>La page montre l’image %1, qui n’a pas pu être placée à côté d’elle&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Making thumbnails: %1 of %2 done</source>
-        <translation>Création des vignettes : %1 sur %2 faites</translation>
+        <translation>Création des vignettes&#xa0;: %1 sur %2 faites</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -205,46 +205,46 @@
     </message>
     <message>
         <source>Thumbnail Creation Completed!</source>
-        <translation>Création des vignettes terminée !</translation>
+        <translation>Création des vignettes terminée&#xa0;!</translation>
     </message>
     <message>
         <source>Pictures that could not be put in the album:</source>
-        <translation>Images qui n’ont pas pu être mises dans l’album :</translation>
+        <translation>Images qui n’ont pas pu être mises dans l’album&#xa0;:</translation>
     </message>
     <message>
         <source>The album %1 is made. Pictures in it: %2; made now: %3; already up to date: %4; removed: %5.</source>
-        <translation>L’album %1 est créé. Images qu’il contient : %2 ; créées maintenant : %3 ; déjà à jour : %4 ; retirées : %5.</translation>
+        <translation>L’album %1 est créé. Images qu’il contient&#xa0;: %2&#xa0;; créées maintenant&#xa0;: %3&#xa0;; déjà à jour&#xa0;: %4&#xa0;; retirées&#xa0;: %5.</translation>
     </message>
     <message>
         <source>Making the album was cancelled; it holds what was done.</source>
-        <translation>La création de l’album a été annulée ; il contient ce qui a été fait.</translation>
+        <translation>La création de l’album a été annulée&#xa0;; il contient ce qui a été fait.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures gave no thumbnail:</source>
         <translation>
-            <numerusform>Image sans vignette (%1 sur %n) :</numerusform>
-            <numerusform>Images sans vignette (%1 sur %n) :</numerusform>
+            <numerusform>Image sans vignette (%1 sur %n)&#xa0;:</numerusform>
+            <numerusform>Images sans vignette (%1 sur %n)&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Thumbnail creation was cancelled: %1 of %n thumbnails were made.</source>
         <translation>
-            <numerusform>La création des vignettes a été annulée (vignette créée : %1 sur %n).</numerusform>
-            <numerusform>La création des vignettes a été annulée (vignettes créées : %1 sur %n).</numerusform>
+            <numerusform>La création des vignettes a été annulée (vignette créée&#xa0;: %1 sur %n).</numerusform>
+            <numerusform>La création des vignettes a été annulée (vignettes créées&#xa0;: %1 sur %n).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Thumbnail creation finished, but not everything could be written: %1 of %n thumbnails were written.</source>
         <translation>
-            <numerusform>La création des vignettes est terminée, mais tout n’a pas pu être écrit (vignette écrite : %1 sur %n).</numerusform>
-            <numerusform>La création des vignettes est terminée, mais tout n’a pas pu être écrit (vignettes écrites : %1 sur %n).</numerusform>
+            <numerusform>La création des vignettes est terminée, mais tout n’a pas pu être écrit (vignette écrite&#xa0;: %1 sur %n).</numerusform>
+            <numerusform>La création des vignettes est terminée, mais tout n’a pas pu être écrit (vignettes écrites&#xa0;: %1 sur %n).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Making the album: %1 of %n pictures done</source>
         <translation>
-            <numerusform>Création de l’album : %1 sur %n image</numerusform>
-            <numerusform>Création de l’album : %1 sur %n images</numerusform>
+            <numerusform>Création de l’album&#xa0;: %1 sur %n image</numerusform>
+            <numerusform>Création de l’album&#xa0;: %1 sur %n images</numerusform>
         </translation>
     </message>
 </context>
@@ -347,7 +347,7 @@
     <name>Picture</name>
     <message>
         <source>The GIF file is truncated: its data ends before the first picture is complete.</source>
-        <translation>Le fichier GIF est tronqué : ses données s’arrêtent avant la fin de la première image.</translation>
+        <translation>Le fichier GIF est tronqué&#xa0;: ses données s’arrêtent avant la fin de la première image.</translation>
     </message>
     <message>
         <source>The file is not a GIF picture.</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>The picture is too large: %1 x %2 pixels is more than this program decodes.</source>
-        <translation>L’image est trop grande : %1 x %2 pixels, c’est plus que ce programme ne décode.</translation>
+        <translation>L’image est trop grande&#xa0;: %1 x %2 pixels, c’est plus que ce programme ne décode.</translation>
     </message>
     <message>
         <source>The GIF file is damaged (its first picture has no pixels).</source>
@@ -391,11 +391,11 @@
     </message>
     <message>
         <source>The JPEG file is truncated: its data ends before the picture is complete.</source>
-        <translation>Le fichier JPEG est tronqué : ses données s’arrêtent avant la fin de l’image.</translation>
+        <translation>Le fichier JPEG est tronqué&#xa0;: ses données s’arrêtent avant la fin de l’image.</translation>
     </message>
     <message>
         <source>The JPEG file is damaged: its picture data is corrupt (%1).</source>
-        <translation>Le fichier JPEG est endommagé : ses données d’image sont corrompues (%1).</translation>
+        <translation>Le fichier JPEG est endommagé&#xa0;: ses données d’image sont corrompues (%1).</translation>
     </message>
     <message>
         <source>The picture is too large for JPEG (%1).</source>
@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>The JPEG file cannot be read: %1.</source>
-        <translation>Le fichier JPEG ne peut pas être lu : %1.</translation>
+        <translation>Le fichier JPEG ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>There is not enough memory to read the picture.</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation>Le fichier ne peut pas être lu : %1.</translation>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The JPEG file uses a colour layout this program cannot show (%1 components).</source>
@@ -423,11 +423,11 @@
     </message>
     <message>
         <source>The JPEG file is truncated or damaged: it is far too short for the %1 x %2 pixels its header claims.</source>
-        <translation>Le fichier JPEG est tronqué ou endommagé : il est bien trop court pour les %1 x %2 pixels qu’annonce son en-tête.</translation>
+        <translation>Le fichier JPEG est tronqué ou endommagé&#xa0;: il est bien trop court pour les %1 x %2 pixels qu’annonce son en-tête.</translation>
     </message>
     <message>
         <source>The JPEG file cannot be read: unexpected number of colour components.</source>
-        <translation>Le fichier JPEG ne peut pas être lu : nombre inattendu de composantes de couleur.</translation>
+        <translation>Le fichier JPEG ne peut pas être lu&#xa0;: nombre inattendu de composantes de couleur.</translation>
     </message>
     <message>
         <source>There is not enough memory to decode the picture (%1 x %2 pixels).</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>The JPEG picture cannot be written: %1.</source>
-        <translation>L’image JPEG ne peut pas être écrite : %1.</translation>
+        <translation>L’image JPEG ne peut pas être écrite&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The file is not a picture in a format this program reads.</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>The picture cannot be read: %1.</source>
-        <translation>L’image ne peut pas être lue : %1.</translation>
+        <translation>L’image ne peut pas être lue&#xa0;: %1.</translation>
     </message>
     <message>
         <source>There is not enough memory to decode the picture.</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>The file cannot be opened: %1.</source>
-        <translation>Le fichier ne peut pas être ouvert : %1.</translation>
+        <translation>Le fichier ne peut pas être ouvert&#xa0;: %1.</translation>
     </message>
     <message>
         <source>There is not enough memory to make the thumbnail.</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is the picture the thumbnail is made from; it was not overwritten.</source>
-        <translation>« %1 » est l’image dont la vignette est tirée ; elle n’a pas été écrasée.</translation>
+        <translation>«&#xa0;%1&#xa0;» est l’image dont la vignette est tirée&#xa0;; elle n’a pas été écrasée.</translation>
     </message>
 </context>
 <context>
@@ -501,18 +501,18 @@
     </message>
     <message>
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
-        <translation>Impossible de charger « %1 » : %2 (erreur %3)</translation>
+        <translation>Impossible de charger «&#xa0;%1&#xa0;»&#xa0;: %2 (erreur %3)</translation>
     </message>
 </context>
 <context>
     <name>quorvel</name>
     <message>
         <source>Could not read &quot;%1&quot;: %2.</source>
-        <translation>Impossible de lire « %1 » : %2.</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’écrire « %1 » : %2.</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>it is not a file</source>
@@ -523,15 +523,15 @@
     <name>quorvel-batch</name>
     <message>
         <source>%1 needs a whole number from %2 to %3, not &quot;%4&quot;.</source>
-        <translation>%1 demande un nombre entier de %2 à %3, pas « %4 ».</translation>
+        <translation>%1 demande un nombre entier de %2 à %3, pas «&#xa0;%4&#xa0;».</translation>
     </message>
     <message>
         <source>--dct takes slow, fast or float, not &quot;%1&quot;.</source>
-        <translation>--dct accepte slow, fast ou float, pas « %1 ».</translation>
+        <translation>--dct accepte slow, fast ou float, pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--sort takes name or date, not &quot;%1&quot;.</source>
-        <translation>--sort accepte name ou date, pas « %1 ».</translation>
+        <translation>--sort accepte name ou date, pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown option %1 (see --help).</source>
@@ -543,7 +543,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation>« %1 » n’est pas un dossier.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un dossier.</translation>
     </message>
     <message>
         <source>, %1 up to date</source>
@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>header text: the file&apos;s contents, verbatim (default empty)</source>
-        <translation>texte d’en-tête : le contenu du fichier, tel quel (vide par défaut)</translation>
+        <translation>texte d’en-tête&#xa0;: le contenu du fichier, tel quel (vide par défaut)</translation>
     </message>
     <message>
         <source>footer text, likewise</source>
@@ -613,11 +613,11 @@
         <source>leave thumbnails that are newer than their picture and of
 the size asked for (off: every thumbnail is written)</source>
         <translation>laisser les vignettes plus récentes que leur image et de
-la taille demandée (sinon : chaque vignette est écrite)</translation>
+la taille demandée (sinon&#xa0;: chaque vignette est écrite)</translation>
     </message>
     <message>
         <source>worker threads (default: one per core)</source>
-        <translation>fils de travail (par défaut : un par cœur)</translation>
+        <translation>fils de travail (par défaut&#xa0;: un par cœur)</translation>
     </message>
     <message>
         <source>make or update a web album in ALBUM</source>
@@ -625,11 +625,11 @@ la taille demandée (sinon : chaque vignette est écrite)</translation>
     </message>
     <message>
         <source>the page&apos;s title (default: SOURCE&apos;s folder name)</source>
-        <translation>titre de la page (par défaut : nom du dossier SOURCE)</translation>
+        <translation>titre de la page (par défaut&#xa0;: nom du dossier SOURCE)</translation>
     </message>
     <message>
         <source>text under the title; blank lines separate paragraphs</source>
-        <translation>texte sous le titre ; les lignes vides séparent les paragraphes</translation>
+        <translation>texte sous le titre&#xa0;; les lignes vides séparent les paragraphes</translation>
     </message>
     <message>
         <source>text at the end of the page</source>
@@ -639,7 +639,7 @@ la taille demandée (sinon : chaque vignette est écrite)</translation>
         <source>longer side of the web-size copies, 640 to 4096
 (default 2048; smaller pictures keep their size)</source>
         <translation>grand côté des copies en taille web, de 640 à 4096
-(2048 par défaut ; les images plus petites gardent leur taille)</translation>
+(2048 par défaut&#xa0;; les images plus petites gardent leur taille)</translation>
     </message>
     <message>
         <source>thumbnail height, 60 to 600 (default 200)</source>
@@ -647,14 +647,14 @@ la taille demandée (sinon : chaque vignette est écrite)</translation>
     </message>
     <message>
         <source>name or date (capture date; default name)</source>
-        <translation>name ou date (date de prise de vue ; name par défaut)</translation>
+        <translation>name ou date (date de prise de vue&#xa0;; name par défaut)</translation>
     </message>
     <message>
         <source>also copy the originals, bytes unchanged, and link them
 as &quot;download original&quot;: they keep their EXIF, GPS
 position and camera serial number included</source>
         <translation>copier aussi les originaux, octets inchangés, et les lier
-comme « télécharger l’original » : ils gardent leurs données
+comme «&#xa0;télécharger l’original&#xa0;»&#xa0;: ils gardent leurs données
 EXIF, position GPS et numéro de série de l’appareil compris</translation>
     </message>
     <message>
@@ -669,7 +669,7 @@ EXIF, position GPS et numéro de série de l’appareil compris</translation>
         <source>show the count of pictures done on standard error: one
 line kept up to date on a terminal, otherwise a line
 each time the count changes</source>
-        <translation>afficher le nombre d’images faites sur la sortie d’erreur :
+        <translation>afficher le nombre d’images faites sur la sortie d’erreur&#xa0;:
 une ligne tenue à jour dans un terminal, sinon une ligne
 à chaque changement du nombre</translation>
     </message>
@@ -682,29 +682,9 @@ une ligne tenue à jour dans un terminal, sinon une ligne
         <translation>afficher la version</translation>
     </message>
     <message>
-        <source>Usage: quorvel-batch [options] SOURCE DEST
-       quorvel-batch --album [options] SOURCE ALBUM
-Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with
---page, a gallery page in SOURCE that links each thumbnail to its picture.
-With --album, makes or updates a web album of SOURCE&apos;s pictures (*.jpg, *.jpeg,
-*.png, *.gif) in the folder ALBUM instead: thumbnails, web-size copies without
-any metadata, index.html; a rerun remakes only what changed.
-DEST or ALBUM is made, with the folders above it, when it does not exist.
-</source>
-        <translation>Utilisation : quorvel-batch [options] SOURCE DEST
-              quorvel-batch --album [options] SOURCE ALBUM
-Crée dans DEST une vignette de chaque image *.jpg et *.gif de SOURCE et, avec
---page, une page de galerie dans SOURCE qui relie chaque vignette à son image.
-Avec --album, crée ou met à jour à la place un album web des images de SOURCE
-(*.jpg, *.jpeg, *.png, *.gif) dans le dossier ALBUM : vignettes, copies en taille
-web sans aucune métadonnée, index.html ; une nouvelle exécution ne refait que ce
-qui a changé. DEST ou ALBUM est créé, avec les dossiers au-dessus, s’il n’existe pas.
-</translation>
-    </message>
-    <message>
         <source>Web album (-q sets the quality of its files):
 </source>
-        <translation>Album web (-q règle la qualité de ses fichiers) :
+        <translation>Album web (-q règle la qualité de ses fichiers)&#xa0;:
 </translation>
     </message>
     <message>
@@ -718,11 +698,11 @@ qui a changé. DEST ou ALBUM est créé, avec les dossiers au-dessus, s’il n�
 Whatever failed is named on standard error with the reason.
 </source>
         <translation>Code de sortie (avec --album, les fichiers et la page de l’album comptent comme
-vignettes et page) :
+vignettes et page)&#xa0;:
   0  chaque vignette a été écrite, et la page si elle était demandée
   1  refusé, rien n’a été écrit (les vignettes remplaceraient les images)
   2  options ou dossiers incorrects
-  3  terminé, mais certaines images n’ont pas pu être lues ; le reste a été écrit
+  3  terminé, mais certaines images n’ont pas pu être lues&#xa0;; le reste a été écrit
   4  les vignettes ou la page n’ont pas pu être écrites (disque plein, ...), ou
      DEST n’a pas pu être créé
 Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
@@ -734,15 +714,15 @@ Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
     </message>
     <message>
         <source>Cannot read %1 &quot;%2&quot;: %3.</source>
-        <translation>Impossible de lire %1 « %2 » : %3.</translation>
+        <translation>Impossible de lire %1 «&#xa0;%2&#xa0;»&#xa0;: %3.</translation>
     </message>
     <message>
         <source>--page needs a file name that is not blank and does not begin with &quot;.&quot;.</source>
-        <translation>--page demande un nom de fichier non vide qui ne commence pas par « . ».</translation>
+        <translation>--page demande un nom de fichier non vide qui ne commence pas par «&#xa0;.&#xa0;».</translation>
     </message>
     <message>
         <source>--page needs a file name without a folder: the page is written in SOURCE.</source>
-        <translation>--page demande un nom de fichier sans dossier : la page est écrite dans SOURCE.</translation>
+        <translation>--page demande un nom de fichier sans dossier&#xa0;: la page est écrite dans SOURCE.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pictures</source>
@@ -753,7 +733,7 @@ Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be made: %2.</source>
-        <translation>Le dossier « %1 » n’a pas pu être créé : %2.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Created folder %1.</source>
@@ -762,8 +742,8 @@ Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
     <message numerus="yes">
         <source>Album %1: %n pictures, %2 made, %3 up to date, %4 removed, %5 failed.</source>
         <translation>
-            <numerusform>Album %1 : %n image, %2 créées, %3 à jour, %4 retirées, %5 en échec.</numerusform>
-            <numerusform>Album %1 : %n images, %2 créées, %3 à jour, %4 retirées, %5 en échec.</numerusform>
+            <numerusform>Album %1&#xa0;: %n image, %2 créées, %3 à jour, %4 retirées, %5 en échec.</numerusform>
+            <numerusform>Album %1&#xa0;: %n images, %2 créées, %3 à jour, %4 retirées, %5 en échec.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -780,28 +760,50 @@ Tout ce qui a échoué est nommé sur la sortie d’erreur, avec la raison.
             <numerusform>, %n images en échec</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Usage: quorvel-batch [options] SOURCE DEST
+       quorvel-batch --album [options] SOURCE ALBUM
+Makes a thumbnail of every *.jpg and *.gif picture of SOURCE in DEST and, with
+--page, a gallery page in SOURCE that links each thumbnail to its picture.
+With --album, makes or updates a web album of SOURCE&apos;s pictures (JPEG, PNG, GIF,
+WebP, HEIC/HEIF, AVIF and TIFF, told by their content whatever their names) in
+the folder ALBUM instead: thumbnails, web-size copies without any metadata,
+index.html; a rerun remakes only what changed.
+DEST or ALBUM is made, with the folders above it, when it does not exist.
+</source>
+        <translation>Utilisation : quorvel-batch [options] SOURCE DEST
+              quorvel-batch --album [options] SOURCE ALBUM
+Crée dans DEST une vignette de chaque image *.jpg et *.gif de SOURCE et, avec
+--page, une page de galerie dans SOURCE qui relie chaque vignette à son image.
+Avec --album, crée ou met à jour à la place un album web des images de SOURCE
+(JPEG, PNG, GIF, WebP, HEIC/HEIF, AVIF et TIFF, reconnues à leur contenu quel que
+soit leur nom) dans le dossier ALBUM : vignettes, copies en taille web sans
+aucune métadonnée, index.html ; une nouvelle exécution ne refait que ce qui a
+changé. DEST ou ALBUM est créé, avec les dossiers au-dessus, s’il n’existe pas.
+</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::CommandLine</name>
     <message>
         <source>quorvel: unknown option &apos;%1&apos;</source>
-        <translation>quorvel : option inconnue « %1 »</translation>
+        <translation>quorvel&#xa0;: option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>quorvel: takes no file or folder (&apos;%1&apos;)</source>
-        <translation>quorvel : n’accepte ni fichier ni dossier (« %1 »)</translation>
+        <translation>quorvel&#xa0;: n’accepte ni fichier ni dossier («&#xa0;%1&#xa0;»)</translation>
     </message>
     <message>
         <source>Try &apos;quorvel --help&apos; for more information.</source>
-        <translation>Essayez « quorvel --help » pour plus d’informations.</translation>
+        <translation>Essayez «&#xa0;quorvel --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
         <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation>Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
-Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+        <translation>Licence GPLv3+&#xa0;: GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redistribuer.
 Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </translation>
     </message>
@@ -818,7 +820,7 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 Make thumbnails and an HTML gallery page from a folder of pictures.
 Started without options, Quorvel opens its main window.
 </source>
-        <translation>Utilisation : quorvel [OPTION]
+        <translation>Utilisation&#xa0;: quorvel [OPTION]
 Crée des vignettes et une page de galerie HTML à partir d’un dossier d’images.
 Lancé sans option, Quorvel ouvre sa fenêtre principale.
 </translation>
@@ -860,7 +862,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>The editor does not insert scripts or event handlers. Left out: %1.</source>
-        <translation>L’éditeur n’insère ni scripts ni gestionnaires d’événements. Laissé de côté : %1.</translation>
+        <translation>L’éditeur n’insère ni scripts ni gestionnaires d’événements. Laissé de côté&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Picture</source>
@@ -872,7 +874,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Address (URL) of the link:</source>
-        <translation>Adresse (URL) du lien :</translation>
+        <translation>Adresse (URL) du lien&#xa0;:</translation>
     </message>
     <message>
         <source>Anchor</source>
@@ -880,7 +882,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Find what:</source>
-        <translation>Rechercher :</translation>
+        <translation>Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Find Text</source>
@@ -888,7 +890,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Cannot find &quot;%1&quot;.</source>
-        <translation>Impossible de trouver « %1 ».</translation>
+        <translation>Impossible de trouver «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -914,23 +916,23 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     <name>quorvel::Form1</name>
     <message>
         <source>Choose a picture with &quot;Browse&quot; first.</source>
-        <translation>Choisissez d’abord une image avec « Parcourir ».</translation>
+        <translation>Choisissez d’abord une image avec «&#xa0;Parcourir&#xa0;».</translation>
     </message>
     <message>
         <source>Choose the folder for the thumbnail, or clear &quot;Use Paths when creating Thumbnails&quot;.</source>
-        <translation>Choisissez le dossier de la vignette, ou décochez « Utiliser les chemins pour créer les vignettes ».</translation>
+        <translation>Choisissez le dossier de la vignette, ou décochez «&#xa0;Utiliser les chemins pour créer les vignettes&#xa0;».</translation>
     </message>
     <message>
         <source>Choose the folder to copy the picture to, or clear &quot;Copy Images to Image Path&quot;.</source>
-        <translation>Choisissez le dossier où copier l’image, ou décochez « Copier les images dans le dossier des images ».</translation>
+        <translation>Choisissez le dossier où copier l’image, ou décochez «&#xa0;Copier les images dans le dossier des images&#xa0;».</translation>
     </message>
     <message>
         <source>The thumbnail would be written over the picture itself (&quot;%1&quot;). Tick &quot;Rename Thumbnail&quot; or choose another folder for the thumbnail.</source>
-        <translation>La vignette serait écrite par-dessus l’image elle-même (« %1 »). Cochez « Renommer la vignette » ou choisissez un autre dossier pour la vignette.</translation>
+        <translation>La vignette serait écrite par-dessus l’image elle-même («&#xa0;%1&#xa0;»). Cochez «&#xa0;Renommer la vignette&#xa0;» ou choisissez un autre dossier pour la vignette.</translation>
     </message>
     <message>
         <source>Could not read &quot;%1&quot;: %2.</source>
-        <translation>Impossible de lire « %1 » : %2.</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Insert Thumbnail</source>
@@ -974,7 +976,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>ALT text:</source>
-        <translation>Texte ALT :</translation>
+        <translation>Texte ALT&#xa0;:</translation>
     </message>
     <message>
         <source>Use Server Paths</source>
@@ -982,11 +984,11 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Pictures:</source>
-        <translation>Images :</translation>
+        <translation>Images&#xa0;:</translation>
     </message>
     <message>
         <source>Thumbnails:</source>
-        <translation>Vignettes :</translation>
+        <translation>Vignettes&#xa0;:</translation>
     </message>
     <message>
         <source>Use Paths when creating Thumbnails</source>
@@ -1034,15 +1036,15 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Error reading file!</source>
-        <translation>Erreur de lecture du fichier !</translation>
+        <translation>Erreur de lecture du fichier&#xa0;!</translation>
     </message>
     <message>
         <source>The thumbnail could not be written: %1</source>
-        <translation>La vignette n’a pas pu être écrite : %1</translation>
+        <translation>La vignette n’a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>The picture could not be copied to the image folder: %1</source>
-        <translation>L’image n’a pas pu être copiée dans le dossier des images : %1</translation>
+        <translation>L’image n’a pas pu être copiée dans le dossier des images&#xa0;: %1</translation>
     </message>
     <message>
         <source>The folders were not saved. %1</source>
@@ -1057,7 +1059,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Select Images:</source>
-        <translation>Choisir les images :</translation>
+        <translation>Choisir les images&#xa0;:</translation>
     </message>
     <message>
         <source>new pictures</source>
@@ -1065,7 +1067,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Create Thumbnails in:</source>
-        <translation>Créer les vignettes dans :</translation>
+        <translation>Créer les vignettes dans&#xa0;:</translation>
     </message>
     <message>
         <source>thumbnail</source>
@@ -1073,7 +1075,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Copy Files To:</source>
-        <translation>Copier les fichiers dans :</translation>
+        <translation>Copier les fichiers dans&#xa0;:</translation>
     </message>
     <message>
         <source>pictures to replace</source>
@@ -1089,7 +1091,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Select the new pictures; double-click one to view it</source>
-        <translation>Choisissez les nouvelles images ; double-cliquez sur l’une d’elles pour la voir</translation>
+        <translation>Choisissez les nouvelles images&#xa0;; double-cliquez sur l’une d’elles pour la voir</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -1113,11 +1115,11 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Replacing pictures: %1 of %2 done</source>
-        <translation>Remplacement des images : %1 sur %2 faites</translation>
+        <translation>Remplacement des images&#xa0;: %1 sur %2 faites</translation>
     </message>
     <message>
         <source>Image Replace was cancelled; no picture was replaced.</source>
-        <translation>Le remplacement d’images a été annulé ; aucune image n’a été remplacée.</translation>
+        <translation>Le remplacement d’images a été annulé&#xa0;; aucune image n’a été remplacée.</translation>
     </message>
     <message numerus="yes">
         <source>Image Replace finished, but %n of the files could not be written.</source>
@@ -1128,7 +1130,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Thumbnail Creation Completed!</source>
-        <translation>Création des vignettes terminée !</translation>
+        <translation>Création des vignettes terminée&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1303,7 +1305,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>HTML Header:</source>
-        <translation>En-tête HTML :</translation>
+        <translation>En-tête HTML&#xa0;:</translation>
     </message>
     <message>
         <source>HTML Header</source>
@@ -1311,7 +1313,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>HTML Footer:</source>
-        <translation>Pied de page HTML :</translation>
+        <translation>Pied de page HTML&#xa0;:</translation>
     </message>
     <message>
         <source>HTML Footer</source>
@@ -1447,7 +1449,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>The header and footer you changed are not in use. Close the editor and lose the changes?</source>
-        <translation>L’en-tête et le pied de page que vous avez modifiés ne sont pas utilisés. Fermer l’éditeur et perdre les modifications ?</translation>
+        <translation>L’en-tête et le pied de page que vous avez modifiés ne sont pas utilisés. Fermer l’éditeur et perdre les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>HTML (*.html *.htm);;All files (*)</source>
@@ -1486,11 +1488,11 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Version:</source>
-        <translation>Version :</translation>
+        <translation>Version&#xa0;:</translation>
     </message>
     <message>
         <source>To Download the Latest version:</source>
-        <translation>Pour télécharger la dernière version :</translation>
+        <translation>Pour télécharger la dernière version&#xa0;:</translation>
     </message>
     <message>
         <source>Getting the latest version (the manual)</source>
@@ -1506,7 +1508,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Tips and Bugs:</source>
-        <translation>Astuces et bogues :</translation>
+        <translation>Astuces et bogues&#xa0;:</translation>
     </message>
     <message>
         <source>Sending tips and bug reports (the manual)</source>
@@ -1522,7 +1524,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Default Path to Thumbnails:</source>
-        <translation>Chemin par défaut des vignettes :</translation>
+        <translation>Chemin par défaut des vignettes&#xa0;:</translation>
     </message>
     <message>
         <source>Drive of the default thumbnail folder</source>
@@ -1534,11 +1536,11 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Path:</source>
-        <translation>Chemin :</translation>
+        <translation>Chemin&#xa0;:</translation>
     </message>
     <message>
         <source>Duplicates:</source>
-        <translation>Doublons :</translation>
+        <translation>Doublons&#xa0;:</translation>
     </message>
     <message>
         <source>Always overwrite</source>
@@ -1550,19 +1552,19 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Default Size:</source>
-        <translation>Taille par défaut :</translation>
+        <translation>Taille par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Hauteur :</translation>
+        <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>Border:</source>
-        <translation>Bordure :</translation>
+        <translation>Bordure&#xa0;:</translation>
     </message>
     <message>
         <source>No Border</source>
@@ -1574,7 +1576,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>FTP program:</source>
-        <translation>Programme FTP :</translation>
+        <translation>Programme FTP&#xa0;:</translation>
     </message>
     <message>
         <source>Choose the FTP program</source>
@@ -1643,7 +1645,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>&quot;%1&quot; could not be copied to &quot;%2&quot;: %3.</source>
-        <translation>« %1 » n’a pas pu être copié dans « %2 » : %3.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être copié dans «&#xa0;%2&#xa0;»&#xa0;: %3.</translation>
     </message>
     <message>
         <source>the data could not be written to the disk</source>
@@ -1655,15 +1657,15 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>&quot;%1&quot; could not be replaced: %2.</source>
-        <translation>« %1 » n’a pas pu être remplacé : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être remplacé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1: left out, an earlier picture is copied under that name</source>
-        <translation>%1 : laissée de côté, une image précédente est copiée sous ce nom</translation>
+        <translation>%1&#xa0;: laissée de côté, une image précédente est copiée sous ce nom</translation>
     </message>
     <message>
         <source>%1: already in place</source>
-        <translation>%1 : déjà en place</translation>
+        <translation>%1&#xa0;: déjà en place</translation>
     </message>
     <message>
         <source>%1 &lt;- %2</source>
@@ -1675,34 +1677,34 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Pictures in &quot;%1&quot; (old name &lt;- new picture):</source>
-        <translation>Images dans « %1 » (ancien nom &lt;- nouvelle image) :</translation>
+        <translation>Images dans «&#xa0;%1&#xa0;» (ancien nom &lt;- nouvelle image)&#xa0;:</translation>
     </message>
     <message>
         <source>Thumbnails go to &quot;%1&quot;.</source>
-        <translation>Les vignettes vont dans « %1 ».</translation>
+        <translation>Les vignettes vont dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>%n of them will not be written: each would replace a picture.</source>
         <translation>
-            <numerusform>%n d’entre elles ne sera pas écrite : elle remplacerait une image.</numerusform>
-            <numerusform>%n d’entre elles ne seront pas écrites : chacune remplacerait une image.</numerusform>
+            <numerusform>%n d’entre elles ne sera pas écrite&#xa0;: elle remplacerait une image.</numerusform>
+            <numerusform>%n d’entre elles ne seront pas écrites&#xa0;: chacune remplacerait une image.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot;: There is not enough memory for this picture.</source>
-        <translation>« %1 » : la mémoire ne suffit pas pour cette image.</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: la mémoire ne suffit pas pour cette image.</translation>
     </message>
     <message>
         <source>These thumbnails were not written, because each would have replaced a picture in the folder of the new pictures or in the folder being replaced (choose a thumbnail folder of their own):</source>
-        <translation>Ces vignettes n’ont pas été écrites, car chacune aurait remplacé une image du dossier des nouvelles images ou du dossier remplacé (choisissez un dossier de vignettes à part) :</translation>
+        <translation>Ces vignettes n’ont pas été écrites, car chacune aurait remplacé une image du dossier des nouvelles images ou du dossier remplacé (choisissez un dossier de vignettes à part)&#xa0;:</translation>
     </message>
     <message>
         <source>These pictures were not copied, because an earlier picture of the run was copied under the same name:</source>
-        <translation>Ces images n’ont pas été copiées, car une image précédente de l’opération a été copiée sous le même nom :</translation>
+        <translation>Ces images n’ont pas été copiées, car une image précédente de l’opération a été copiée sous le même nom&#xa0;:</translation>
     </message>
     <message>
         <source>These files could not be written; the old ones are unchanged:</source>
-        <translation>Ces fichiers n’ont pas pu être écrits ; les anciens sont inchangés :</translation>
+        <translation>Ces fichiers n’ont pas pu être écrits&#xa0;; les anciens sont inchangés&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1713,7 +1715,7 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>HTML source:</source>
-        <translation>Source HTML :</translation>
+        <translation>Source HTML&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1732,23 +1734,23 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Number of rows:</source>
-        <translation>Nombre de lignes :</translation>
+        <translation>Nombre de lignes&#xa0;:</translation>
     </message>
     <message>
         <source>Number of columns:</source>
-        <translation>Nombre de colonnes :</translation>
+        <translation>Nombre de colonnes&#xa0;:</translation>
     </message>
     <message>
         <source>Table Tag Attributes:</source>
-        <translation>Attributs de la balise TABLE :</translation>
+        <translation>Attributs de la balise TABLE&#xa0;:</translation>
     </message>
     <message>
         <source>Cell Tag Attributes:</source>
-        <translation>Attributs de la balise des cellules :</translation>
+        <translation>Attributs de la balise des cellules&#xa0;:</translation>
     </message>
     <message>
         <source>Caption:</source>
-        <translation>Légende :</translation>
+        <translation>Légende&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1999,11 +2001,11 @@ Pour créer des vignettes et une page de galerie depuis un script, voir quorvel-
     </message>
     <message>
         <source>Fo&amp;nt:</source>
-        <translation>Poli&amp;ce :</translation>
+        <translation>Poli&amp;ce&#xa0;:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Font size</source>
@@ -2103,23 +2105,23 @@ Un éditeur de pages web qui montre la page telle qu’elle sera, composant de Q
 Do you want to save changes?</source>
         <translation>Le document en cours a été modifié.
 
-Voulez-vous enregistrer les modifications ?</translation>
+Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>Error occurred while loading document: %1 holds %2, not a page the editor can open.</source>
-        <translation>Erreur au chargement du document : %1 contient %2, pas une page que l’éditeur peut ouvrir.</translation>
+        <translation>Erreur au chargement du document&#xa0;: %1 contient %2, pas une page que l’éditeur peut ouvrir.</translation>
     </message>
     <message>
         <source>Error occurred while loading document: %1.</source>
-        <translation>Erreur au chargement du document : %1.</translation>
+        <translation>Erreur au chargement du document&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Error occurred while saving document: %1 holds %2, not a web page: the editor does not write over it.</source>
-        <translation>Erreur à l’enregistrement du document : %1 contient %2, pas une page web : l’éditeur ne l’écrase pas.</translation>
+        <translation>Erreur à l’enregistrement du document&#xa0;: %1 contient %2, pas une page web&#xa0;: l’éditeur ne l’écrase pas.</translation>
     </message>
     <message>
         <source>Error occurred while saving document: %1.</source>
-        <translation>Erreur à l’enregistrement du document : %1.</translation>
+        <translation>Erreur à l’enregistrement du document&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -2271,7 +2273,7 @@ Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>You are about to rename the file::</source>
-        <translation>Vous allez renommer le fichier ::</translation>
+        <translation>Vous allez renommer le fichier&#xa0;::</translation>
     </message>
     <message>
         <source>Filename</source>
@@ -2279,7 +2281,7 @@ Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>to the new filename:</source>
-        <translation>en ce nouveau nom :</translation>
+        <translation>en ce nouveau nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
@@ -2302,24 +2304,24 @@ Voulez-vous enregistrer les modifications ?</translation>
     <name>quorvel::frmFileManage</name>
     <message>
         <source>You must type a name of the directory!</source>
-        <translation>Vous devez saisir un nom de dossier !</translation>
+        <translation>Vous devez saisir un nom de dossier&#xa0;!</translation>
     </message>
     <message>
         <source>You must type in the name of your new directory!</source>
-        <translation>Vous devez saisir le nom de votre nouveau dossier !</translation>
+        <translation>Vous devez saisir le nom de votre nouveau dossier&#xa0;!</translation>
     </message>
     <message>
         <source>You must type in the name of your new directory!!!</source>
-        <translation>Vous devez saisir le nom de votre nouveau dossier !!!</translation>
+        <translation>Vous devez saisir le nom de votre nouveau dossier&#xa0;!!!</translation>
     </message>
     <message>
         <source>Filename: %1<byte value="xd"/>
 Filesize: %2 bytes<byte value="xd"/>
 Date: %3<byte value="xd"/>
 </source>
-        <translation>Nom du fichier : %1<byte value="xd"/>
-Taille du fichier : %2 octets<byte value="xd"/>
-Date : %3<byte value="xd"/>
+        <translation>Nom du fichier&#xa0;: %1<byte value="xd"/>
+Taille du fichier&#xa0;: %2 octets<byte value="xd"/>
+Date&#xa0;: %3<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -2344,7 +2346,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Select the files you wish to delete, or Double-Click to DELETE instantly!</source>
-        <translation>Choisissez les fichiers à supprimer, ou double-cliquez pour SUPPRIMER aussitôt !</translation>
+        <translation>Choisissez les fichiers à supprimer, ou double-cliquez pour SUPPRIMER aussitôt&#xa0;!</translation>
     </message>
     <message>
         <source>Files</source>
@@ -2352,7 +2354,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>File Pattern:</source>
-        <translation>Motif de fichiers :</translation>
+        <translation>Motif de fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Last selected, deleted or renamed file</source>
@@ -2408,39 +2410,39 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Error #: %1 occured! Can&apos;t create Directory! Perhaps it already exisits or is not a valid directory name.</source>
-        <translation>Erreur n° %1 ! Impossible de créer le dossier ! Il existe peut-être déjà, ou ce n’est pas un nom de dossier valable.</translation>
+        <translation>Erreur n° %1&#xa0;! Impossible de créer le dossier&#xa0;! Il existe peut-être déjà, ou ce n’est pas un nom de dossier valable.</translation>
     </message>
     <message>
         <source>New directory %1 created successfully!</source>
-        <translation>Nouveau dossier %1 créé !</translation>
+        <translation>Nouveau dossier %1 créé&#xa0;!</translation>
     </message>
     <message>
         <source>You are about to DELETE the directory %1 and ALL the files within it! This directory and these files can NOT be restored. Are you sure you wish to delete?</source>
-        <translation>Vous allez SUPPRIMER le dossier %1 et TOUS les fichiers qu’il contient ! Ce dossier et ces fichiers ne pourront PAS être restaurés. Voulez-vous vraiment les supprimer ?</translation>
+        <translation>Vous allez SUPPRIMER le dossier %1 et TOUS les fichiers qu’il contient&#xa0;! Ce dossier et ces fichiers ne pourront PAS être restaurés. Voulez-vous vraiment les supprimer&#xa0;?</translation>
     </message>
     <message>
         <source>This directory can not be deleted, perhaps it is not empty or doesnt exist!</source>
-        <translation>Ce dossier ne peut pas être supprimé ; il n’est peut-être pas vide, ou n’existe pas !</translation>
+        <translation>Ce dossier ne peut pas être supprimé&#xa0;; il n’est peut-être pas vide, ou n’existe pas&#xa0;!</translation>
     </message>
     <message>
         <source>Directory %1 deleted successfully!</source>
-        <translation>Dossier %1 supprimé !</translation>
+        <translation>Dossier %1 supprimé&#xa0;!</translation>
     </message>
     <message>
         <source>You are about to DELETE the file %1 Are you sure?</source>
-        <translation>Vous allez SUPPRIMER le fichier %1 En êtes-vous sûr ?</translation>
+        <translation>Vous allez SUPPRIMER le fichier %1 En êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>This file can not be deleted, perhaps it is write-protected or doesnt exist!</source>
-        <translation>Ce fichier ne peut pas être supprimé ; il est peut-être protégé en écriture, ou n’existe pas !</translation>
+        <translation>Ce fichier ne peut pas être supprimé&#xa0;; il est peut-être protégé en écriture, ou n’existe pas&#xa0;!</translation>
     </message>
     <message>
         <source>File %1 deleted successfully!</source>
-        <translation>Fichier %1 supprimé !</translation>
+        <translation>Fichier %1 supprimé&#xa0;!</translation>
     </message>
     <message>
         <source>You have not defined your FTP program within the Default menu! Would you like to do this now?</source>
-        <translation>Vous n’avez pas indiqué votre programme FTP dans les valeurs par défaut ! Voulez-vous le faire maintenant ?</translation>
+        <translation>Vous n’avez pas indiqué votre programme FTP dans les valeurs par défaut&#xa0;! Voulez-vous le faire maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>The FTP program %1 could not be started.</source>
@@ -2448,7 +2450,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Enter the new filename you wish to rename %1 to: </source>
-        <translation>Saisissez le nouveau nom à donner à %1 : </translation>
+        <translation>Saisissez le nouveau nom à donner à %1&#xa0;: </translation>
     </message>
     <message>
         <source>Rename File</source>
@@ -2456,22 +2458,22 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>You are about to RENAME the file %1 to %2  Are you sure?</source>
-        <translation>Vous allez RENOMMER le fichier %1 en %2  En êtes-vous sûr ?</translation>
+        <translation>Vous allez RENOMMER le fichier %1 en %2  En êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>This file can not be renamed, perhaps it already exists, or is an invalid filename!</source>
-        <translation>Ce fichier ne peut pas être renommé ; le nom existe peut-être déjà, ou n’est pas un nom de fichier valable !</translation>
+        <translation>Ce fichier ne peut pas être renommé&#xa0;; le nom existe peut-être déjà, ou n’est pas un nom de fichier valable&#xa0;!</translation>
     </message>
     <message>
         <source>File %1 renamed as %2 successfully!</source>
-        <translation>Fichier %1 renommé en %2 !</translation>
+        <translation>Fichier %1 renommé en %2&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>quorvel::frmFileManageRename</name>
     <message>
         <source>%1 could not be renamed to %2: %3.</source>
-        <translation>%1 n’a pas pu être renommé en %2 : %3.</translation>
+        <translation>%1 n’a pas pu être renommé en %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The file %1 is on your list more than once. Remove the extra entries, then rename again. Nothing has been renamed.</source>
@@ -2487,15 +2489,15 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>This is not a valid filename, cannot rename!</source>
-        <translation>Ce n’est pas un nom de fichier valable, impossible de renommer !</translation>
+        <translation>Ce n’est pas un nom de fichier valable, impossible de renommer&#xa0;!</translation>
     </message>
     <message>
         <source>This file can not be renamed, perhaps it already exists!</source>
-        <translation>Ce fichier ne peut pas être renommé ; le nom existe peut-être déjà !</translation>
+        <translation>Ce fichier ne peut pas être renommé&#xa0;; le nom existe peut-être déjà&#xa0;!</translation>
     </message>
     <message>
         <source>File does not exist perhaps it has already been renamed, or your renaming it to an exisiting filename!</source>
-        <translation>Le fichier n’existe pas ; il a peut-être déjà été renommé, ou vous le renommez en un nom de fichier qui existe déjà !</translation>
+        <translation>Le fichier n’existe pas&#xa0;; il a peut-être déjà été renommé, ou vous le renommez en un nom de fichier qui existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>File Renamer</source>
@@ -2519,7 +2521,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Select the files you wish to rename or Double-Click to add them to your list! Right-click for more options.</source>
-        <translation>Choisissez les fichiers à renommer, ou double-cliquez pour les ajouter à votre liste ! Clic droit pour plus d’options.</translation>
+        <translation>Choisissez les fichiers à renommer, ou double-cliquez pour les ajouter à votre liste&#xa0;! Clic droit pour plus d’options.</translation>
     </message>
     <message>
         <source>Files</source>
@@ -2527,7 +2529,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>File Extensions:</source>
-        <translation>Extensions de fichiers :</translation>
+        <translation>Extensions de fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>List of Files to Rename</source>
@@ -2539,7 +2541,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Files on list:</source>
-        <translation>Fichiers dans la liste :</translation>
+        <translation>Fichiers dans la liste&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Add Files</source>
@@ -2547,7 +2549,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Add selected file(s) to your rename list!</source>
-        <translation>Ajouter le ou les fichiers choisis à votre liste de renommage !</translation>
+        <translation>Ajouter le ou les fichiers choisis à votre liste de renommage&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Remove </source>
@@ -2571,7 +2573,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Click to select renaming options!</source>
-        <translation>Cliquez pour choisir les options de renommage !</translation>
+        <translation>Cliquez pour choisir les options de renommage&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Move</source>
@@ -2656,13 +2658,13 @@ Date : %3<byte value="xd"/>
     <message numerus="yes">
         <source>Files on list: %n</source>
         <translation>
-            <numerusform>Fichiers dans la liste : %n</numerusform>
-            <numerusform>Fichiers dans la liste : %n</numerusform>
+            <numerusform>Fichiers dans la liste&#xa0;: %n</numerusform>
+            <numerusform>Fichiers dans la liste&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>File already on the List. To avoid errors you really should&apos;nt add it. Add it anyway?</source>
-        <translation>Le fichier est déjà dans la liste. Pour éviter des erreurs, mieux vaut ne pas l’ajouter. L’ajouter quand même ?</translation>
+        <translation>Le fichier est déjà dans la liste. Pour éviter des erreurs, mieux vaut ne pas l’ajouter. L’ajouter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Add File...</source>
@@ -2670,11 +2672,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>There are no files on your list!</source>
-        <translation>Il n’y a aucun fichier dans votre liste !</translation>
+        <translation>Il n’y a aucun fichier dans votre liste&#xa0;!</translation>
     </message>
     <message>
         <source>All file have been renamed successfully!</source>
-        <translation>Tous les fichiers ont été renommés !</translation>
+        <translation>Tous les fichiers ont été renommés&#xa0;!</translation>
     </message>
     <message>
         <source>The last renaming could not be undone completely. %1</source>
@@ -2687,8 +2689,8 @@ Date : %3<byte value="xd"/>
     <message numerus="yes">
         <source>%1 of %n files have been renamed; the skipped files stay on your list.</source>
         <translation>
-            <numerusform>Fichier renommé : %1 sur %n ; le fichier passé reste dans votre liste.</numerusform>
-            <numerusform>Fichiers renommés : %1 sur %n ; les fichiers passés restent dans votre liste.</numerusform>
+            <numerusform>Fichier renommé&#xa0;: %1 sur %n&#xa0;; le fichier passé reste dans votre liste.</numerusform>
+            <numerusform>Fichiers renommés&#xa0;: %1 sur %n&#xa0;; les fichiers passés restent dans votre liste.</numerusform>
         </translation>
     </message>
 </context>
@@ -2696,7 +2698,7 @@ Date : %3<byte value="xd"/>
     <name>quorvel::frmForm</name>
     <message>
         <source>Create From:</source>
-        <translation>Créer à partir de :</translation>
+        <translation>Créer à partir de&#xa0;:</translation>
     </message>
     <message>
         <source>Source drive</source>
@@ -2740,7 +2742,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Create in:</source>
-        <translation>Créer dans :</translation>
+        <translation>Créer dans&#xa0;:</translation>
     </message>
     <message>
         <source>New folder name</source>
@@ -2776,7 +2778,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Thumb Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>thumb size</source>
@@ -2784,11 +2786,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation>Préfixe :</translation>
+        <translation>Préfixe&#xa0;:</translation>
     </message>
     <message>
         <source>Rename: </source>
-        <translation>Renommer : </translation>
+        <translation>Renommer&#xa0;: </translation>
     </message>
     <message>
         <source>No border</source>
@@ -2896,19 +2898,19 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>The folder &apos;%1&apos; already exists.</source>
-        <translation>Le dossier « %1 » existe déjà.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» existe déjà.</translation>
     </message>
     <message>
         <source>The folder &apos;%1&apos; could not be created: %2.</source>
-        <translation>Le dossier « %1 » n’a pas pu être créé : %2.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Drag your selected file(s) to the Selected Thumbnail Folder!</source>
-        <translation>Glissez le ou les fichiers choisis vers le dossier des vignettes choisi !</translation>
+        <translation>Glissez le ou les fichiers choisis vers le dossier des vignettes choisi&#xa0;!</translation>
     </message>
     <message>
         <source>Can not open file!</source>
-        <translation>Impossible d’ouvrir le fichier !</translation>
+        <translation>Impossible d’ouvrir le fichier&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -2919,11 +2921,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Appends directly to file extension. example: Filename.jpgxxx</source>
-        <translation>Ajoute directement à l’extension du fichier. Exemple : Nomfichier.jpgxxx</translation>
+        <translation>Ajoute directement à l’extension du fichier. Exemple&#xa0;: Nomfichier.jpgxxx</translation>
     </message>
     <message>
         <source>Append to file extension:</source>
-        <translation>Ajouter à l’extension :</translation>
+        <translation>Ajouter à l’extension&#xa0;:</translation>
     </message>
     <message>
         <source>Append File Prefix</source>
@@ -2931,11 +2933,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Appends directly to file prefix. example: xxxFilename.jpg</source>
-        <translation>Ajoute directement devant le nom du fichier. Exemple : xxxNomfichier.jpg</translation>
+        <translation>Ajoute directement devant le nom du fichier. Exemple&#xa0;: xxxNomfichier.jpg</translation>
     </message>
     <message>
         <source>Append to file prefix:</source>
-        <translation>Préfixe à ajouter :</translation>
+        <translation>Préfixe à ajouter&#xa0;:</translation>
     </message>
     <message>
         <source>Replace Extension</source>
@@ -2943,11 +2945,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Renames the file extension. example: Filename.xxx</source>
-        <translation>Renomme l’extension du fichier. Exemple : Nomfichier.xxx</translation>
+        <translation>Renomme l’extension du fichier. Exemple&#xa0;: Nomfichier.xxx</translation>
     </message>
     <message>
         <source>Replace file extension with:</source>
-        <translation>Remplacer l’extension par :</translation>
+        <translation>Remplacer l’extension par&#xa0;:</translation>
     </message>
     <message>
         <source>Shorten Filename</source>
@@ -2955,11 +2957,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Shortens filename by amount specified. example:(2) Filena.jpg</source>
-        <translation>Raccourcit le nom du fichier du nombre indiqué. Exemple : (2) Nomfichi.jpg</translation>
+        <translation>Raccourcit le nom du fichier du nombre indiqué. Exemple&#xa0;: (2) Nomfichi.jpg</translation>
     </message>
     <message>
         <source>Shorten by how many characters:</source>
-        <translation>Raccourcir de combien de caractères :</translation>
+        <translation>Raccourcir de combien de caractères&#xa0;:</translation>
     </message>
     <message>
         <source>Sequential Renaming</source>
@@ -2967,11 +2969,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Renames files entirely and numbers them. example: xxx1.jpg</source>
-        <translation>Renomme entièrement les fichiers et les numérote. Exemple : xxx1.jpg</translation>
+        <translation>Renomme entièrement les fichiers et les numérote. Exemple&#xa0;: xxx1.jpg</translation>
     </message>
     <message>
         <source>Prefix to append number to:</source>
-        <translation>Préfixe auquel ajouter le numéro :</translation>
+        <translation>Préfixe auquel ajouter le numéro&#xa0;:</translation>
     </message>
     <message>
         <source>Replace File Prefix</source>
@@ -2979,11 +2981,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Replaces file prefix. example: xxx.jpg</source>
-        <translation>Remplace le préfixe du fichier. Exemple : xxx.jpg</translation>
+        <translation>Remplace le préfixe du fichier. Exemple&#xa0;: xxx.jpg</translation>
     </message>
     <message>
         <source>Replace file prefix with:</source>
-        <translation>Remplacer le préfixe par :</translation>
+        <translation>Remplacer le préfixe par&#xa0;:</translation>
     </message>
     <message>
         <source>Append File Suffix</source>
@@ -2991,11 +2993,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Appends directly to file suffix. example: Filenamexxx.jpg</source>
-        <translation>Ajoute directement à la fin du nom du fichier. Exemple : Nomfichierxxx.jpg</translation>
+        <translation>Ajoute directement à la fin du nom du fichier. Exemple&#xa0;: Nomfichierxxx.jpg</translation>
     </message>
     <message>
         <source>Append to file suffix:</source>
-        <translation>Suffixe à ajouter :</translation>
+        <translation>Suffixe à ajouter&#xa0;:</translation>
     </message>
     <message>
         <source>Replace File Suffix</source>
@@ -3003,11 +3005,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Replacs file suffix. example: Filenxxx.jpg</source>
-        <translation>Remplace le suffixe du fichier. Exemple : Nomficxxx.jpg</translation>
+        <translation>Remplace le suffixe du fichier. Exemple&#xa0;: Nomficxxx.jpg</translation>
     </message>
     <message>
         <source>Replace file suffix with:</source>
-        <translation>Remplacer le suffixe par :</translation>
+        <translation>Remplacer le suffixe par&#xa0;:</translation>
     </message>
     <message>
         <source>Change Filename case</source>
@@ -3015,7 +3017,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Allows you to make filename ALL uppercase or lowercase. example: FILENAME.JPG or filename.jpg</source>
-        <translation>Permet de mettre le nom du fichier TOUT en majuscules ou en minuscules. Exemple : NOMFICHIER.JPG ou nomfichier.jpg</translation>
+        <translation>Permet de mettre le nom du fichier TOUT en majuscules ou en minuscules. Exemple&#xa0;: NOMFICHIER.JPG ou nomfichier.jpg</translation>
     </message>
     <message>
         <source>Renaming Selections</source>
@@ -3023,7 +3025,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Please choose the method you wish to rename all your files, below:</source>
-        <translation>Choisissez ci-dessous la méthode de renommage de tous vos fichiers :</translation>
+        <translation>Choisissez ci-dessous la méthode de renommage de tous vos fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Renaming Options</source>
@@ -3031,11 +3033,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Start at #:</source>
-        <translation>Commencer à :</translation>
+        <translation>Commencer à&#xa0;:</translation>
     </message>
     <message>
         <source>Convert to:</source>
-        <translation>Convertir en :</translation>
+        <translation>Convertir en&#xa0;:</translation>
     </message>
     <message>
         <source>Uppercase</source>
@@ -3059,15 +3061,15 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Example:</source>
-        <translation>Exemple :</translation>
+        <translation>Exemple&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Rename!</source>
-        <translation>&amp;Renommer !</translation>
+        <translation>&amp;Renommer&#xa0;!</translation>
     </message>
     <message>
         <source>Begin Renaming Process!</source>
-        <translation>Lancer le renommage !</translation>
+        <translation>Lancer le renommage&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -3079,7 +3081,117 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Please type a whole number of 0 or more at &quot;Start at #:&quot;.</source>
-        <translation>Saisissez un nombre entier de 0 ou plus dans « Commencer à : ».</translation>
+        <translation>Saisissez un nombre entier de 0 ou plus dans «&#xa0;Commencer à&#xa0;:&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::heif</name>
+    <message>
+        <source>The picture is too large: %1 x %2 pixels is more than this program decodes.</source>
+        <translation>L’image est trop grande&#xa0;: %1 x %2 pixels, c’est plus que ce programme ne décode.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to decode the HEIF picture.</source>
+        <translation>La mémoire ne suffit pas pour décoder l’image HEIF.</translation>
+    </message>
+    <message>
+        <source>The picture is too large: the HEIF file claims more than this program decodes (%1).</source>
+        <translation>L’image est trop grande : le fichier HEIF annonce plus que ce programme ne décode (%1).</translation>
+    </message>
+    <message>
+        <source>The HEIF file is truncated: its data ends before the picture is complete.</source>
+        <translation>Le fichier HEIF est tronqué : ses données s’arrêtent avant la fin de l’image.</translation>
+    </message>
+    <message>
+        <source>The HEIF file is damaged (%1).</source>
+        <translation>Le fichier HEIF est endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not a HEIF picture this program reads (%1).</source>
+        <translation>Le fichier n’est pas une image HEIF que ce programme lit (%1).</translation>
+    </message>
+    <message>
+        <source>The HEIF file&apos;s picture is compressed in a way this installation cannot decode (%1).</source>
+        <translation>L’image du fichier HEIF est compressée d’une façon que cette installation ne sait pas décoder (%1).</translation>
+    </message>
+    <message>
+        <source>The HEIF file uses a feature this program cannot decode (%1).</source>
+        <translation>Le fichier HEIF utilise une fonction que ce programme ne sait pas décoder (%1).</translation>
+    </message>
+    <message>
+        <source>The HEIF file is damaged: its picture data is corrupt (%1).</source>
+        <translation>Le fichier HEIF est endommagé : les données de son image sont corrompues (%1).</translation>
+    </message>
+    <message>
+        <source>The HEIF file cannot be read (%1).</source>
+        <translation>Le fichier HEIF ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <source>The HEIF file&apos;s picture cannot be converted to RGB.</source>
+        <translation>L’image du fichier HEIF ne peut pas être convertie en RVB.</translation>
+    </message>
+    <message>
+        <source>The HEIF file is damaged (its picture has no size).</source>
+        <translation>Le fichier HEIF est endommagé (son image n’a pas de taille).</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read from its start.</source>
+        <translation>Le fichier ne peut pas être lu depuis son début.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::imaging</name>
+    <message>
+        <source>The PNG file is truncated: its data ends before the picture is complete.</source>
+        <translation>Le fichier PNG est tronqué : ses données s’arrêtent avant la fin de l’image.</translation>
+    </message>
+    <message>
+        <source>The PNG file is damaged (%1).</source>
+        <translation>Le fichier PNG est endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not a PNG picture.</source>
+        <translation>Le fichier n’est pas une image PNG.</translation>
+    </message>
+    <message>
+        <source>The picture is too large: %1 x %2 pixels is more than this program decodes.</source>
+        <translation>L’image est trop grande&#xa0;: %1 x %2 pixels, c’est plus que ce programme ne décode.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to decode the picture.</source>
+        <translation>La mémoire ne suffit pas pour décoder l’image.</translation>
+    </message>
+    <message>
+        <source>The TIFF file is damaged.</source>
+        <translation>Le fichier TIFF est endommagé.</translation>
+    </message>
+    <message>
+        <source>The TIFF file cannot be read: %1.</source>
+        <translation>Le fichier TIFF ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a TIFF picture.</source>
+        <translation>Le fichier n’est pas une image TIFF.</translation>
+    </message>
+    <message>
+        <source>The WebP file is truncated: its data ends before the picture is complete.</source>
+        <translation>Le fichier WebP est tronqué : ses données s’arrêtent avant la fin de l’image.</translation>
+    </message>
+    <message>
+        <source>The WebP file uses a feature this program cannot read.</source>
+        <translation>Le fichier WebP utilise une fonction que ce programme ne sait pas lire.</translation>
+    </message>
+    <message>
+        <source>The WebP file is damaged: its picture data is corrupt.</source>
+        <translation>Le fichier WebP est endommagé : les données de son image sont corrompues.</translation>
+    </message>
+    <message>
+        <source>The file is not a WebP picture.</source>
+        <translation>Le fichier n’est pas une image WebP.</translation>
     </message>
 </context>
 <context>
@@ -3133,7 +3245,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>No more Pictures!</source>
-        <translation>Plus d’images !</translation>
+        <translation>Plus d’images&#xa0;!</translation>
     </message>
     <message>
         <source>Next picture</source>
@@ -3164,7 +3276,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Name of webpage:</source>
-        <translation>Nom de la page web :</translation>
+        <translation>Nom de la page web&#xa0;:</translation>
     </message>
     <message>
         <source>Image Folder for Web page. Leave blank if images are in the same folder as web page.</source>
@@ -3172,7 +3284,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>TIPS: Use another folder for your images. Frequently used is: images/</source>
-        <translation>ASTUCE : utilisez un autre dossier pour vos images. Souvent utilisé : images/</translation>
+        <translation>ASTUCE&#xa0;: utilisez un autre dossier pour vos images. Souvent utilisé&#xa0;: images/</translation>
     </message>
     <message>
         <source>Use Table</source>
@@ -3180,11 +3292,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source># Columns:</source>
-        <translation>Nb de colonnes :</translation>
+        <translation>Nb de colonnes&#xa0;:</translation>
     </message>
     <message>
         <source># Rows:</source>
-        <translation>Nb de lignes :</translation>
+        <translation>Nb de lignes&#xa0;:</translation>
     </message>
     <message>
         <source>The rows follow from the number of pictures.</source>
@@ -3232,15 +3344,15 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Intro:</source>
-        <translation>Introduction :</translation>
+        <translation>Introduction&#xa0;:</translation>
     </message>
     <message>
         <source>Footer text:</source>
-        <translation>Texte de pied de page :</translation>
+        <translation>Texte de pied de page&#xa0;:</translation>
     </message>
     <message>
         <source> px</source>
@@ -3248,15 +3360,15 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Web size (longer side):</source>
-        <translation>Taille web (grand côté) :</translation>
+        <translation>Taille web (grand côté)&#xa0;:</translation>
     </message>
     <message>
         <source>JPEG quality:</source>
-        <translation>Qualité JPEG :</translation>
+        <translation>Qualité JPEG&#xa0;:</translation>
     </message>
     <message>
         <source>Thumbnail height:</source>
-        <translation>Hauteur des vignettes :</translation>
+        <translation>Hauteur des vignettes&#xa0;:</translation>
     </message>
     <message>
         <source>File name</source>
@@ -3268,7 +3380,7 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Order:</source>
-        <translation>Ordre :</translation>
+        <translation>Ordre&#xa0;:</translation>
     </message>
     <message>
         <source>Show the capture date and camera</source>
@@ -3276,11 +3388,11 @@ Date : %3<byte value="xd"/>
     </message>
     <message>
         <source>Copy the originals, linked as &quot;download original&quot;</source>
-        <translation>Copier les originaux, liés comme « télécharger l’original »</translation>
+        <translation>Copier les originaux, liés comme «&#xa0;télécharger l’original&#xa0;»</translation>
     </message>
     <message>
         <source>The copies keep every byte of the originals: their GPS position, camera serial number and everything else the camera recorded is published with them.</source>
-        <translation>Les copies gardent chaque octet des originaux : leur position GPS, le numéro de série de l’appareil et tout ce que l’appareil a enregistré sont publiés avec elles.</translation>
+        <translation>Les copies gardent chaque octet des originaux&#xa0;: leur position GPS, le numéro de série de l’appareil et tout ce que l’appareil a enregistré sont publiés avec elles.</translation>
     </message>
     <message>
         <source>Save Album Options</source>
@@ -3291,15 +3403,15 @@ Date : %3<byte value="xd"/>
     <name>saveto</name>
     <message>
         <source>No name selected for HTML file!</source>
-        <translation>Aucun nom choisi pour le fichier HTML !</translation>
+        <translation>Aucun nom choisi pour le fichier HTML&#xa0;!</translation>
     </message>
     <message>
         <source>&quot;Name of webpage:&quot; cannot hold a folder (&quot;/&quot; or &quot;\&quot;): the page is written in the folder of the pictures. The page options were not changed.</source>
-        <translation>« Nom de la page web : » ne peut pas contenir de dossier (« / » ou « \ ») : la page est écrite dans le dossier des images. Les options de la page n’ont pas été modifiées.</translation>
+        <translation>«&#xa0;Nom de la page web&#xa0;:&#xa0;» ne peut pas contenir de dossier («&#xa0;/&#xa0;» ou «&#xa0;\&#xa0;»)&#xa0;: la page est écrite dans le dossier des images. Les options de la page n’ont pas été modifiées.</translation>
     </message>
     <message>
         <source>&quot;# Columns:&quot; must be a whole number, such as 4. The page options were not changed.</source>
-        <translation>« Nb de colonnes : » doit être un nombre entier, par exemple 4. Les options de la page n’ont pas été modifiées.</translation>
+        <translation>«&#xa0;Nb de colonnes&#xa0;:&#xa0;» doit être un nombre entier, par exemple 4. Les options de la page n’ont pas été modifiées.</translation>
     </message>
 </context>
 </TS>
