@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTranslator>
 
 #include <algorithm>
 #include <csignal>
@@ -146,15 +145,8 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvel-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
-    const QString language = quorvel::installTranslations();
-
-    // The English plural forms of the counts ("1 thumbnail written"), built into the
-    // program; only for English: the translation of another language has its own, and
-    // the translator installed last is asked first.
-    QTranslator plurals;
-    if ((language.isEmpty() || language.startsWith(QLatin1String("en")))
-        && plurals.load(QStringLiteral(":/quorvel-batch/quorvel-batch_en.qm")))
-        QCoreApplication::installTranslator(&plurals);
+    // The English catalogue gives the counts their singular ("1 thumbnail written").
+    quorvel::installTranslations();
 
     using namespace quorvel;
     nameDecodedPicturesInMessages();
