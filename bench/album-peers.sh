@@ -121,7 +121,7 @@ timed() {
     rm -rf "$3"
     local took
     took=$(ALBUM_RUN_ONE=1 ALBUM_TOOL=$1 ALBUM_SOURCE=$2 ALBUM_OUT=$3 /usr/bin/time -f '%M %U %S' -o "$work/mem" \
-        "$self" --build "$build" "$corpus" 2>"$work/err") || { echo "album-peers.sh: $1 failed: $(tail -c 600 "$work/err")" >&2; return 1; }
+        "$self" --build "$build" ${thumbsup_dir:+--thumbsup "$thumbsup_dir"} "$corpus" 2>"$work/err") || { echo "album-peers.sh: $1 failed: $(tail -c 600 "$work/err")" >&2; return 1; }
     echo "$took $(tail -n 1 "$work/mem" | awk '{ print $1, $2 + $3 }')"
 }
 
