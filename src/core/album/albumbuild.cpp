@@ -106,8 +106,7 @@ class Build
 {
 public:
     Build(const AlbumRequest &request, const FileSettings &settings, const Manifest *previous)
-        : m_request(request)
-        , m_options(request.options.clamped())
+        : m_options(request.options.clamped())
         , m_settings(settings)
         , m_previous(previous)
         , m_album(request.albumFolder)
@@ -320,7 +319,6 @@ private:
         return {};
     }
 
-    const AlbumRequest &m_request;
     const AlbumOptions m_options;
     const FileSettings m_settings;
     const Manifest *m_previous;
