@@ -42,7 +42,9 @@ inline QString pathFromPage(const QString &reference)
     if (url.scheme() != QLatin1String("http") || url.host() != QLatin1String("h") || url.hasQuery()
         || url.hasFragment())
         return {};
-    return url.path(QUrl::FullyDecoded);
+    // Decoded byte for byte: QUrl leaves some escapes undecoded (a U+FFFD among them),
+    // where a browser asks the server for the bytes they stand for.
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 }
 
 } // namespace quorvel::fuzz
