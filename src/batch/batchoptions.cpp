@@ -29,16 +29,16 @@ enum class Section {
 
 /// One option: what the parser reads and what --help says of it (a line of --help for
 /// each line of the description). A one-letter name is the short form.
-struct OptionSpec {
+struct OptionEntry {
     QStringList names;
     const char *valueName; ///< the value's place holder in --help; nullptr for a switch
     const char *description; ///< one line per line of --help
     Section section;
 };
 
-const std::vector<OptionSpec> &optionSpecs()
+const std::vector<OptionEntry> &optionTable()
 {
-    static const std::vector<OptionSpec> specs {
+    static const std::vector<OptionEntry> table {
         { { "size", "s" },
             "N",
             QT_TRANSLATE_NOOP("quorvel-batch", "thumbnail size in pixels, 1 to 32767 (default 90)"),
@@ -148,7 +148,7 @@ const std::vector<OptionSpec> &optionSpecs()
         { { "help", "h" }, nullptr, QT_TRANSLATE_NOOP("quorvel-batch", "show this text"), Section::Program },
         { { "version" }, nullptr, QT_TRANSLATE_NOOP("quorvel-batch", "show the version"), Section::Program },
     };
-    return specs;
+    return table;
 }
 
 // A text of the table above (marked for lupdate there) in the user's language.
@@ -161,12 +161,12 @@ QString translated(const char *text)
 QList<QCommandLineOption> commandLineOptions(std::optional<Section> section = std::nullopt)
 {
     QList<QCommandLineOption> options;
-    for (const OptionSpec &spec : optionSpecs()) {
-        if (section && spec.section != *section)
+    for (const OptionEntry &entry : optionTable()) {
+        if (section && entry.section != *section)
             continue;
-        QCommandLineOption option(spec.names, translated(spec.description));
-        if (spec.valueName)
-            option.setValueName(QLatin1String(spec.valueName));
+        QCommandLineOption option(entry.names, translated(entry.description));
+        if (entry.valueName)
+            option.setValueName(QLatin1String(entry.valueName));
         options += option;
     }
     return options;
